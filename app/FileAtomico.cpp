@@ -1,0 +1,74 @@
+#include "app/FileAtomico.h"
+
+#include "app/Errore.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace sestina {
+
+void ScriviFileAtomico(const std::string &percorso, std::string_view contenuto)
+{
+    std::string temp = percorso + ".tmp";
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        throw Errore::diFile("impossibile creare", temp, errno);
+    size_t scritti = 0;
+    while (scritti < contenuto.size()) {
+        ssize_t n = ::write(fd, contenuto.data() + scritti, contenuto.size() - scritti);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            int e = errno;
+            ::close(fd);
+            ::unlink(temp.c_str());
+            throw Errore::diFile("impossibile scrivere", percorso, e);
+        }
+        scritti += static_cast<size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        int e = errno;
+        ::unlink(temp.c_str());
+        throw Errore::diFile("impossibile scrivere", percorso, e);
+    }
+    if (std::rename(temp.c_str(), percorso.c_str()) != 0) {
+        int e = errno;
+        ::unlink(temp.c_str());
+        throw Errore::diFile("impossibile sostituire", percorso, e);
+    }
+}
+
+std::string LeggiFile(const std::string &percorso)
+{
+    int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw Errore::diFile("impossibile aprire", percorso, errno);
+    std::string out;
+    char buf[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            int e = errno;
+            ::close(fd);
+            throw Errore::diFile("impossibile leggere", percorso, e);
+        }
+        if (n == 0)
+            break;
+        out.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return out;
+}
+
+bool EsisteFile(const std::string &percorso)
+{
+    struct stat st;
+    return ::stat(percorso.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+} // namespace sestina

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "archive/Record.h"
+
+#include <string>
+#include <vector>
+
+namespace sestina::archivio {
+
+// The draw archive of this edition in a program folder: the date file and
+// "Superena.cxz", record n of each belonging to draw n. Every call opens the
+// files it needs and closes them before it returns.
+class Archivio {
+public:
+    explicit Archivio(std::string directory); // with or without a trailing '/'
+
+    const std::string &directory() const { return m_dir; }
+    std::string percorso(int indiceFile) const;
+    std::string percorsoDate() const;
+    std::string percorsoNumeri() const;
+
+    // Record count of the date file - 1.
+    int LeggiUltimaEstrazione() const;
+    RecordData LeggiData(int n) const;
+    RecordSuperenalotto LeggiNumeri(int n) const;
+    Estrazione Leggi(int n) const;
+    std::vector<RecordData> LeggiDate(int primo, int ultimo) const;
+    std::vector<RecordSuperenalotto> LeggiNumeri(int primo, int ultimo) const;
+    // Records 0 .. LeggiUltimaEstrazione() of both files, oldest first.
+    std::vector<Estrazione> LeggiTutte() const;
+
+    // Writes draw n (n equal to the count appends): the date first, then the
+    // numbers. When the numbers cannot be written the date write is undone, so
+    // the two files never differ in length.
+    void Scrivi(int n, const Estrazione &e);
+    // Removes the last draw; returns the new UltimaEstrazione.
+    int EliminaUltima();
+    // Keeps draws 0 .. n-1 ("Superena.cxz" first, the date file last); returns the new UltimaEstrazione.
+    int Tronca(int n);
+    // Truncates every file of the archive table at n, in table order; stops at the
+    // first missing file. Returns the new UltimaEstrazione.
+    int TroncaTutti(int n);
+    // Replaces the whole archive with these draws: both files or neither.
+    void Sostituisci(const std::vector<Estrazione> &estrazioni);
+
+private:
+    std::string m_dir;
+};
+
+// "%d/%d/%d " (one trailing space), the text of the date lists.
+std::string TestoListaDate(const RecordData &d);
+// Every date, oldest first (RiempiDateCrescenti) or newest first.
+std::vector<std::string> DateCrescenti(const Archivio &a);
+std::vector<std::string> DateDecrescenti(const Archivio &a);
+
+} // namespace sestina::archivio

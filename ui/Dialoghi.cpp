@@ -1,0 +1,141 @@
+#include "ui/Dialoghi.h"
+
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace Dialoghi {
+
+namespace {
+bool g_test = false;
+std::deque<bool> g_risposte;
+std::deque<std::optional<QString>> g_percorsi;
+std::deque<std::optional<QColor>> g_colori;
+std::deque<Messaggio> g_messaggi;
+
+void Registra(Tipo t, const QString &testo) { g_messaggi.push_back({t, testo}); }
+
+std::optional<QString> PercorsoPreimpostato()
+{
+    if (g_percorsi.empty())
+        return std::nullopt;
+    std::optional<QString> p = std::move(g_percorsi.front());
+    g_percorsi.pop_front();
+    return p;
+}
+} // namespace
+
+void ModalitaTest(bool attiva) { g_test = attiva; }
+bool InModalitaTest() { return g_test; }
+void PreimpostaRisposta(bool si) { g_risposte.push_back(si); }
+void PreimpostaPercorso(const std::optional<QString> &percorso) { g_percorsi.push_back(percorso); }
+void PreimpostaColore(const std::optional<QColor> &colore) { g_colori.push_back(colore); }
+const std::deque<Messaggio> &Messaggi() { return g_messaggi; }
+void PulisciMessaggi()
+{
+    g_messaggi.clear();
+    g_risposte.clear();
+    g_percorsi.clear();
+    g_colori.clear();
+}
+
+void Avviso(QWidget *parent, const QString &testo)
+{
+    Registra(Tipo::Avviso, testo);
+    if (!g_test)
+        QMessageBox::warning(parent, QStringLiteral("Attenzione"), testo);
+}
+
+void Informazione(QWidget *parent, const QString &testo)
+{
+    Registra(Tipo::Informazione, testo);
+    if (!g_test)
+        QMessageBox::information(parent, QStringLiteral("Informazione"), testo);
+}
+
+void Errore(QWidget *parent, const QString &testo)
+{
+    Registra(Tipo::Errore, testo);
+    if (!g_test)
+        QMessageBox::critical(parent, QStringLiteral("Errore"), testo);
+}
+
+bool Domanda(QWidget *parent, const QString &testo)
+{
+    Registra(Tipo::Domanda, testo);
+    if (g_test) {
+        if (g_risposte.empty())
+            return false;
+        bool r = g_risposte.front();
+        g_risposte.pop_front();
+        return r;
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Conferma"), testo, QMessageBox::NoButton, parent);
+    QAbstractButton *si = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == si;
+}
+
+std::optional<QString> ApriFile(QWidget *parent, const QString &titolo, const QString &filtro)
+{
+    if (g_test)
+        return PercorsoPreimpostato();
+    QString f = QFileDialog::getOpenFileName(parent, titolo, QString(), filtro);
+    if (f.isEmpty())
+        return std::nullopt;
+    return f;
+}
+
+std::optional<QString> SalvaFile(QWidget *parent, const QString &nomeProposto, const QString &filtro,
+                                 const QString &estensione)
+{
+    if (g_test)
+        return PercorsoPreimpostato();
+    QFileDialog d(parent, QStringLiteral("Salva con nome"), QString(), filtro);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setDefaultSuffix(estensione.startsWith(QLatin1Char('.')) ? estensione.mid(1) : estensione);
+    d.selectFile(nomeProposto);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return std::nullopt;
+    return d.selectedFiles().first();
+}
+
+std::optional<QString> ScegliCartella(QWidget *parent, const QString &titolo)
+{
+    if (g_test)
+        return PercorsoPreimpostato();
+    QString d = QFileDialog::getExistingDirectory(parent, titolo);
+    if (d.isEmpty())
+        return std::nullopt;
+    return d;
+}
+
+std::optional<QColor> ScegliColore(QWidget *parent, const QColor &iniziale)
+{
+    if (g_test) {
+        if (g_colori.empty())
+            return std::nullopt;
+        auto c = g_colori.front();
+        g_colori.pop_front();
+        return c;
+    }
+    QColor c = QColorDialog::getColor(iniziale, parent, QStringLiteral("Scegli il colore"));
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+void EseguiModale(QDialog *finestra)
+{
+    if (g_test) {
+        finestra->show();
+        finestra->close();
+        return;
+    }
+    finestra->exec();
+}
+
+} // namespace Dialoghi

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+
+class QWidget;
+class QDialog;
+
+// Every message box, question, file or folder dialog and colour chooser goes
+// through here, so a test can preset the next answers and nothing blocks.
+namespace Dialoghi {
+
+enum class Tipo { Avviso, Informazione, Errore, Domanda };
+
+struct Messaggio {
+    Tipo tipo;
+    QString testo;
+};
+
+void Avviso(QWidget *parent, const QString &testo);       // warning, OK
+void Informazione(QWidget *parent, const QString &testo); // information, OK
+void Errore(QWidget *parent, const QString &testo);       // error, OK
+bool Domanda(QWidget *parent, const QString &testo);      // confirmation, Yes / No
+
+std::optional<QString> ApriFile(QWidget *parent, const QString &titolo, const QString &filtro);
+std::optional<QString> SalvaFile(QWidget *parent, const QString &nomeProposto, const QString &filtro,
+                                 const QString &estensione);
+std::optional<QString> ScegliCartella(QWidget *parent, const QString &titolo);
+std::optional<QColor> ScegliColore(QWidget *parent, const QColor &iniziale);
+// Modal window; in test mode it is only shown and closed at once.
+void EseguiModale(QDialog *finestra);
+
+// Test mode: questions take the preset answers (No when none is left), file and
+// folder dialogs the preset paths (cancel when none is left); every message is recorded.
+void ModalitaTest(bool attiva);
+bool InModalitaTest();
+void PreimpostaRisposta(bool si);
+void PreimpostaPercorso(const std::optional<QString> &percorso);
+void PreimpostaColore(const std::optional<QColor> &colore);
+const std::deque<Messaggio> &Messaggi();
+void PulisciMessaggi();
+
+} // namespace Dialoghi

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/Griglia.h"
+#include "ui/GrigliaAdapter.h"
+
+#include <QImage>
+#include <QTableView>
+
+// The grid component: shows a Griglia with its colours, fonts, widths and heights.
+// Clicks on fixed rows are header clicks.
+class ExtStringGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit ExtStringGrid(QWidget *parent = nullptr);
+
+    void ImpostaGriglia(sestina::Griglia g);
+    const sestina::Griglia &griglia() const { return m_adapter->griglia(); }
+    // Change the model in place, then call Aggiorna().
+    sestina::Griglia &modifica() { return m_adapter->modifica(); }
+    void Aggiorna();
+    GrigliaAdapter *adapter() const { return m_adapter; }
+
+    // The grid painted as shown on screen.
+    QImage Immagine();
+    // Applies the model's widths and heights to the view.
+    void ApplicaMisure();
+
+Q_SIGNALS:
+    void cellaCliccata(int riga, int colonna);
+    void cellaDoppioClic(int riga, int colonna);
+    void intestazioneCliccata(int colonna);
+
+private:
+    GrigliaAdapter *m_adapter;
+};
+
+// Shared grid routines.
+// Width := 4 line widths + sum of (column width + line width); clipped to the parent with a scroll bar.
+void AdattaLarghezza(ExtStringGrid *g);
+// Height := 4 line widths + sum of (row height + line width).
+void AdattaAltezza(ExtStringGrid *g);
+// Every column as wide as its widest text plus 5 pixels.
+void AdattaColonne(ExtStringGrid *g);

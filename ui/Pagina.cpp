@@ -1,0 +1,48 @@
+#include "ui/Pagina.h"
+
+#include "app/Errore.h"
+#include "ui/Dialoghi.h"
+#include "ui/Qt.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QVBoxLayout>
+
+Pagina::Pagina(sestina::StatoCondiviso &stato, const QString &nomeOggetto, QWidget *parent)
+    : QWidget(parent), m_stato(stato)
+{
+    setObjectName(nomeOggetto);
+}
+
+bool Pagina::Esegui(const std::function<void()> &azione)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString errore;
+    try {
+        azione();
+    } catch (const sestina::Errore &e) {
+        errore = Q(e.what());
+    } catch (const std::exception &e) {
+        errore = QStringLiteral("Errore imprevisto: ") + Q(e.what());
+    }
+    QApplication::restoreOverrideCursor();
+    if (!errore.isEmpty()) {
+        Dialoghi::Errore(this, errore);
+        return false;
+    }
+    return true;
+}
+
+PaginaSegnaposto::PaginaSegnaposto(sestina::StatoCondiviso &stato, const QString &nomeOggetto, const QString &titolo,
+                                   QWidget *parent)
+    : Pagina(stato, nomeOggetto, parent)
+{
+    auto *l = new QVBoxLayout(this);
+    auto *t = new QLabel(titolo, this);
+    QFont f = t->font();
+    f.setPointSize(16);
+    f.setBold(true);
+    t->setFont(f);
+    t->setAlignment(Qt::AlignCenter);
+    l->addWidget(t);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/StatoCondiviso.h"
+
+#include <QWidget>
+
+#include <functional>
+
+// A page of the main window: it reads its controls, calls the logic and shows the
+// grid it gets back. Pages hand AggiornaViste what they do on an archive change.
+class Pagina : public QWidget {
+    Q_OBJECT
+public:
+    Pagina(sestina::StatoCondiviso &stato, const QString &nomeOggetto, QWidget *parent = nullptr);
+
+    // The page's steps of AggiornaViste; an empty Vista by default.
+    virtual sestina::Vista Vista() { return {}; }
+
+    // Runs a user action with the wait cursor; an error is shown in a message box
+    // and the page stays usable. False when the action failed.
+    bool Esegui(const std::function<void()> &azione);
+
+protected:
+    sestina::StatoCondiviso &m_stato;
+};
+
+// A page whose functions come later: it shows only its title.
+class PaginaSegnaposto : public Pagina {
+    Q_OBJECT
+public:
+    PaginaSegnaposto(sestina::StatoCondiviso &stato, const QString &nomeOggetto, const QString &titolo,
+                     QWidget *parent = nullptr);
+};

@@ -1,0 +1,39 @@
+#include "app/Edizione.h"
+#include "ui/Qt.h"
+#include "ui/TForm1.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QSplashScreen>
+
+#include <clocale>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    // The program's own formatting never follows the machine's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QApplication::setApplicationName(Q(sestina::TitoloProdotto));
+
+    QPixmap immagine(420, 160);
+    immagine.fill(QColor(31, 78, 156));
+    {
+        QPainter p(&immagine);
+        p.setPen(Qt::white);
+        QFont f(QStringLiteral("DejaVu Sans"), 28, QFont::Bold);
+        p.setFont(f);
+        p.drawText(immagine.rect().adjusted(0, 0, 0, -40), Qt::AlignCenter, QStringLiteral("Sestina"));
+        p.setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+        p.drawText(immagine.rect().adjusted(0, 70, 0, 0), Qt::AlignCenter, QStringLiteral("SuperEnalotto"));
+    }
+    QSplashScreen splash(immagine);
+    splash.show();
+    app.processEvents();
+
+    TForm1 finestra(QCoreApplication::applicationDirPath());
+    finestra.show();
+    splash.finish(&finestra);
+    return app.exec();
+}
