@@ -5,6 +5,7 @@
 #include "app/TExStringList.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace sestina {
@@ -22,6 +23,8 @@ struct StatoCondiviso {
     int InizioRicerca = 0;          // span shared by the statistics and pairs pages
     int FineRicerca = 0;
     RegistroViste viste;
+    // Sends the numbers of a grid cell (a Colonna) to the slip list; set by the slip page.
+    std::function<void(const std::string &colonna)> InvioASchedina;
 
     std::string percorso(const std::string &nomeFile) const { return DirectoryProgramma + nomeFile; }
     void AggiornaViste() { viste.AggiornaViste(); }
