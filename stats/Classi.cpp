@@ -72,8 +72,11 @@ bool RegolaVertibile(int n)
 
 bool RegolaPrimo(int n)
 {
+    // The program's list of Primi includes 1 and leaves out 73.
     if (n == 1)
-        return true; // the program's list of Primi includes 1
+        return true;
+    if (n == 73)
+        return false;
     if (n < 2)
         return false;
     for (int k = 2; k * k <= n; ++k)
