@@ -34,6 +34,7 @@ struct Cella {
     int dimensioneFont = 0;         // pixels; 0: the grid's font size
     Allineamento allineamento = Allineamento::Sinistra;
     bool bloccata = false;          // a click does not mark it
+    bool sottolineato = false;
 };
 
 // The Qt-free result grid that every analysis fills and every output reads:

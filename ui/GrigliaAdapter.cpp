@@ -60,6 +60,7 @@ QVariant GrigliaAdapter::data(const QModelIndex &index, int role) const
         QFont f(Q(m_griglia.fontFamiglia));
         f.setPixelSize(c.dimensioneFont > 0 ? c.dimensioneFont : m_griglia.fontPixel);
         f.setBold(c.grassetto || m_griglia.fontGrassetto);
+        f.setUnderline(c.sottolineato);
         return f;
     }
     case Qt::TextAlignmentRole: {
