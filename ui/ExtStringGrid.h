@@ -22,16 +22,23 @@ public:
 
     // The grid painted as shown on screen.
     QImage Immagine();
-    // Applies the model's widths and heights to the view.
+    // Applies the model's widths and heights to the view; fixed rows and columns
+    // go to the headers so they stay in view.
     void ApplicaMisure();
+    // Where a cell (fixed or not) lies, in the grid's own coordinates.
+    QRect RettangoloCella(int riga, int colonna) const;
 
 Q_SIGNALS:
     void cellaCliccata(int riga, int colonna);
     void cellaDoppioClic(int riga, int colonna);
     void intestazioneCliccata(int colonna);
 
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
 private:
     GrigliaAdapter *m_adapter;
+    QWidget *m_angolo = nullptr;
 };
 
 // Shared grid routines.

@@ -41,10 +41,13 @@ constexpr double ScalaLarghezze = 1.7;
 PaginaEstrazioni::PaginaEstrazioni(StatoCondiviso &stato, QWidget *parent)
     : Pagina(stato, QStringLiteral("TabSheet1"), parent)
 {
-    auto *principale = new QHBoxLayout(this);
+    // Tool bars across the page; under them the table with its statistics, and the side panel.
+    auto *pagina = new QVBoxLayout(this);
+    CostruisciBarre(pagina);
+    auto *principale = new QHBoxLayout;
+    pagina->addLayout(principale, 1);
     auto *colonna = new QVBoxLayout;
     principale->addLayout(colonna, 1);
-    CostruisciBarre(colonna);
 
     m_tabella = new ExtStringGrid(this);
     m_tabella->setObjectName(QStringLiteral("ExtStringGrid5"));
@@ -215,9 +218,7 @@ sestina::Vista PaginaEstrazioni::Vista()
 void PaginaEstrazioni::ImpostaAltezzaRighe(int altezza)
 {
     m_altezzaRiga = altezza;
-    int h = 4;
-    h += (altezza + 10) + 1 + 15 * (altezza + 1);
-    m_tabella->setFixedHeight(h);
+    m_tabella->setFixedHeight(2 * m_tabella->frameWidth() + (altezza + 10) + 15 * altezza);
 }
 
 void PaginaEstrazioni::MostraEstrazioni()
@@ -236,9 +237,9 @@ void PaginaEstrazioni::MostraEstrazioni()
     for (int c = 0; c < g.colonne(); ++c)
         g.ImpostaLarghezza(c, static_cast<int>(g.larghezza(c) * ScalaLarghezze));
     m_tabella->ImpostaGriglia(std::move(g));
-    int w = 4;
+    int w = 2 * m_tabella->frameWidth();
     for (int c = 0; c < 10; ++c)
-        w += m_tabella->griglia().larghezza(c) + 1;
+        w += m_tabella->griglia().larghezza(c);
     m_tabella->setFixedWidth(w);
     AggiornaStatisticheEstrazioni();
     Q_EMIT tabellaRidisegnata();
@@ -293,8 +294,8 @@ void PaginaEstrazioni::CercaEstrazione()
         for (const auto &d : date)
             voci << Q(d);
         m_cerca->addItems(voci);
-        QRect cella = m_tabella->visualRect(m_tabella->model()->index(0, 4));
-        QPoint alto = m_tabella->viewport()->mapTo(this, cella.topLeft());
+        QRect cella = m_tabella->RettangoloCella(0, 4);
+        QPoint alto = m_tabella->mapTo(this, cella.topLeft());
         m_cerca->setGeometry(alto.x(), alto.y(), 2 * cella.width() + 10, cella.height());
         m_cerca->setCurrentIndex(m_stato.UltimaEstrazione - m_cursore);
         m_cerca->show();

@@ -61,7 +61,7 @@ TForm1::TForm1(const QString &dir, QWidget *parent) : QMainWindow(parent)
         {new PaginaStampaLotto(m_stato, m_pagine), "Stampa", QStyle::SP_DialogSaveButton},
         {new PaginaAmbo(m_stato, m_pagine), "Ambo", QStyle::SP_ArrowRight},
         {new PaginaMetodi(m_stato, m_pagine), "Metodi", QStyle::SP_FileIcon},
-        {new PaginaCruci(m_stato, m_pagine), "&Cruci", QStyle::SP_TitleBarMenuButton},
+        {new PaginaCruci(m_stato, m_pagine), "&Cruci", QStyle::SP_FileDialogNewFolder},
         {new PaginaArmonia(m_stato, m_pagine), "Armonia", QStyle::SP_MediaPlay},
     };
     for (const Voce &v : voci) {
