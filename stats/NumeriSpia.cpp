@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 namespace sestina::statistiche {
@@ -526,6 +527,16 @@ RisultatoLunghette ElaboraLunghette(const StatisticheAmbi &stat, int k, Progress
     r.griglia = GrigliaLunghette(r.lista, stat, k);
     r.titolo = AggiornaDescrizione(k);
     return r;
+}
+
+std::vector<archivio::Estrazione> LeggiArchivioSpia(const archivio::Archivio &a)
+{
+    std::error_code ec1, ec2;
+    auto date = std::filesystem::file_size(a.percorsoDate(), ec1);
+    auto numeri = std::filesystem::file_size(a.percorsoNumeri(), ec2);
+    if (!ec1 && !ec2 && date / archivio::RecordData::Dimensione != numeri / archivio::RecordSuperenalotto::Dimensione)
+        throw Errore("Errore Lunghezze RHV: " + std::filesystem::path(a.percorsoNumeri()).filename().string());
+    return a.LeggiTutte();
 }
 
 std::string TestoDataSpia(const archivio::RecordData &d)

@@ -3,6 +3,7 @@
 #include "app/Data.h"
 #include "app/Griglia.h"
 #include "app/Progresso.h"
+#include "archive/Archivio.h"
 #include "archive/Record.h"
 
 #include <array>
@@ -99,6 +100,10 @@ struct RisultatoLunghette {
 };
 
 RisultatoLunghette ElaboraLunghette(const StatisticheAmbi &stat, int k, Progresso &progresso);
+
+// The window's copy of the archive; "Errore Lunghezze RHV: " and the file name
+// when the date file and "Superena.cxz" hold different numbers of records.
+std::vector<archivio::Estrazione> LeggiArchivioSpia(const archivio::Archivio &a);
 
 // The date list text of the window: "%2d/%2d/%4d %3d" with the whole contest number.
 std::string TestoDataSpia(const archivio::RecordData &d);
