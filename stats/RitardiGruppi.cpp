@@ -16,6 +16,15 @@ namespace {
 
 constexpr int N = 90;
 
+// Without a popcount instruction in the target std::popcount is a library call.
+inline int Bit(std::uint64_t x)
+{
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+}
+
 // A set of the numbers 1..90, number n at bit n - 1.
 struct Insieme {
     std::uint64_t w[2]{0, 0};
@@ -23,11 +32,14 @@ struct Insieme {
     void aggiungi(int b) { w[b >> 6] |= std::uint64_t{1} << (b & 63); }
     bool contiene(int b) const { return (w[b >> 6] >> (b & 63)) & 1; }
     bool vuoto() const { return (w[0] | w[1]) == 0; }
-    int conta() const { return std::popcount(w[0]) + std::popcount(w[1]); }
+    int conta() const { return Bit(w[0]) + Bit(w[1]); }
+    // At least two elements, without counting them.
+    bool almenoDue() const { return (w[0] & (w[0] - 1)) || (w[1] & (w[1] - 1)) || (w[0] && w[1]); }
     int primo() const { return w[0] ? std::countr_zero(w[0]) : 64 + std::countr_zero(w[1]); }
     int ultimo() const { return w[1] ? 127 - std::countl_zero(w[1]) : 63 - std::countl_zero(w[0]); }
     void togli(int b) { w[b >> 6] &= ~(std::uint64_t{1} << (b & 63)); }
     friend Insieme operator&(const Insieme &a, const Insieme &b) { return {{a.w[0] & b.w[0], a.w[1] & b.w[1]}}; }
+    friend Insieme operator|(const Insieme &a, const Insieme &b) { return {{a.w[0] | b.w[0], a.w[1] | b.w[1]}}; }
     // The bits above b.
     static Insieme Sopra(int b)
     {
@@ -171,10 +183,14 @@ std::vector<std::vector<int>> GruppiPiuInRitardo(const std::vector<archivio::Est
         return risultato;
     ControllaIntervallo(estrazioni, inizio, fine);
 
+    std::vector<Insieme> numeri(fine - inizio + 1);
+    for (int r = inizio; r <= fine; ++r)
+        numeri[r - inizio] = NumeriEstrazione(estrazioni[r].numeri);
+
     // Last ambo of every pair in the span, -1 for none.
     std::vector<int> ultimo(N * N, -1);
     for (int r = inizio; r <= fine; ++r) {
-        Insieme s = NumeriEstrazione(estrazioni[r].numeri);
+        Insieme s = numeri[r - inizio];
         for (Insieme a = s; !a.vuoto();) {
             int x = a.primo();
             a.togli(x);
@@ -214,7 +230,7 @@ std::vector<std::vector<int>> GruppiPiuInRitardo(const std::vector<archivio::Est
     for (int r = inizio + 1; r <= fine && static_cast<int>(risultato.size()) < VociRitardiGruppi; ++r) {
         std::array<std::pair<int, int>, 15> nuovi;
         int quanti = 0;
-        Insieme s = NumeriEstrazione(estrazioni[r].numeri);
+        Insieme s = numeri[r - inizio];
         for (Insieme a = s; !a.vuoto();) {
             int x = a.primo();
             a.togli(x);
@@ -280,18 +296,24 @@ RisultatoRitardiGruppi CompletaRitardiGruppi(const std::vector<archivio::Estrazi
     }
     // max(F, last ambo) of each group, from the last ambo of each pair.
     std::vector<int> t(quanti, inizio);
+    Insieme tutti;
+    for (const Insieme &g : insiemi)
+        tutti = tutti | g;
     for (int r = inizio; r <= fine; ++r) {
-        Insieme s = NumeriEstrazione(estrazioni[r].numeri);
+        Insieme s = NumeriEstrazione(estrazioni[r].numeri) & tutti;
+        if (s.vuoto())
+            continue;
         for (int i = 0; i < quanti; ++i) {
-            int h = (s & insiemi[i]).conta();
+            Insieme comuni = s & insiemi[i];
+            if (comuni.vuoto())
+                continue;
             VoceRitardoGruppo &v = ris.voci[i];
-            if (h >= 2) {
+            v.ritEstratto = fine - r;
+            if (comuni.almenoDue()) {
                 ++v.frequenza;
                 v.ultimaUscita = r;
                 t[i] = r;
             }
-            if (h >= 1)
-                v.ritEstratto = fine - r;
         }
     }
     for (int i = 0; i < quanti; ++i) {
