@@ -66,6 +66,18 @@ Data Oggi()
     return Data{tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900};
 }
 
+// Field texts are nearly always plain ASCII, which reads the same in every code page.
+bool Ascii(std::string_view s)
+{
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+std::string DaOem(std::string_view s) { return Ascii(s) ? std::string(s) : DaCp850AUtf8(s); }
+std::string AOem(std::string_view s) { return Ascii(s) ? std::string(s) : DaUtf8ACp850(s); }
+
 Errore NonValidoFloat(std::string_view testo)
 {
     return Errore("'" + std::string(testo) + "' is not a valid floating point value");
@@ -492,7 +504,7 @@ std::optional<long long> TDBaseTable::ComeIntero(std::string_view nome) const
     if (g.find_first_not_of(' ') == std::string_view::npos)
         return std::nullopt;
     if (c.tipo == Tipo::Testo)
-        return LeggiIntero(DaCp850AUtf8(TrimRight(g)));
+        return LeggiIntero(DaOem(TrimRight(g)));
     double v = LeggiDecimalePunto(g);
     if (std::fabs(v) >= 9.0e18)
         throw Errore("'" + Trim(g) + "' is not a valid integer value");
@@ -504,7 +516,7 @@ std::string TDBaseTable::ComeTesto(std::string_view nome) const
     const Campo &c = CampoPerNome(nome);
     std::string_view g = ValoreGrezzo(c);
     if (c.tipo == Tipo::Testo)
-        return DaCp850AUtf8(TrimRight(g));
+        return DaOem(TrimRight(g));
     return Trim(g);
 }
 
@@ -553,7 +565,7 @@ void TDBaseTable::ImpostaTesto(std::string_view nome, std::string_view testo)
 {
     const Campo &c = CampoDaImpostare(nome);
     switch (c.tipo) {
-    case Tipo::Testo: ScriviCampo(c, DaUtf8ACp850(testo), false); break;
+    case Tipo::Testo: ScriviCampo(c, AOem(testo), false); break;
     case Tipo::Numero:
         if (Trim(testo).empty())
             ImpostaNullo(nome);

@@ -31,14 +31,13 @@ std::string NumeroEstrazione(size_t i, const Estrazione &e)
 // Number fields are rounded; text fields must hold a plain decimal integer.
 long long Intero(const TDBaseTable &t, const TDBaseTable::Campo &c, int record, const char *nome)
 {
-    std::string testo = t.ComeTesto(nome);
     if (t.Nullo(nome))
         throw Errore(InRecord(record, nome, "valore mancante"));
     try {
         return *t.ComeIntero(nome);
     } catch (const Errore &) {
         throw Errore(InRecord(record, nome,
-                              "\"" + testo + "\" non è " + (c.tipo == TDBaseTable::Tipo::Testo ? "un numero intero"
+                              "\"" + t.ComeTesto(nome) + "\" non è " + (c.tipo == TDBaseTable::Tipo::Testo ? "un numero intero"
                                                                                              : "un numero")));
     }
 }
