@@ -36,9 +36,8 @@ long long Intero(const TDBaseTable &t, const TDBaseTable::Campo &c, int record, 
     try {
         return *t.ComeIntero(nome);
     } catch (const Errore &) {
-        throw Errore(InRecord(record, nome,
-                              "\"" + t.ComeTesto(nome) + "\" non è " + (c.tipo == TDBaseTable::Tipo::Testo ? "un numero intero"
-                                                                                             : "un numero")));
+        const char *cosa = c.tipo == TDBaseTable::Tipo::Testo ? "un numero intero" : "un numero";
+        throw Errore(InRecord(record, nome, "\"" + t.ComeTesto(nome) + "\" non è " + cosa));
     }
 }
 

@@ -143,7 +143,8 @@ private Q_SLOTS:
         const QString file = m_altro->filePath(QStringLiteral("manca.dbf"));
         Dialoghi::PreimpostaPercorso(file);
         clic("tbtImporta");
-        QCOMPARE(testi(Dialoghi::Tipo::Avviso), QStringList{QStringLiteral("Non esite il file da importare:\r\n\r\n") + file});
+        QCOMPARE(testi(Dialoghi::Tipo::Avviso),
+                 QStringList{QStringLiteral("Non esite il file da importare:\r\n\r\n") + file});
         QVERIFY(archivioIntatto());
     }
 
