@@ -19,10 +19,11 @@ void Registra(Tipo t, const QString &testo) { g_messaggi.push_back({t, testo}); 
 
 std::optional<QString> PercorsoPreimpostato()
 {
-    if (g_percorsi.empty())
-        return std::nullopt;
-    std::optional<QString> p = std::move(g_percorsi.front());
-    g_percorsi.pop_front();
+    std::optional<QString> p;
+    if (!g_percorsi.empty()) {
+        p.swap(g_percorsi.front());
+        g_percorsi.pop_front();
+    }
     return p;
 }
 } // namespace
