@@ -117,4 +117,5 @@ private:
     std::array<QCheckBox *, 7> m_caselleGiorni{}; // Monday .. Sunday
     QWidget *m_areaStatistiche;
     PannelloUtente *m_pannello;
+    class SottopagineEstrazioni *m_sottopagine = nullptr;
 };

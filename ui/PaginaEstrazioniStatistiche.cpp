@@ -1,6 +1,20 @@
 // The draw statistics under the draws table.
 #include "ui/PaginaEstrazioni.h"
 
-void PaginaEstrazioni::CreaStatisticheEstrazioni(QWidget *) {}
+#include "ui/SottopagineEstrazioni.h"
 
-void PaginaEstrazioni::AggiornaStatisticheEstrazioni() {}
+#include <QVBoxLayout>
+
+void PaginaEstrazioni::CreaStatisticheEstrazioni(QWidget *area)
+{
+    auto *l = new QVBoxLayout(area);
+    l->setContentsMargins(0, 0, 0, 0);
+    m_sottopagine = new SottopagineEstrazioni(m_stato, m_tabella, area);
+    l->addWidget(m_sottopagine);
+}
+
+void PaginaEstrazioni::AggiornaStatisticheEstrazioni()
+{
+    if (m_sottopagine)
+        m_sottopagine->Aggiorna();
+}
