@@ -1,0 +1,267 @@
+#include "archive/Archivio.h"
+#include "export/GrigliaCSV.h"
+#include "stats/RitardiGruppi.h"
+#include "support/CartellaProgramma.h"
+#include "ui/Dialoghi.h"
+#include "ui/ExtStringGrid.h"
+#include "ui/PageControl.h"
+#include "ui/PaginaAmbo.h"
+#include "ui/TForm1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <fstream>
+#include <memory>
+#include <set>
+#include <sstream>
+
+using namespace sestina;
+
+class TestPaginaAmbo : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TForm1> m_form;
+    std::vector<archivio::Estrazione> m_estrazioni;
+
+    PaginaAmbo *pagina() const { return m_form->pagina<PaginaAmbo>(); }
+    ExtStringGrid *griglia() const { return pagina()->findChild<ExtStringGrid *>(QStringLiteral("GrigliaRitPerAmbi")); }
+    QComboBox *inizio() const { return pagina()->findChild<QComboBox *>(QStringLiteral("ComboBox11")); }
+    QComboBox *fine() const { return pagina()->findChild<QComboBox *>(QStringLiteral("ComboBox12")); }
+    QLabel *titolo() const { return pagina()->findChild<QLabel *>(QStringLiteral("LabelTitoloAmbo")); }
+    const Griglia &g() const { return griglia()->griglia(); }
+    StatoCondiviso &stato() const { return m_form->stato(); }
+    int ultima() const { return stato().UltimaEstrazione; }
+    void clic(const QString &nome)
+    {
+        auto *b = pagina()->findChild<QToolButton *>(nome);
+        QVERIFY2(b, qPrintable(nome));
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    void clicIntestazione(int colonna)
+    {
+        QHeaderView *h = griglia()->horizontalHeader();
+        const QPoint p(h->sectionViewportPosition(colonna) + h->sectionSize(colonna) / 2, h->height() / 2);
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, p);
+    }
+    void scegli(QComboBox *combo, int indice)
+    {
+        combo->setCurrentIndex(indice);
+        Q_EMIT combo->activated(indice);
+    }
+    // The grid the engine gives for this span and size, sorted by "Ritardo".
+    std::string Atteso(int k, int inizio, int fine) const
+    {
+        return esporta::GrigliaCSV(statistiche::GrigliaRitPerAmbi(
+            statistiche::CercaRitardiGruppi(m_estrazioni, k, inizio, fine, false), 1));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        Dialoghi::ModalitaTest(true);
+        Dialoghi::PulisciMessaggi();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_estrazioni = prova::EstrazioniCasuali(31, 400);
+        prova::PreparaCartellaProgramma(m_dir->path().toStdString() + "/", m_estrazioni);
+        m_form = std::make_unique<TForm1>(m_dir->path());
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        QVERIFY(m_form->avvioCompleto());
+        m_form->pageControl()->setCurrentWidget(pagina());
+        QVERIFY(pagina()->isVisible());
+    }
+
+    void cleanup()
+    {
+        m_form.reset();
+        m_dir.reset();
+    }
+
+    void apreConGliAmbiSullIntervalloIntero()
+    {
+        QCOMPARE(pagina()->objectName(), QStringLiteral("TabSheet11"));
+        QCOMPARE(inizio()->count(), 400);
+        QCOMPARE(fine()->count(), 400);
+        QCOMPARE(inizio()->currentIndex(), 0);
+        QCOMPARE(fine()->currentIndex(), 0);
+        QCOMPARE(inizio()->itemText(0).toStdString(), archivio::TestoListaDate(m_estrazioni.front().data));
+        QCOMPARE(fine()->itemText(0).toStdString(), archivio::TestoListaDate(m_estrazioni.back().data));
+        QVERIFY(pagina()->findChild<QToolButton *>(QStringLiteral("TBAmboAmbi"))->isChecked());
+        QCOMPARE(titolo()->text(), QStringLiteral("I 15 Ambi più in ritardo su 4.005"));
+        QCOMPARE(esporta::GrigliaCSV(g()), Atteso(2, 0, 399));
+        QVERIFY(!pagina()->findChild<QToolBar *>(QStringLiteral("ToolBar20"))->isVisible());
+        auto *ferma = pagina()->findChild<QPushButton *>(QStringLiteral("SpeedButton5"));
+        QVERIFY(ferma);
+        QCOMPARE(ferma->text(), QStringLiteral("Ricerca in Corso\nClicca qui per Terminare\nI Dati non saranno attendibili"));
+        QVERIFY(!pagina()->findChild<QCheckBox *>(QStringLiteral("CheckBoxRicercaVeloce"))->isChecked());
+    }
+
+    void quattordicineRiempionoQuindiciRighe()
+    {
+        clic(QStringLiteral("TBAmboQuattordicine"));
+        QCOMPARE(pagina()->lunghezza(), 14);
+        QCOMPARE(titolo()->text(), QStringLiteral("Le 15 Quattordicine più in ritardo su 9.038.619.861.406.740"));
+        QCOMPARE(g().righe(), 16);
+        std::set<std::string> etichette;
+        for (int r = 1; r <= 15; ++r) {
+            QCOMPARE(g().testo(r, 0).size(), size_t{14 * 3 - 1});
+            etichette.insert(g().testo(r, 0));
+        }
+        QCOMPARE(etichette.size(), size_t{15});
+        QCOMPARE(esporta::GrigliaCSV(g()), Atteso(14, 0, 399));
+    }
+
+    void terzineEPoiAmbi()
+    {
+        clic(QStringLiteral("TBAmboTerzine"));
+        QCOMPARE(g().testo(1, 0).size(), size_t{8});
+        clic(QStringLiteral("TBAmboAmbi"));
+        std::set<std::string> coppie;
+        for (int r = 1; r <= 15; ++r) {
+            QCOMPARE(g().testo(r, 0).size(), size_t{5});
+            coppie.insert(g().testo(r, 0));
+        }
+        QCOMPARE(coppie.size(), size_t{15});
+    }
+
+    void ordinaPerIntestazioneEMaiUscita()
+    {
+        clic(QStringLiteral("TBAmboTerzine"));
+        clicIntestazione(2);
+        QCOMPARE(pagina()->colonnaOrdine(), 2);
+        QCOMPARE(g().cella(0, 2).sfondo, colori::Giallo);
+        for (int r = 2; r <= 15; ++r)
+            QVERIFY(std::stoi(g().testo(r - 1, 2)) >= std::stoi(g().testo(r, 2)));
+        // Fourteen numbers on a short span: some group never made an ambo.
+        int inizioCorto = 399;
+        while (inizioCorto > 0 && statistiche::OrdinabilePerData(statistiche::CercaRitardiGruppi(
+                                      m_estrazioni, 14, inizioCorto, 399, false)))
+            --inizioCorto;
+        QVERIFY(inizioCorto > 300);
+        scegli(inizio(), inizioCorto);
+        clic(QStringLiteral("TBAmboQuattordicine"));
+        QVERIFY(!statistiche::OrdinabilePerData(pagina()->risultato()));
+        QVERIFY(Dialoghi::Messaggi().empty());
+        clicIntestazione(3);
+        QCOMPARE(Dialoghi::Messaggi().size(), size_t{1});
+        QCOMPARE(Dialoghi::Messaggi().back().testo, QStringLiteral("Impossibile Riordinare\n\n\rUn Dato non è Mai Uscito"));
+        QCOMPARE(pagina()->colonnaOrdine(), 1);
+        QCOMPARE(g().cella(0, 1).sfondo, colori::Giallo);
+        QCOMPARE(esporta::GrigliaCSV(g()), Atteso(14, inizioCorto, 399));
+    }
+
+    void dateIncrociateRiportanoAllArchivioIntero()
+    {
+        scegli(inizio(), 300);
+        QCOMPARE(stato().InizioRicerca, 300);
+        QCOMPARE(esporta::GrigliaCSV(g()), Atteso(2, 300, 399));
+        scegli(fine(), 150); // end at record 249, before the start
+        QCOMPARE(Dialoghi::Messaggi().size(), size_t{1});
+        QCOMPARE(Dialoghi::Messaggi().back().testo, QStringLiteral("Date incompatibili"));
+        QCOMPARE(inizio()->currentIndex(), 0);
+        QCOMPARE(fine()->currentIndex(), 0);
+        QCOMPARE(stato().InizioRicerca, 0);
+        QCOMPARE(stato().FineRicerca, ultima());
+        QCOMPARE(esporta::GrigliaCSV(g()), Atteso(2, 0, 399));
+    }
+
+    void navigazioneDelleDate()
+    {
+        clic(QStringLiteral("AmboInizioSucc"));
+        QCOMPARE(inizio()->currentIndex(), 1);
+        QCOMPARE(stato().InizioRicerca, 1);
+        clic(QStringLiteral("AmboInizioPrec"));
+        clic(QStringLiteral("AmboInizioPrec")); // already at the top
+        QCOMPARE(inizio()->currentIndex(), 0);
+        clic(QStringLiteral("AmboFinePrec"));
+        QCOMPARE(fine()->currentIndex(), 1);
+        QCOMPARE(stato().FineRicerca, 398);
+        clic(QStringLiteral("AmboFineSucc"));
+        clic(QStringLiteral("AmboFineSucc")); // already on the last draw
+        QCOMPARE(fine()->currentIndex(), 0);
+        // Random draws run from January 2000, about two a week: the first draw of 2001.
+        clic(QStringLiteral("AmboInizioAnnoSuc"));
+        const int primo2001 = inizio()->currentIndex();
+        QCOMPARE(m_estrazioni[primo2001].data.anno, std::uint16_t{2001});
+        QCOMPARE(m_estrazioni[primo2001 - 1].data.anno, std::uint16_t{2000});
+        QCOMPARE(stato().InizioRicerca, primo2001);
+        clic(QStringLiteral("AmboInizioUltimo"));
+        QCOMPARE(inizio()->currentIndex(), 399);
+        QCOMPARE(esporta::GrigliaCSV(g()), Atteso(2, 399, 399));
+        clic(QStringLiteral("AmboInizioPrimo"));
+        clic(QStringLiteral("AmboFinePrimo"));
+        QCOMPARE(fine()->currentIndex(), 399);
+        QCOMPARE(stato().FineRicerca, 0);
+        QCOMPARE(esporta::GrigliaCSV(g()), Atteso(2, 0, 0));
+        QVERIFY(Dialoghi::Messaggi().empty());
+    }
+
+    void ricercaVeloceSuArchivioCorto()
+    {
+        QTest::mouseClick(pagina()->findChild<QCheckBox *>(QStringLiteral("CheckBoxRicercaVeloce")), Qt::LeftButton);
+        clic(QStringLiteral("TBAmboNovine"));
+        QCOMPARE(stato().InizioRicerca, 3700);
+        QCOMPARE(inizio()->currentIndex(), 0); // the list does not move
+        for (int r = 1; r <= 15; ++r) {
+            QCOMPARE(g().testo(r, 0), std::string());
+            QCOMPARE(g().testo(r, 1), std::string("0"));
+            QCOMPARE(g().testo(r, 3), std::string("Mai uscita"));
+        }
+        clic(QStringLiteral("TBAmboOttine"));
+        QCOMPARE(stato().InizioRicerca, 0);
+        QCOMPARE(esporta::GrigliaCSV(g()), Atteso(8, 0, 399));
+    }
+
+    void doppioClicInviaIlTesto()
+    {
+        std::vector<std::string> inviati;
+        stato().InvioASchedina = [&](const std::string &t) { inviati.push_back(t); };
+        const QRect q = griglia()->visualRect(griglia()->model()->index(1, 0));
+        QTest::mouseClick(griglia()->viewport(), Qt::LeftButton, {}, q.center());
+        QTest::mouseDClick(griglia()->viewport(), Qt::LeftButton, {}, q.center());
+        QCOMPARE(inviati.size(), size_t{1});
+        QCOMPARE(inviati.front(), g().testo(1, 0));
+        QCOMPARE(inviati.front().size(), size_t{5}); // "05.23"
+        stato().InvioASchedina = nullptr;
+    }
+
+    void salvaCSV()
+    {
+        const QString file = m_dir->filePath(QStringLiteral("ambi.csv"));
+        Dialoghi::PreimpostaPercorso(file);
+        clic(QStringLiteral("TBSalvaCSVAmbo"));
+        std::ifstream in(file.toStdString(), std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        QCOMPARE(s.str(), esporta::GrigliaCSV(g()));
+        QVERIFY(s.str().find("Lunghetta;Ritardo;") == 0);
+    }
+
+    void aggiornaVisteRicalcola()
+    {
+        scegli(inizio(), 100);
+        clic(QStringLiteral("TBAmboCinquine"));
+        // One more draw: every list refilled, the whole span searched again for the chosen size.
+        m_estrazioni.push_back(prova::Estr(1, 1, 2030, 401, {1, 2, 3, 4, 5, 6}, 7, 8));
+        archivio::Archivio(m_dir->path().toStdString()).Scrivi(400, m_estrazioni.back());
+        stato().UltimaEstrazione = 400;
+        stato().AggiornaViste();
+        QCOMPARE(inizio()->count(), 401);
+        QCOMPARE(inizio()->currentIndex(), 0);
+        QCOMPARE(fine()->itemText(0), QStringLiteral("1/1/2030 "));
+        QCOMPARE(pagina()->lunghezza(), 5);
+        QCOMPARE(esporta::GrigliaCSV(g()), Atteso(5, 0, 400));
+    }
+};
+
+QTEST_MAIN(TestPaginaAmbo)
+#include "tst_pagina_ambo.moc"

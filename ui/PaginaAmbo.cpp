@@ -1,0 +1,275 @@
+#include "ui/PaginaAmbo.h"
+
+#include "archive/Navigazione.h"
+#include "export/GrigliaCSV.h"
+#include "ui/Dialoghi.h"
+#include "ui/ExtStringGrid.h"
+#include "ui/Qt.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace sestina;
+using namespace sestina::statistiche;
+
+PaginaAmbo::PaginaAmbo(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, QStringLiteral("TabSheet11"), parent)
+{
+    auto *principale = new QHBoxLayout(this);
+
+    // The group sizes: one down at a time, "Ambi" at start.
+    auto *gruppi = new QToolBar(this);
+    gruppi->setObjectName(QStringLiteral("ToolBarGruppiAmbo"));
+    gruppi->setOrientation(Qt::Vertical);
+    auto *esclusivi = new QButtonGroup(this);
+    esclusivi->setExclusive(true);
+    for (int k = GruppoMinimo; k <= GruppoMassimo; ++k) {
+        auto *b = new QToolButton(gruppi);
+        const QString nome = Q(NomeGruppo(k));
+        b->setText(nome);
+        b->setObjectName(QStringLiteral("TBAmbo") + nome);
+        b->setCheckable(true);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        gruppi->addWidget(b);
+        esclusivi->addButton(b);
+        m_pulsanti[static_cast<size_t>(k - GruppoMinimo)] = b;
+        connect(b, &QToolButton::clicked, this, [this, k] { ScegliLunghezza(k); });
+    }
+    m_pulsanti[0]->setChecked(true);
+    principale->addWidget(gruppi);
+
+    auto *colonna = new QVBoxLayout;
+    principale->addLayout(colonna, 1);
+
+    // The wheel selector of the Lotto edition: never shown here.
+    auto *ruote = new QToolBar(this);
+    ruote->setObjectName(QStringLiteral("ToolBar20"));
+    ruote->hide();
+    colonna->addWidget(ruote);
+
+    auto barraDate = [this, colonna](const QString &titolo, const char *prefisso, QComboBox *&combo,
+                                     const char *nomeCombo, bool inizio) {
+        auto *barra = new QToolBar(this);
+        barra->setObjectName(QStringLiteral("ToolBarAmbo") + QString::fromLatin1(prefisso));
+        auto *etichetta = new QLabel(titolo, barra);
+        etichetta->setMinimumWidth(90);
+        barra->addWidget(etichetta);
+        combo = new QComboBox(barra);
+        combo->setObjectName(QString::fromLatin1(nomeCombo));
+        combo->setMaxVisibleItems(20);
+        combo->setMinimumContentsLength(11);
+        barra->addWidget(combo);
+        struct Voce {
+            const char *testo;
+            Mossa mossa;
+        };
+        const Voce voci[] = {{"Primo", Mossa::Primo}, {"Anno Pr", Mossa::AnnoPr},   {"Prec", Mossa::Prec},
+                             {"Succ", Mossa::Succ},   {"Anno Suc", Mossa::AnnoSuc}, {"Ultimo", Mossa::Ultimo}};
+        for (const Voce &v : voci) {
+            auto *b = new QToolButton(barra);
+            QString nome = Q(v.testo);
+            b->setObjectName(QStringLiteral("Ambo") + QString::fromLatin1(prefisso) + nome.remove(QLatin1Char(' ')));
+            b->setText(Q(v.testo));
+            barra->addWidget(b);
+            const Mossa m = v.mossa;
+            connect(b, &QToolButton::clicked, this, [this, m, inizio] { inizio ? NavigaInizio(m) : NavigaFine(m); });
+        }
+        connect(combo, &QComboBox::activated, this, [this] { DateCambiate(); });
+        colonna->addWidget(barra);
+    };
+    barraDate(QStringLiteral("Inizio Ricerca"), "Inizio", m_inizio, "ComboBox11", true);
+    barraDate(QStringLiteral("Fine Ricerca"), "Fine", m_fine, "ComboBox12", false);
+
+    auto *uscita = new QToolBar(this);
+    uscita->setObjectName(QStringLiteral("ToolBarStampaAmbo"));
+    m_veloce = new QCheckBox(QStringLiteral("Ricerca veloce"), uscita);
+    m_veloce->setObjectName(QStringLiteral("CheckBoxRicercaVeloce"));
+    uscita->addWidget(m_veloce);
+    uscita->addSeparator();
+    auto pulsante = [uscita](const char *nome, const char *testo) {
+        auto *b = new QToolButton(uscita);
+        b->setObjectName(QString::fromLatin1(nome));
+        b->setText(Q(testo));
+        uscita->addWidget(b);
+        return b;
+    };
+    auto *stampa = pulsante("TBStampaAmbo", "Stampa");
+    auto *csv = pulsante("TBSalvaCSVAmbo", "Salva CSV");
+    auto *jpeg = pulsante("TBSalvaJpegAmbo", "Salva Jpeg");
+    for (auto *b : {stampa, jpeg}) {
+        b->setEnabled(false);
+        b->setToolTip(QStringLiteral("Disponibile con la stampa e le immagini dei risultati"));
+    }
+    connect(csv, &QToolButton::clicked, this, [this] { SalvaCSV(); });
+    colonna->addWidget(uscita);
+
+    m_titolo = new QLabel(this);
+    m_titolo->setObjectName(QStringLiteral("LabelTitoloAmbo"));
+    QFont f = m_titolo->font();
+    f.setBold(true);
+    f.setPointSize(f.pointSize() + 2);
+    m_titolo->setFont(f);
+    colonna->addWidget(m_titolo);
+
+    // Every search answers at once, so the stop button of long searches stays hidden.
+    m_ferma = new QPushButton(
+        QStringLiteral("Ricerca in Corso\nClicca qui per Terminare\nI Dati non saranno attendibili"), this);
+    m_ferma->setObjectName(QStringLiteral("SpeedButton5"));
+    m_ferma->hide();
+    colonna->addWidget(m_ferma);
+
+    m_griglia = new ExtStringGrid(this);
+    m_griglia->setObjectName(QStringLiteral("GrigliaRitPerAmbi"));
+    colonna->addWidget(m_griglia, 1);
+    connect(m_griglia, &ExtStringGrid::intestazioneCliccata, this, [this](int c) { IntestazioneCliccata(c); });
+    // The slip page checks the text: a label such as 05.23 stands for 5 and 23.
+    connect(m_griglia, &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) {
+        if (m_stato.InvioASchedina)
+            m_stato.InvioASchedina(m_griglia->griglia().testo(r, c));
+    });
+
+    m_risultato.voci.resize(VociRitardiGruppi);
+    m_griglia->ImpostaGriglia(GrigliaRitPerAmbi(m_risultato, m_colonna));
+    m_titolo->setText(Q(TitoloRitardiGruppi(m_k)));
+}
+
+sestina::Vista PaginaAmbo::Vista()
+{
+    sestina::Vista v;
+    v.nome = "Ambo";
+    v.riempiDate = [this] { RiempiDate(); };
+    v.selezionaPrimo = [this] {
+        m_inizio->setCurrentIndex(m_inizio->count() > 0 ? 0 : -1);
+        m_fine->setCurrentIndex(m_fine->count() > 0 ? 0 : -1);
+    };
+    v.ridisegna = [this] { CercaRitardiGruppi(); };
+    return v;
+}
+
+void PaginaAmbo::RiempiDate()
+{
+    m_inizio->clear();
+    m_fine->clear();
+    if (m_stato.UltimaEstrazione < 0)
+        return;
+    const auto crescenti = archivio::DateCrescenti(archivio());
+    QStringList voci;
+    voci.reserve(static_cast<int>(crescenti.size()));
+    for (const auto &d : crescenti)
+        voci << Q(d);
+    m_inizio->addItems(voci);
+    std::reverse(voci.begin(), voci.end());
+    m_fine->addItems(voci);
+}
+
+void PaginaAmbo::CercaRitardiGruppi()
+{
+    if (m_stato.UltimaEstrazione < 0)
+        return;
+    Esegui([this] {
+        if (m_veloce->isChecked())
+            m_stato.InizioRicerca = InizioRicercaVeloce(m_k);
+        const auto estrazioni = archivio().LeggiTutte();
+        m_risultato = statistiche::CercaRitardiGruppi(estrazioni, m_k, m_stato.InizioRicerca, m_stato.FineRicerca,
+                                                      false);
+        m_griglia->ImpostaGriglia(GrigliaRitPerAmbi(m_risultato, m_colonna));
+        m_titolo->setText(Q(TitoloRitardiGruppi(m_k)));
+    });
+}
+
+void PaginaAmbo::ScegliLunghezza(int k)
+{
+    m_k = std::clamp(k, GruppoMinimo, GruppoMassimo);
+    m_pulsanti[static_cast<size_t>(m_k - GruppoMinimo)]->setChecked(true);
+    CercaRitardiGruppi();
+}
+
+void PaginaAmbo::IntestazioneCliccata(int colonna)
+{
+    if (colonna < 0 || colonna > 12)
+        return;
+    if (colonna == 3 && !OrdinabilePerData(m_risultato)) {
+        Dialoghi::Avviso(this, QStringLiteral("Impossibile Riordinare\n\n\rUn Dato non è Mai Uscito"));
+        colonna = 1;
+    }
+    m_colonna = colonna;
+    CercaRitardiGruppi();
+}
+
+void PaginaAmbo::DateCambiate()
+{
+    const int u = m_stato.UltimaEstrazione;
+    if (u < 0 || m_inizio->currentIndex() < 0 || m_fine->currentIndex() < 0)
+        return;
+    m_stato.InizioRicerca = m_inizio->currentIndex();
+    m_stato.FineRicerca = u - m_fine->currentIndex();
+    if (m_stato.FineRicerca < m_stato.InizioRicerca) {
+        Dialoghi::Avviso(this, QStringLiteral("Date incompatibili"));
+        m_inizio->setCurrentIndex(0);
+        m_fine->setCurrentIndex(0);
+        m_stato.InizioRicerca = 0;
+        m_stato.FineRicerca = u;
+    }
+    CercaRitardiGruppi();
+}
+
+void PaginaAmbo::NavigaInizio(Mossa m)
+{
+    const int u = m_stato.UltimaEstrazione;
+    if (u < 0)
+        return;
+    int i = m_inizio->currentIndex();
+    bool ok = Esegui([&] {
+        switch (m) {
+        case Mossa::Primo: i = 0; break;
+        case Mossa::AnnoPr: i = archivio::AnnoPrecedente(archivio(), u, m_stato.InizioRicerca); break;
+        case Mossa::Prec: if (i > 0) --i; break;
+        case Mossa::Succ: if (i < u) ++i; break;
+        case Mossa::AnnoSuc: i = archivio::AnnoSuccessivo(archivio(), u, m_stato.InizioRicerca); break;
+        case Mossa::Ultimo: i = u; break;
+        }
+    });
+    if (!ok)
+        return;
+    m_inizio->setCurrentIndex(std::clamp(i, 0, u));
+    DateCambiate();
+}
+
+void PaginaAmbo::NavigaFine(Mossa m)
+{
+    const int u = m_stato.UltimaEstrazione;
+    if (u < 0)
+        return;
+    int i = m_fine->currentIndex();
+    bool ok = Esegui([&] {
+        switch (m) {
+        case Mossa::Primo: i = u; break;
+        case Mossa::AnnoPr: i = u - archivio::AnnoPrecedente(archivio(), u, m_stato.FineRicerca); break;
+        case Mossa::Prec: if (i < u) ++i; break;
+        case Mossa::Succ: if (i > 0) --i; break;
+        case Mossa::AnnoSuc: i = u - archivio::AnnoSuccessivo(archivio(), u, m_stato.FineRicerca); break;
+        case Mossa::Ultimo: i = 0; break;
+        }
+    });
+    if (!ok)
+        return;
+    m_fine->setCurrentIndex(std::clamp(i, 0, u));
+    DateCambiate();
+}
+
+void PaginaAmbo::SalvaCSV()
+{
+    auto file = Dialoghi::SalvaFile(this, QStringLiteral("RitardiGruppi"), QStringLiteral("File CSV (*.CSV *.csv)"),
+                                    QStringLiteral(".csv"));
+    if (!file)
+        return;
+    Esegui([&] { esporta::SalvaCSV(m_griglia->griglia(), S(*file)); });
+}
