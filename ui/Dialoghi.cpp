@@ -17,6 +17,9 @@ std::deque<Messaggio> g_messaggi;
 
 void Registra(Tipo t, const QString &testo) { g_messaggi.push_back({t, testo}); }
 
+// The program's texts break lines with CR LF; a message box wants LF alone.
+QString PerSchermo(QString testo) { return testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
 std::optional<QString> PercorsoPreimpostato()
 {
     std::optional<QString> p;
@@ -46,21 +49,21 @@ void Avviso(QWidget *parent, const QString &testo)
 {
     Registra(Tipo::Avviso, testo);
     if (!g_test)
-        QMessageBox::warning(parent, QStringLiteral("Attenzione"), testo);
+        QMessageBox::warning(parent, QStringLiteral("Attenzione"), PerSchermo(testo));
 }
 
 void Informazione(QWidget *parent, const QString &testo)
 {
     Registra(Tipo::Informazione, testo);
     if (!g_test)
-        QMessageBox::information(parent, QStringLiteral("Informazione"), testo);
+        QMessageBox::information(parent, QStringLiteral("Informazione"), PerSchermo(testo));
 }
 
 void Errore(QWidget *parent, const QString &testo)
 {
     Registra(Tipo::Errore, testo);
     if (!g_test)
-        QMessageBox::critical(parent, QStringLiteral("Errore"), testo);
+        QMessageBox::critical(parent, QStringLiteral("Errore"), PerSchermo(testo));
 }
 
 bool Domanda(QWidget *parent, const QString &testo)
@@ -73,7 +76,7 @@ bool Domanda(QWidget *parent, const QString &testo)
         g_risposte.pop_front();
         return r;
     }
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Conferma"), testo, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Conferma"), PerSchermo(testo), QMessageBox::NoButton, parent);
     QAbstractButton *si = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
     box.exec();
