@@ -300,9 +300,9 @@ void TfrmNumSpia::CaricaArchivio(bool forza)
 {
     archivio::Archivio a(m_stato.DirectoryProgramma);
     struct stat st {};
-    std::optional<std::time_t> orario;
+    std::optional<long long> orario;
     if (::stat(a.percorsoDate().c_str(), &st) == 0)
-        orario = st.st_mtime;
+        orario = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
     if (!forza && orario && m_orarioDate == orario && !m_archivio.empty())
         return;
     m_archivio = LeggiArchivioSpia(a);
@@ -332,6 +332,8 @@ void TfrmNumSpia::RiempiDate()
 void TfrmNumSpia::Mostra()
 {
     Prova([this] { CaricaArchivio(false); });
+    m_scelti.fill(false);
+    ImpostaGrigliaNumeri();
     PulisciRisultatiSpia();
     m_usaSpia->setEnabled(false);
     m_kLunghette = 0;

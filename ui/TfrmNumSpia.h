@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include <array>
-#include <ctime>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -27,7 +26,7 @@ class TfrmNumSpia : public QWidget {
 public:
     explicit TfrmNumSpia(sestina::StatoCondiviso &stato, QWidget *parent = nullptr);
 
-    // Showing the page: reload the archive copy if the date file changed, reset the inputs' results.
+    // Showing the page: reload the archive copy if the date file changed, reset the choice and the results.
     void Mostra();
     // After an archive change: reload the copy and refill the date lists.
     void Ricarica();
@@ -61,7 +60,7 @@ private:
 
     sestina::StatoCondiviso &m_stato;
     std::vector<sestina::archivio::Estrazione> m_archivio;
-    std::optional<std::time_t> m_orarioDate;
+    std::optional<long long> m_orarioDate; // date file modification time, nanoseconds
     std::array<bool, 91> m_scelti{};
     std::optional<sestina::statistiche::RisultatoSpia> m_spia;
     std::optional<sestina::statistiche::StatisticheAmbi> m_statAmbi;

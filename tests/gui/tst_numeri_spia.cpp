@@ -1,4 +1,5 @@
 #include "app/FileAtomico.h"
+#include "archive/Archivio.h"
 #include "stats/NumeriSpia.h"
 #include "support/ArchivioProva.h"
 #include "support/CartellaProgramma.h"
@@ -101,6 +102,23 @@ private Q_SLOTS:
         QVERIFY(!trova<QCheckBox>("cbUsaNumSpy")->isEnabled());
         QCOMPARE(trova<QLabel>("lbTitoloLunghette")->text(), QStringLiteral("Le 20 combinazioni piu' frequenti per ambo"));
         QCOMPARE(trova<QSpinBox>("AnalisiEstra")->value(), 5);
+    }
+
+    void archivioCambiato()
+    {
+        archivio::Archivio a(m_dir->path().toStdString() + "/");
+        a.Scrivi(500, prova::Estr(20, 10, 2004, 501, {1, 2, 3, 4, 5, 6}, 7, 8));
+        m_form->stato().UltimaEstrazione = 500;
+        m_form->stato().AggiornaViste();
+        auto *c2 = trova<QComboBox>("ComboBox2");
+        QCOMPARE(c2->count(), 501);
+        QCOMPARE(c2->currentText(), QStringLiteral("20/10/2004 501"));
+        // Showing the page again clears the choice.
+        clicNumero(33);
+        QVERIFY(scelto(33));
+        m_form->pageControl()->setCurrentIndex(0);
+        m_form->pageControl()->setCurrentWidget(m_form->findChild<PaginaNumeriSpia *>());
+        QTRY_VERIFY(!scelto(33));
     }
 
     void elaboraConDueNumeriRiempieLeTreGriglie()
