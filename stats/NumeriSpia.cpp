@@ -102,9 +102,13 @@ RisultatoSpia ElaboraSpia(const std::vector<archivio::Estrazione> &archivio, con
         const int mese = e.data.mese;
         if (mese < 1 || mese > 12 || !p.mesi[mese - 1])
             continue;
+        // Distinct spy numbers: a superstar equal to one of the numbers is still one number.
         int h = 0;
-        for (int x : Valori(e))
-            h += scelto[x];
+        std::array<bool, 256> visto{};
+        for (int x : Valori(e)) {
+            h += scelto[x] && !visto[x];
+            visto[x] = true;
+        }
         if (h < (p.ambi ? 2 : 1))
             continue;
         ++r.estrazioniSpia;

@@ -38,10 +38,13 @@ RisultatoSpiaRif RiferimentoSpia(const std::vector<archivio::Estrazione> &estraz
         if (!p.mesi[mese - 1])
             continue;
         int h = 0;
-        for (int i = 0; i < 8; ++i)
-            for (int x : p.numeri)
+        for (int x : p.numeri) {
+            bool presente = false;
+            for (int i = 0; i < 8; ++i)
                 if (Valore(estrazioni[v], i) == x)
-                    ++h;
+                    presente = true;
+            h += presente;
+        }
         bool isSpia = p.ambi ? (h >= 2 && p.numeri.size() >= 2) : h >= 1;
         if (!isSpia)
             continue;

@@ -182,6 +182,35 @@ TEST(ElaboraSpia, AmbiVuoleDueNumeriSpiaNellEstrazione)
         Errore);
 }
 
+TEST(ElaboraSpia, SuperstarUgualeAUnNumero)
+{
+    // Record 1 holds the spy number 7 twice (number and superstar): one spy number, no "Ambi".
+    // Record 3, analysed, holds 5 twice: 5 counts twice, the equal pair is no pair.
+    auto arch = Archivio({{1, 2, 3, 4, 5, 6},
+                          {7, 11, 12, 13, 14, 15, 80, 7},
+                          {7, 9, 22, 23, 24, 25},
+                          {5, 30, 31, 32, 33, 34, 35, 5},
+                          {40, 41, 42, 43, 44, 45}});
+    ParametriSpia p;
+    p.numeri = {7, 9};
+    p.ambi = true;
+    p.colpi = 1;
+    p.fine = 4;
+    auto r = ElaboraSpia(arch, p, nullo);
+    EXPECT_EQ(r.estrazioniSpia, 1);
+    EXPECT_FALSE(r.spia[1]);
+    EXPECT_TRUE(r.spia[2]);
+    EXPECT_EQ(r.numeri.testo(1, 0), "   2");
+    EXPECT_EQ(r.numeri.testo(1, 1), "5");
+    // 28 position pairs less the (5,5) one; (5, x) twice for the six other values.
+    ASSERT_EQ(r.ambi.righe(), 1 + 27 - 6);
+    for (int i = 1; i < r.ambi.righe(); ++i) {
+        EXPECT_NE(r.ambi.testo(i, 1), r.ambi.testo(i, 2));
+        EXPECT_NE(r.ambi.testo(i, 2), "90"); // (5,5) would land on (4,90)
+        EXPECT_EQ(r.ambi.testo(i, 0), i <= 6 ? "   2" : "   1");
+    }
+}
+
 TEST(ElaboraSpia, FinestreSovrapposteAnalizzateUnaVolta)
 {
     // Spy draws at records 1 and 3 with N = 4: records 2, 4, 5 analysed once, 3 never.
