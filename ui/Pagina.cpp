@@ -1,6 +1,7 @@
 #include "ui/Pagina.h"
 
 #include "app/Errore.h"
+#include "export/GrigliaCSV.h"
 #include "ui/Dialoghi.h"
 #include "ui/Qt.h"
 
@@ -31,6 +32,14 @@ bool Pagina::Esegui(const std::function<void()> &azione)
         return false;
     }
     return true;
+}
+
+bool Pagina::SalvaGrigliaCSV(const sestina::Griglia &griglia, const QString &nomeProposto)
+{
+    auto file = Dialoghi::SalvaFile(this, nomeProposto, QStringLiteral("File CSV (*.CSV *.csv)"), QStringLiteral(".csv"));
+    if (!file)
+        return false;
+    return Esegui([&] { sestina::esporta::SalvaCSV(griglia, S(*file)); });
 }
 
 PaginaSegnaposto::PaginaSegnaposto(sestina::StatoCondiviso &stato, const QString &nomeOggetto, const QString &titolo,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Griglia.h"
 #include "app/StatoCondiviso.h"
 
 #include <QWidget>
@@ -19,6 +20,10 @@ public:
     // Runs a user action with the wait cursor; an error is shown in a message box
     // and the page stays usable. False when the action failed.
     bool Esegui(const std::function<void()> &azione);
+
+    // "Salva CSV" of a result grid: the save dialog with the proposed name
+    // (empty: the dialog's last name), then the CSV file. False when cancelled or failed.
+    bool SalvaGrigliaCSV(const sestina::Griglia &griglia, const QString &nomeProposto);
 
 protected:
     sestina::StatoCondiviso &m_stato;

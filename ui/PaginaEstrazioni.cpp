@@ -331,6 +331,7 @@ void PaginaEstrazioni::Aggiungi()
             g.PulisciRiga(1);
             g.ImpostaTesto(1, 1, std::to_string(LeggiInteroOppure(g.testo(2, 1), 0) + 1));
             m_tabella->Aggiorna();
+            AggiornaStatisticheEstrazioni();
             Data proposta{1, 1, 2000};
             if (m_stato.UltimaEstrazione >= 0)
                 proposta = ProssimaDataEstrazione(archivio().LeggiData(m_stato.UltimaEstrazione).data(),
@@ -538,11 +539,7 @@ void PaginaEstrazioni::SalvaGiorniEstrazione()
 
 void PaginaEstrazioni::SalvaCSV()
 {
-    auto file = Dialoghi::SalvaFile(this, QStringLiteral("EstrazioneLast"), QStringLiteral("File CSV (*.CSV *.csv)"),
-                                    QStringLiteral(".csv"));
-    if (!file)
-        return;
-    Esegui([&] { esporta::SalvaCSV(m_tabella->griglia(), S(*file)); });
+    SalvaGrigliaCSV(m_tabella->griglia(), QStringLiteral("EstrazioneLast"));
 }
 
 void PaginaEstrazioni::GuidaInLinea()

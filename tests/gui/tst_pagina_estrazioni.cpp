@@ -37,7 +37,8 @@ class TestPaginaEstrazioni : public QObject {
     QString cella(int r, int c) const { return QString::fromStdString(tabella()->griglia().testo(r, c)); }
     void clic(const char *nome)
     {
-        auto *b = m_form->findChild<QAbstractButton *>(QString::fromLatin1(nome));
+        // Names are looked up on the draws page: other windows may reuse them.
+        auto *b = m_form->paginaEstrazioni()->findChild<QAbstractButton *>(QString::fromLatin1(nome));
         QVERIFY2(b, nome);
         QVERIFY2(b->isEnabled(), nome);
         QTest::mouseClick(b, Qt::LeftButton);
@@ -277,7 +278,7 @@ private Q_SLOTS:
         // Search by date: the third item is two draws before the last.
         clic("tbt_Ultimo");
         clic("SpeedButton6");
-        auto *cerca = m_form->findChild<QComboBox *>(QStringLiteral("ComboBox1"));
+        auto *cerca = m_form->paginaEstrazioni()->findChild<QComboBox *>(QStringLiteral("ComboBox1"));
         QVERIFY(cerca->isVisible());
         QCOMPARE(cerca->count(), 30);
         QCOMPARE(cerca->currentIndex(), 0);

@@ -1,0 +1,70 @@
+#include "ui/BarraDate.h"
+
+#include "ui/Qt.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QToolButton>
+
+BarraDate::BarraDate(const QString &titolo, const QString &nomeCombo, const QString &prefisso, QWidget *parent)
+    : QToolBar(parent)
+{
+    setObjectName(QStringLiteral("ToolBar") + prefisso);
+    auto *etichetta = new QLabel(titolo, this);
+    etichetta->setMinimumWidth(90);
+    addWidget(etichetta);
+    m_combo = new QComboBox(this);
+    m_combo->setObjectName(nomeCombo);
+    m_combo->setMaxVisibleItems(20);
+    m_combo->setMinimumContentsLength(11);
+    addWidget(m_combo);
+    struct Voce {
+        const char *testo;
+        Mossa mossa;
+    };
+    const Voce voci[] = {{"Primo", Mossa::Primo}, {"Anno Pr", Mossa::AnnoPr},   {"Prec", Mossa::Prec},
+                         {"Succ", Mossa::Succ},   {"Anno Suc", Mossa::AnnoSuc}, {"Ultimo", Mossa::Ultimo}};
+    for (const Voce &v : voci) {
+        auto *b = new QToolButton(this);
+        QString nome = QString::fromLatin1(v.testo);
+        b->setObjectName(prefisso + nome.remove(QLatin1Char(' ')));
+        b->setText(QString::fromLatin1(v.testo));
+        addWidget(b);
+        const Mossa m = v.mossa;
+        connect(b, &QToolButton::clicked, this, [this, m] { Q_EMIT mossa(m); });
+    }
+    connect(m_combo, &QComboBox::activated, this, [this](int i) { Q_EMIT scelta(i); });
+}
+
+void BarraDate::Riempi(const std::vector<std::string> &date)
+{
+    QStringList voci;
+    voci.reserve(static_cast<int>(date.size()));
+    for (const auto &d : date)
+        voci << Q(d);
+    m_combo->setUpdatesEnabled(false);
+    m_combo->clear();
+    m_combo->addItems(voci);
+    m_combo->setCurrentIndex(voci.isEmpty() ? -1 : 0);
+    m_combo->setUpdatesEnabled(true);
+}
+
+BarraUscita::BarraUscita(const QString &suffisso, const QString &testoImmagine, QWidget *parent) : QToolBar(parent)
+{
+    setObjectName(QStringLiteral("ToolBarStampa") + suffisso);
+    auto pulsante = [this](const QString &nome, const QString &testo) {
+        auto *b = new QToolButton(this);
+        b->setObjectName(nome);
+        b->setText(testo);
+        addWidget(b);
+        return b;
+    };
+    auto *stampa = pulsante(QStringLiteral("TBStampa") + suffisso, QStringLiteral("Stampa"));
+    auto *csv = pulsante(QStringLiteral("TBSalvaCSV") + suffisso, QStringLiteral("Salva CSV"));
+    auto *immagine = pulsante(QStringLiteral("TBSalvaJpeg") + suffisso, testoImmagine);
+    for (auto *b : {stampa, immagine}) {
+        b->setEnabled(false);
+        b->setToolTip(QStringLiteral("Disponibile con la stampa e le immagini dei risultati"));
+    }
+    connect(csv, &QToolButton::clicked, this, [this] { Q_EMIT salvaCSV(); });
+}

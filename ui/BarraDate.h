@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QToolBar>
+
+class QComboBox;
+
+// A date list with its navigation buttons, as the pages with a span or a
+// cursor show it: a caption, the combo box of dates and Primo .. Ultimo.
+class BarraDate : public QToolBar {
+    Q_OBJECT
+public:
+    enum class Mossa { Primo, AnnoPr, Prec, Succ, AnnoSuc, Ultimo };
+
+    // Buttons are named prefisso + caption without blanks (e.g. "StatInizioAnnoPr").
+    BarraDate(const QString &titolo, const QString &nomeCombo, const QString &prefisso, QWidget *parent);
+
+    QComboBox *combo() const { return m_combo; }
+    // Refills the list as one batch, leaving item 0 selected.
+    void Riempi(const std::vector<std::string> &date);
+
+Q_SIGNALS:
+    void mossa(BarraDate::Mossa m);
+    // The user picked item `indice` of the list.
+    void scelta(int indice);
+
+private:
+    QComboBox *m_combo;
+};
+
+// The output tool bar of a result page: "Stampa", "Salva CSV" and the picture
+// button (TBStampa<suffisso>, TBSalvaCSV<suffisso>, TBSalvaJpeg<suffisso>).
+class BarraUscita : public QToolBar {
+    Q_OBJECT
+public:
+    BarraUscita(const QString &suffisso, const QString &testoImmagine, QWidget *parent);
+
+Q_SIGNALS:
+    void salvaCSV();
+};
