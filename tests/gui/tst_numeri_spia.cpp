@@ -121,6 +121,25 @@ private Q_SLOTS:
         QTRY_VERIFY(!scelto(33));
     }
 
+    void tastiSpostanoIlFuoco()
+    {
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        auto *c1 = trova<QComboBox>("ComboBox1");
+        auto *c2 = trova<QComboBox>("ComboBox2");
+        auto *n = trova<QSpinBox>("AnalisiEstra");
+        c1->setFocus();
+        QTRY_VERIFY(c1->hasFocus());
+        QTest::keyClick(c1, Qt::Key_Down);
+        QTRY_VERIFY(c2->hasFocus());
+        QCOMPARE(c1->currentIndex(), 313); // the list did not move
+        QTest::keyClick(c2, Qt::Key_Return);
+        QTRY_VERIFY(n->hasFocus());
+        QTest::keyClick(n, Qt::Key_Up);
+        QTRY_VERIFY(c2->hasFocus());
+        QCOMPARE(n->value(), 5);
+    }
+
     void elaboraConDueNumeriRiempieLeTreGriglie()
     {
         clicNumero(5);
