@@ -1,6 +1,7 @@
 #include "ui/PaginaConsulta.h"
 
 #include "export/GrigliaCSV.h"
+#include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/Qt.h"
@@ -121,23 +122,8 @@ PaginaConsulta::PaginaConsulta(StatoCondiviso &stato, QWidget *parent)
     });
     colonna->addWidget(navigazione);
 
-    auto *uscita = new QToolBar(this);
-    uscita->setObjectName(QStringLiteral("ToolBarStampaConsulta"));
-    auto pulsante = [uscita](const char *nome, const char *testo) {
-        auto *b = new QToolButton(uscita);
-        b->setObjectName(QString::fromLatin1(nome));
-        b->setText(Q(testo));
-        uscita->addWidget(b);
-        return b;
-    };
-    auto *stampa = pulsante("TBStampaConsulta", "Stampa");
-    auto *csv = pulsante("TBSalvaCSVConsulta", "Salva CSV");
-    auto *jpeg = pulsante("TBSalvaJpegConsulta", "Salva Jpeg");
-    for (auto *b : {stampa, jpeg}) {
-        b->setEnabled(false);
-        b->setToolTip(QStringLiteral("Disponibile con la stampa e le immagini dei risultati"));
-    }
-    connect(csv, &QToolButton::clicked, this, [this] { SalvaCSV(); });
+    auto *uscita = new BarraUscita(QStringLiteral("Consulta"), QStringLiteral("Salva Jpeg"), this);
+    connect(uscita, &BarraUscita::salvaCSV, this, [this] { SalvaCSV(); });
     colonna->addWidget(uscita);
 
     m_griglia = new ExtStringGrid(this);
@@ -200,14 +186,7 @@ void PaginaConsulta::Naviga(MossaConsulta mossa)
     });
 }
 
-void PaginaConsulta::SalvaCSV()
-{
-    auto file = Dialoghi::SalvaFile(this, QStringLiteral("Consulta"), QStringLiteral("File CSV (*.CSV *.csv)"),
-                                    QStringLiteral(".csv"));
-    if (!file)
-        return;
-    Esegui([&] { esporta::SalvaCSV(m_griglia->griglia(), S(*file)); });
-}
+void PaginaConsulta::SalvaCSV() { SalvaGrigliaCSV(m_griglia->griglia(), QStringLiteral("ConsultazioneLast")); }
 
 void PaginaConsulta::showEvent(QShowEvent *e)
 {
