@@ -1,0 +1,275 @@
+#include "ui/PaginaStat.h"
+
+#include "archive/Navigazione.h"
+#include "stats/Statistiche.h"
+#include "ui/Dialoghi.h"
+#include "ui/ExtStringGrid.h"
+#include "ui/Qt.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace sestina;
+using namespace sestina::statistiche;
+
+namespace {
+
+// The date of a list entry "%d/%d/%d ".
+archivio::RecordData DataDaVoce(const QString &voce)
+{
+    int g = 0, m = 0, a = 0;
+    std::sscanf(S(voce).c_str(), "%d/%d/%d", &g, &m, &a);
+    return archivio::RecordData{static_cast<std::uint16_t>(g), static_cast<std::uint16_t>(m),
+                                static_cast<std::uint16_t>(a), 0};
+}
+
+} // namespace
+
+PaginaStat::PaginaStat(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, QStringLiteral("TabSheet3"), parent)
+{
+    auto *principale = new QHBoxLayout(this);
+
+    // The table buttons: one down at a time.
+    auto *tabelle = new QToolBar(this);
+    tabelle->setObjectName(QStringLiteral("ToolBarTabelleStat"));
+    tabelle->setOrientation(Qt::Vertical);
+    auto *gruppo = new QButtonGroup(this);
+    gruppo->setExclusive(true);
+    for (int i = 0; i < NumeroListeVoci; ++i) {
+        const auto l = static_cast<ListaVoci>(i);
+        auto *b = new QToolButton(tabelle);
+        QString nome = Q(NomeTabella(l));
+        b->setText(nome);
+        b->setObjectName(QStringLiteral("TBStat") + nome.remove(QLatin1Char(' ')));
+        b->setCheckable(true);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        tabelle->addWidget(b);
+        gruppo->addButton(b);
+        m_pulsanti[static_cast<size_t>(i)] = b;
+        connect(b, &QToolButton::clicked, this, [this, l] { ScegliTabella(l); });
+    }
+    m_pulsanti[0]->setChecked(true);
+    principale->addWidget(tabelle);
+
+    auto *colonna = new QVBoxLayout;
+    principale->addLayout(colonna, 1);
+
+    // The wheel selector of the Lotto edition: never shown here.
+    auto *ruote = new QToolBar(this);
+    ruote->setObjectName(QStringLiteral("ToolBar4"));
+    ruote->hide();
+    colonna->addWidget(ruote);
+
+    auto barraDate = [this, colonna](const QString &titolo, const char *prefisso, QComboBox *&combo,
+                                     const char *nomeCombo, bool inizio) {
+        auto *barra = new QToolBar(this);
+        barra->setObjectName(QStringLiteral("ToolBarStat") + QString::fromLatin1(prefisso));
+        auto *etichetta = new QLabel(titolo, barra);
+        etichetta->setMinimumWidth(90);
+        barra->addWidget(etichetta);
+        combo = new QComboBox(barra);
+        combo->setObjectName(QString::fromLatin1(nomeCombo));
+        combo->setMaxVisibleItems(20);
+        combo->setMinimumContentsLength(11);
+        barra->addWidget(combo);
+        struct Voce {
+            const char *testo;
+            Mossa mossa;
+        };
+        const Voce voci[] = {{"Primo", Mossa::Primo}, {"Anno Pr", Mossa::AnnoPr},   {"Prec", Mossa::Prec},
+                             {"Succ", Mossa::Succ},   {"Anno Suc", Mossa::AnnoSuc}, {"Ultimo", Mossa::Ultimo}};
+        for (const Voce &v : voci) {
+            auto *b = new QToolButton(barra);
+            QString nome = Q(v.testo);
+            b->setObjectName(QStringLiteral("Stat") + QString::fromLatin1(prefisso) + nome.remove(QLatin1Char(' ')));
+            b->setText(Q(v.testo));
+            barra->addWidget(b);
+            const Mossa m = v.mossa;
+            connect(b, &QToolButton::clicked, this, [this, m, inizio] { inizio ? NavigaInizio(m) : NavigaFine(m); });
+        }
+        connect(combo, &QComboBox::activated, this,
+                [this, inizio](int i) { inizio ? InizioCambiato(i) : FineCambiato(i); });
+        colonna->addWidget(barra);
+    };
+    barraDate(QStringLiteral("Inizio Ricerca"), "Inizio", m_inizio, "ComboBox2", true);
+    barraDate(QStringLiteral("Fine Ricerca"), "Fine", m_fine, "ComboBox3", false);
+
+    auto *uscita = new QToolBar(this);
+    uscita->setObjectName(QStringLiteral("ToolBarStampaStat"));
+    auto pulsante = [uscita](const char *nome, const char *testo) {
+        auto *b = new QToolButton(uscita);
+        b->setObjectName(QString::fromLatin1(nome));
+        b->setText(Q(testo));
+        uscita->addWidget(b);
+        return b;
+    };
+    auto *stampa = pulsante("TBStampaStat", "Stampa");
+    auto *csv = pulsante("TBSalvaCSVStat", "Salva CSV");
+    auto *jpeg = pulsante("TBSalvaJpegStat", "Salva Jpeg");
+    for (auto *b : {stampa, jpeg}) {
+        b->setEnabled(false);
+        b->setToolTip(QStringLiteral("Disponibile con la stampa e le immagini dei risultati"));
+    }
+    connect(csv, &QToolButton::clicked, this, [this] { SalvaCSV(); });
+    colonna->addWidget(uscita);
+
+    m_griglia = new ExtStringGrid(this);
+    m_griglia->setObjectName(QStringLiteral("ExtStringGrid4"));
+    colonna->addWidget(m_griglia, 1);
+    connect(m_griglia, &ExtStringGrid::intestazioneCliccata, this, [this](int c) { IntestazioneCliccata(c); });
+    connect(m_griglia, &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) {
+        if (m_stato.InvioASchedina)
+            m_stato.InvioASchedina(m_griglia->griglia().testo(r, c));
+    });
+}
+
+sestina::Vista PaginaStat::Vista()
+{
+    sestina::Vista v;
+    v.nome = "Stat";
+    v.reimpostaCursore = [this] {
+        m_stato.InizioRicerca = 0;
+        m_stato.FineRicerca = m_stato.UltimaEstrazione;
+    };
+    v.riempiDate = [this] { RiempiDate(); };
+    v.selezionaPrimo = [this] {
+        m_inizio->setCurrentIndex(m_inizio->count() > 0 ? 0 : -1);
+        m_fine->setCurrentIndex(m_fine->count() > 0 ? 0 : -1);
+    };
+    v.ridisegna = [this] {
+        m_tabella = ListaVoci::Numeri;
+        m_pulsanti[0]->setChecked(true);
+        MostraStatistica();
+    };
+    return v;
+}
+
+void PaginaStat::RiempiDate()
+{
+    m_inizio->clear();
+    m_fine->clear();
+    if (m_stato.UltimaEstrazione < 0)
+        return;
+    const auto crescenti = archivio::DateCrescenti(archivio());
+    QStringList voci;
+    voci.reserve(static_cast<int>(crescenti.size()));
+    for (const auto &d : crescenti)
+        voci << Q(d);
+    m_inizio->addItems(voci);
+    std::reverse(voci.begin(), voci.end());
+    m_fine->addItems(voci);
+}
+
+void PaginaStat::MostraStatistica()
+{
+    if (m_stato.UltimaEstrazione < 0)
+        return;
+    const auto estrazioni = archivio().LeggiTutte();
+    m_griglia->ImpostaGriglia(
+        statistiche::MostraStatistica(estrazioni, m_stato.InizioRicerca, m_stato.FineRicerca, m_tabella, m_ordine));
+}
+
+void PaginaStat::ScegliTabella(ListaVoci l)
+{
+    m_tabella = l;
+    m_pulsanti[static_cast<size_t>(l)]->setChecked(true);
+    Esegui([this] { MostraStatistica(); });
+}
+
+void PaginaStat::IntestazioneCliccata(int colonna)
+{
+    m_ordine = OrdineDaIntestazione(colonna, m_ordine);
+    Esegui([this] { MostraStatistica(); });
+}
+
+bool PaginaStat::DateSelezionateCompatibili() const
+{
+    return DateCompatibili(DataDaVoce(m_inizio->currentText()), DataDaVoce(m_fine->currentText()));
+}
+
+void PaginaStat::InizioCambiato(int indice)
+{
+    if (indice < 0)
+        return;
+    m_stato.InizioRicerca = indice;
+    if (DateSelezionateCompatibili()) {
+        Esegui([this] { MostraStatistica(); });
+        return;
+    }
+    Dialoghi::Avviso(this, QStringLiteral("Date incompatibili"));
+    const int fine = m_stato.UltimaEstrazione - m_fine->currentIndex();
+    m_inizio->setCurrentIndex(fine);
+    m_stato.InizioRicerca = fine;
+}
+
+void PaginaStat::FineCambiato(int indice)
+{
+    if (indice < 0)
+        return;
+    m_stato.FineRicerca = m_stato.UltimaEstrazione - indice;
+    if (DateSelezionateCompatibili()) {
+        Esegui([this] { MostraStatistica(); });
+        return;
+    }
+    Dialoghi::Avviso(this, QStringLiteral("Date incompatibili"));
+    const int inizio = m_inizio->currentIndex();
+    m_fine->setCurrentIndex(m_stato.UltimaEstrazione - inizio);
+    m_stato.FineRicerca = inizio;
+}
+
+void PaginaStat::NavigaInizio(Mossa m)
+{
+    const int u = m_stato.UltimaEstrazione;
+    if (u < 0)
+        return;
+    int i = m_inizio->currentIndex();
+    bool ok = Esegui([&] {
+        switch (m) {
+        case Mossa::Primo: i = 0; break;
+        case Mossa::AnnoPr: i = archivio::AnnoPrecedente(archivio(), u, i); break;
+        case Mossa::Prec: if (i > 0) --i; break;
+        case Mossa::Succ: if (i + 1 <= u) ++i; break;
+        case Mossa::AnnoSuc: i = archivio::AnnoSuccessivo(archivio(), u, i); break;
+        case Mossa::Ultimo: i = u; break;
+        }
+    });
+    if (!ok)
+        return;
+    m_inizio->setCurrentIndex(i);
+    InizioCambiato(i);
+}
+
+void PaginaStat::NavigaFine(Mossa m)
+{
+    const int u = m_stato.UltimaEstrazione;
+    if (u < 0)
+        return;
+    int i = m_fine->currentIndex();
+    bool ok = Esegui([&] {
+        switch (m) {
+        case Mossa::Primo: i = u; break;
+        case Mossa::AnnoPr: i = u - archivio::AnnoPrecedente(archivio(), u, u - i); break;
+        case Mossa::Prec: if (i + 1 <= u) ++i; break;
+        case Mossa::Succ: if (i - 1 >= 0) --i; break;
+        case Mossa::AnnoSuc: i = u - archivio::AnnoSuccessivo(archivio(), u, u - i); break;
+        case Mossa::Ultimo: i = 0; break;
+        }
+    });
+    if (!ok)
+        return;
+    m_fine->setCurrentIndex(i);
+    FineCambiato(i);
+}
+
+void PaginaStat::SalvaCSV()
+{
+    SalvaGrigliaCSV(m_griglia->griglia(), QStringLiteral("Statistica"));
+}
