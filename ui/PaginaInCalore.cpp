@@ -68,8 +68,10 @@ PaginaInCalore::PaginaInCalore(StatoCondiviso &stato, QWidget *parent)
         Esegui([this] { MostraCalore(); });
     });
 
-    auto *tipo = new QToolBar(this);
+    auto *tipo = new QWidget(this);
     tipo->setObjectName(QStringLiteral("ToolBarTipoCalore"));
+    auto *tipoLayout = new QHBoxLayout(tipo);
+    tipoLayout->setContentsMargins(0, 0, 0, 0);
     auto *gruppo = new QButtonGroup(this);
     m_estratti = new QToolButton(tipo);
     m_estratti->setObjectName(QStringLiteral("TBEstratti"));
@@ -79,8 +81,9 @@ PaginaInCalore::PaginaInCalore(StatoCondiviso &stato, QWidget *parent)
     m_ambi->setText(QStringLiteral("Ambi"));
     for (auto *b : {m_estratti, m_ambi}) {
         b->setCheckable(true);
+        b->setMinimumWidth(70);
         gruppo->addButton(b);
-        tipo->addWidget(b);
+        tipoLayout->addWidget(b);
     }
     m_estratti->setChecked(true);
     connect(m_estratti, &QToolButton::clicked, this, [this] { ImpostaTipo(TipoCalore::Estratti); });
@@ -89,7 +92,7 @@ PaginaInCalore::PaginaInCalore(StatoCondiviso &stato, QWidget *parent)
 
     // The five rank colours.
     auto *colori = new QGridLayout;
-    comandi->addSpacing(20);
+    comandi->addSpacing(12);
     comandi->addLayout(colori);
     static const char *const ranghi[5] = {"Primo", "Secondo", "Terzo", "Quarto", "Quinto"};
     for (int k = 0; k < 5; ++k) {
@@ -105,13 +108,16 @@ PaginaInCalore::PaginaInCalore(StatoCondiviso &stato, QWidget *parent)
     }
     DipingiQuadrati();
 
-    auto *uscita = new QToolBar(this);
+    auto *uscita = new QWidget(this);
     uscita->setObjectName(QStringLiteral("ToolBarStampaCalore"));
-    auto pulsante = [uscita](const char *nome, const char *testo) {
+    auto *uscitaLayout = new QHBoxLayout(uscita);
+    uscitaLayout->setContentsMargins(0, 0, 0, 0);
+    auto pulsante = [uscita, uscitaLayout](const char *nome, const char *testo) {
         auto *b = new QToolButton(uscita);
         b->setObjectName(QString::fromLatin1(nome));
         b->setText(Q(testo));
-        uscita->addWidget(b);
+        b->setAutoRaise(true);
+        uscitaLayout->addWidget(b);
         return b;
     };
     auto *stampa = pulsante("TBStampaCalore", "Stampa");
@@ -122,16 +128,15 @@ PaginaInCalore::PaginaInCalore(StatoCondiviso &stato, QWidget *parent)
         b->setToolTip(QStringLiteral("Disponibile con la stampa e le immagini dei risultati"));
     }
     connect(csv, &QToolButton::clicked, this, [this] { SalvaCSV(); });
-    comandi->addSpacing(20);
-    comandi->addWidget(uscita);
+    campi->addWidget(uscita, 0, 3);
     comandi->addStretch();
 
     auto *griglie = new QHBoxLayout;
     principale->addLayout(griglie, 1);
     m_tabella = new ExtStringGrid(this);
     m_tabella->setObjectName(QStringLiteral("ExtStringGrid8"));
-    m_tabella->setMinimumWidth(280);
-    m_tabella->setMaximumWidth(320);
+    // the five columns and a vertical scroll bar, without a horizontal one
+    m_tabella->setFixedWidth(40 + 64 + 64 + 50 + 64 + 24);
     griglie->addWidget(m_tabella);
     m_elenco = new ExtStringGrid(this);
     m_elenco->setObjectName(QStringLiteral("ExtStringGrid7"));
