@@ -1,5 +1,6 @@
 #include "ui/PaginaInCalore.h"
 
+#include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/Qt.h"
@@ -108,26 +109,8 @@ PaginaInCalore::PaginaInCalore(StatoCondiviso &stato, QWidget *parent)
     }
     DipingiQuadrati();
 
-    auto *uscita = new QWidget(this);
-    uscita->setObjectName(QStringLiteral("ToolBarStampaCalore"));
-    auto *uscitaLayout = new QHBoxLayout(uscita);
-    uscitaLayout->setContentsMargins(0, 0, 0, 0);
-    auto pulsante = [uscita, uscitaLayout](const char *nome, const char *testo) {
-        auto *b = new QToolButton(uscita);
-        b->setObjectName(QString::fromLatin1(nome));
-        b->setText(Q(testo));
-        b->setAutoRaise(true);
-        uscitaLayout->addWidget(b);
-        return b;
-    };
-    auto *stampa = pulsante("TBStampaCalore", "Stampa");
-    auto *csv = pulsante("TBSalvaCSVCalore", "Salva CSV");
-    auto *jpg = pulsante("TBSalvaJPGCalore", "Salva JPG");
-    for (auto *b : {stampa, jpg}) {
-        b->setEnabled(false);
-        b->setToolTip(QStringLiteral("Disponibile con la stampa e le immagini dei risultati"));
-    }
-    connect(csv, &QToolButton::clicked, this, [this] { SalvaCSV(); });
+    auto *uscita = new BarraUscita(QStringLiteral("Calore"), QStringLiteral("Salva JPG"), this);
+    connect(uscita, &BarraUscita::salvaCSV, this, [this] { SalvaCSV(); });
     campi->addWidget(uscita, 0, 3);
     comandi->addStretch();
 

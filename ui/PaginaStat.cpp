@@ -2,6 +2,7 @@
 
 #include "archive/Navigazione.h"
 #include "stats/Statistiche.h"
+#include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/Qt.h"
@@ -9,7 +10,6 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -68,57 +68,21 @@ PaginaStat::PaginaStat(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, Q
     ruote->hide();
     colonna->addWidget(ruote);
 
-    auto barraDate = [this, colonna](const QString &titolo, const char *prefisso, QComboBox *&combo,
-                                     const char *nomeCombo, bool inizio) {
-        auto *barra = new QToolBar(this);
-        barra->setObjectName(QStringLiteral("ToolBarStat") + QString::fromLatin1(prefisso));
-        auto *etichetta = new QLabel(titolo, barra);
-        etichetta->setMinimumWidth(90);
-        barra->addWidget(etichetta);
-        combo = new QComboBox(barra);
-        combo->setObjectName(QString::fromLatin1(nomeCombo));
-        combo->setMaxVisibleItems(20);
-        combo->setMinimumContentsLength(11);
-        barra->addWidget(combo);
-        struct Voce {
-            const char *testo;
-            Mossa mossa;
-        };
-        const Voce voci[] = {{"Primo", Mossa::Primo}, {"Anno Pr", Mossa::AnnoPr},   {"Prec", Mossa::Prec},
-                             {"Succ", Mossa::Succ},   {"Anno Suc", Mossa::AnnoSuc}, {"Ultimo", Mossa::Ultimo}};
-        for (const Voce &v : voci) {
-            auto *b = new QToolButton(barra);
-            QString nome = Q(v.testo);
-            b->setObjectName(QStringLiteral("Stat") + QString::fromLatin1(prefisso) + nome.remove(QLatin1Char(' ')));
-            b->setText(Q(v.testo));
-            barra->addWidget(b);
-            const Mossa m = v.mossa;
-            connect(b, &QToolButton::clicked, this, [this, m, inizio] { inizio ? NavigaInizio(m) : NavigaFine(m); });
-        }
-        connect(combo, &QComboBox::activated, this,
-                [this, inizio](int i) { inizio ? InizioCambiato(i) : FineCambiato(i); });
+    auto barraDate = [this, colonna](const QString &titolo, const QString &prefisso, const QString &nomeCombo,
+                                     bool inizio) {
+        auto *barra = new BarraDate(titolo, nomeCombo, prefisso, this);
+        connect(barra, &BarraDate::mossa, this, [this, inizio](BarraDate::Mossa m) {
+            inizio ? NavigaInizio(m) : NavigaFine(m);
+        });
+        connect(barra, &BarraDate::scelta, this, [this, inizio](int i) { inizio ? InizioCambiato(i) : FineCambiato(i); });
         colonna->addWidget(barra);
+        return barra->combo();
     };
-    barraDate(QStringLiteral("Inizio Ricerca"), "Inizio", m_inizio, "ComboBox2", true);
-    barraDate(QStringLiteral("Fine Ricerca"), "Fine", m_fine, "ComboBox3", false);
+    m_inizio = barraDate(QStringLiteral("Inizio Ricerca"), QStringLiteral("StatInizio"), QStringLiteral("ComboBox2"), true);
+    m_fine = barraDate(QStringLiteral("Fine Ricerca"), QStringLiteral("StatFine"), QStringLiteral("ComboBox3"), false);
 
-    auto *uscita = new QToolBar(this);
-    uscita->setObjectName(QStringLiteral("ToolBarStampaStat"));
-    auto pulsante = [uscita](const char *nome, const char *testo) {
-        auto *b = new QToolButton(uscita);
-        b->setObjectName(QString::fromLatin1(nome));
-        b->setText(Q(testo));
-        uscita->addWidget(b);
-        return b;
-    };
-    auto *stampa = pulsante("TBStampaStat", "Stampa");
-    auto *csv = pulsante("TBSalvaCSVStat", "Salva CSV");
-    auto *jpeg = pulsante("TBSalvaJpegStat", "Salva Jpeg");
-    for (auto *b : {stampa, jpeg}) {
-        b->setEnabled(false);
-        b->setToolTip(QStringLiteral("Disponibile con la stampa e le immagini dei risultati"));
-    }
-    connect(csv, &QToolButton::clicked, this, [this] { SalvaCSV(); });
+    auto *uscita = new BarraUscita(QStringLiteral("Stat"), QStringLiteral("Salva Jpeg"), this);
+    connect(uscita, &BarraUscita::salvaCSV, this, [this] { SalvaCSV(); });
     colonna->addWidget(uscita);
 
     m_griglia = new ExtStringGrid(this);

@@ -2,6 +2,7 @@
 
 #include "archive/Archivio.h"
 #include "stats/MotoreRitardi.h"
+#include "ui/BarraDate.h"
 #include "ui/Pagina.h"
 
 #include <array>
@@ -20,7 +21,7 @@ public:
     sestina::Vista Vista() override;
 
     // The navigation moves of the two date lists.
-    enum class Mossa { Primo, AnnoPr, Prec, Succ, AnnoSuc, Ultimo };
+    using Mossa = BarraDate::Mossa;
 
     void MostraStatistica();
     void ScegliTabella(sestina::statistiche::ListaVoci l);
