@@ -19,6 +19,23 @@
 using namespace sestina;
 using namespace sestina::statistiche;
 
+namespace {
+
+// "Estrazioni da Analizzare": an emptied box is read as 1 instead of falling back.
+class SpinAnalizzare : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+    void fixup(QString &testo) const override
+    {
+        if (testo.trimmed().isEmpty())
+            testo = QStringLiteral("1");
+        else
+            QSpinBox::fixup(testo);
+    }
+};
+
+} // namespace
+
 PaginaInCalore::PaginaInCalore(StatoCondiviso &stato, QWidget *parent)
     : Pagina(stato, QStringLiteral("TabSheet4"), parent)
 {
@@ -46,17 +63,12 @@ PaginaInCalore::PaginaInCalore(StatoCondiviso &stato, QWidget *parent)
     });
 
     campi->addWidget(new QLabel(QStringLiteral("Estrazioni da Analizzare"), this), 0, 1);
-    m_analizzare = new QSpinBox(this);
+    m_analizzare = new SpinAnalizzare(this);
     m_analizzare->setObjectName(QStringLiteral("SpinEditAnalizzare"));
     m_analizzare->setRange(1, MassimoAnalizzare);
     m_analizzare->setValue(m_parametri.analizzare);
     campi->addWidget(m_analizzare, 1, 1);
     connect(m_analizzare, &QSpinBox::valueChanged, this, [this](int) { AnalizzareCambiato(); });
-    // an emptied box means 1
-    connect(m_analizzare, &QSpinBox::editingFinished, this, [this] {
-        if (m_analizzare->text().trimmed().isEmpty())
-            m_analizzare->setValue(1);
-    });
 
     campi->addWidget(new QLabel(QStringLiteral("Frequenze Minime"), this), 0, 2);
     m_minimo = new QSpinBox(this);

@@ -162,7 +162,13 @@ private Q_SLOTS:
         analizzare()->selectAll();
         QTest::keyClicks(analizzare(), QStringLiteral("95"));
         QCOMPARE(analizzare()->value(), 79);
-        analizzare()->setValue(1);
+        // an emptied box means 1
+        analizzare()->setValue(30);
+        analizzare()->selectAll();
+        QTest::keyClick(analizzare(), Qt::Key_Delete);
+        QTest::keyClick(analizzare(), Qt::Key_Return);
+        QCOMPARE(analizzare()->value(), 1);
+        QCOMPARE(e().righe(), 2);
         minimo()->setValue(1);
         QCOMPARE(t().righe(), 7);
         QCOMPARE(t().testo(1, 3), std::string("1-1"));

@@ -202,6 +202,25 @@ private Q_SLOTS:
         QTest::mouseDClick(griglia()->viewport(), Qt::LeftButton, {}, r.center());
     }
 
+    void aggiornaVisteRiparteDaNumeri()
+    {
+        clic("TBStatAmbiGemelli");
+        scegli(inizio(), 120);
+        m_estrazioni.push_back(prova::Estr(1, 1, 2012, 301, {1, 2, 3, 4, 5, 6}, 7, 8));
+        prova::ScriviArchivio(m_dir->path().toStdString() + "/", m_estrazioni);
+        stato().UltimaEstrazione = 300;
+        stato().AggiornaViste();
+        QCOMPARE(inizio()->count(), 301);
+        QCOMPARE(fine()->itemText(0), QStringLiteral("1/1/2012 "));
+        QCOMPARE(inizio()->currentIndex(), 0);
+        QCOMPARE(fine()->currentIndex(), 0);
+        QCOMPARE(stato().InizioRicerca, 0);
+        QCOMPARE(stato().FineRicerca, 300);
+        QCOMPARE(pagina()->tabella(), ListaVoci::Numeri);
+        QVERIFY(pagina()->findChild<QToolButton *>(QStringLiteral("TBStatNumeri"))->isChecked());
+        QVERIFY(uguali(g(), attesa(0, 300, ListaVoci::Numeri, 1)));
+    }
+
     void immagine()
     {
         if (qEnvironmentVariableIsSet("SESTINA_FOTO"))
