@@ -20,10 +20,16 @@ const std::vector<archivio::Estrazione> &ArchivioReale()
     return a;
 }
 
-int Ultima() { return static_cast<int>(ArchivioReale().size()) - 1; }
+int Ultima()
+{
+    return static_cast<int>(ArchivioReale().size()) - 1;
+}
 
 // The largest window the hot-numbers page allows, ending at the last draw.
-int FinestraMassima() { return std::min(Ultima(), MassimoAnalizzare); }
+int FinestraMassima()
+{
+    return std::min(Ultima(), MassimoAnalizzare);
+}
 
 } // namespace
 

@@ -78,11 +78,14 @@ int Calore(const Argomenti &args, Contesto &ctx)
     return 0;
 }
 
-const Registrazione r1({"stat", "stat TABELLA [--inizio N|gg/mm/aaaa] [--fine N|gg/mm/aaaa] [--ordine 0..3]",
-                        {"inizio", "fine", "ordine"}, Stat});
+const Registrazione r1({"stat",
+                        "stat TABELLA [--inizio N|gg/mm/aaaa] [--fine N|gg/mm/aaaa] [--ordine 0..3]",
+                        {"inizio", "fine", "ordine"},
+                        Stat});
 const Registrazione r2({"calore",
                         "calore [--estrazione N|gg/mm/aaaa] [--analizzare N] [--minimo M] [--ambi] [--colonna 0..4]",
-                        {"estrazione", "analizzare", "minimo", "colonna"}, Calore});
+                        {"estrazione", "analizzare", "minimo", "colonna"},
+                        Calore});
 
 } // namespace
 } // namespace sestina::cli

@@ -64,9 +64,10 @@ Griglia TabellaCalore(const std::vector<RecordCalore> &record, TipoCalore tipo, 
     std::vector<std::array<std::string, 5>> testi;
     testi.reserve(righe.size());
     for (const RecordCalore *r : righe)
-        testi.push_back({tipo == TipoCalore::Estratti ? Formato("%d ", r->primo) : Formato("%d-%d", r->primo, r->secondo),
-                         Formato("%d", r->Frequenza), Formato("%d", r->Ritardo),
-                         Formato("%d-%d", r->PrimaUscita, r->UltimaUscita), FormatoDecimale(r->Media, 2)});
+        testi.push_back(
+            {tipo == TipoCalore::Estratti ? Formato("%d ", r->primo) : Formato("%d-%d", r->primo, r->secondo),
+             Formato("%d", r->Frequenza), Formato("%d", r->Ritardo), Formato("%d-%d", r->PrimaUscita, r->UltimaUscita),
+             FormatoDecimale(r->Media, 2)});
 
     if (colonna >= 1 && colonna <= 4) {
         const size_t c = static_cast<size_t>(colonna);
@@ -74,9 +75,12 @@ Griglia TabellaCalore(const std::vector<RecordCalore> &record, TipoCalore tipo, 
         std::stable_sort(testi.begin(), testi.end(), [c](const auto &a, const auto &b) {
             switch (c) {
             case 1:
-            case 2: return LeggiInteroOppure(a[c], 0) > LeggiInteroOppure(b[c], 0);
-            case 3: return ConfrontaTesto(a[c], b[c]) > 0;
-            default: return LeggiDecimale(a[c]) > LeggiDecimale(b[c]);
+            case 2:
+                return LeggiInteroOppure(a[c], 0) > LeggiInteroOppure(b[c], 0);
+            case 3:
+                return ConfrontaTesto(a[c], b[c]) > 0;
+            default:
+                return LeggiDecimale(a[c]) > LeggiDecimale(b[c]);
             }
         });
         g.cella(0, colonna).sfondo = colori::Giallo;

@@ -13,15 +13,15 @@
 
 namespace sestina::statistiche {
 
-inline constexpr std::array<Colore, 5> ColoriCaloreIniziali{
-    Colore{255, 255, 0}, Colore{0, 255, 0}, Colore{0, 255, 255}, Colore{169, 169, 169}, Colore{217, 114, 183}};
+inline constexpr std::array<Colore, 5> ColoriCaloreIniziali{Colore{255, 255, 0}, Colore{0, 255, 0}, Colore{0, 255, 255},
+                                                            Colore{169, 169, 169}, Colore{217, 114, 183}};
 
 struct ParametriCalore {
     int estrazione = 0;  // E, the newest draw analysed
     int analizzare = 18; // N
     int minimo = 2;      // "Frequenze Minime"
     TipoCalore tipo = TipoCalore::Estratti;
-    int colonna = 1;     // ColonnaCalore 0..4
+    int colonna = 1; // ColonnaCalore 0..4
     std::array<Colore, 5> colori = ColoriCaloreIniziali;
 };
 

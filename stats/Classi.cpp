@@ -307,13 +307,34 @@ const char *NomeClasse(ClasseNumero c)
     return nomi[static_cast<int>(c)];
 }
 
-bool EPari(int n) { return InClasse(ClasseNumero::Pari, n); }
-bool EDispari(int n) { return InClasse(ClasseNumero::Dispari, n); }
-bool ENumeretto(int n) { return InClasse(ClasseNumero::Numeretti, n); }
-bool EZerato(int n) { return InClasse(ClasseNumero::Zerati, n); }
-bool EGemello(int n) { return InClasse(ClasseNumero::Gemelli, n); }
-bool EVertibile(int n) { return InClasse(ClasseNumero::Vertibili, n); }
-bool EPrimo(int n) { return InClasse(ClasseNumero::Primi, n); }
+bool EPari(int n)
+{
+    return InClasse(ClasseNumero::Pari, n);
+}
+bool EDispari(int n)
+{
+    return InClasse(ClasseNumero::Dispari, n);
+}
+bool ENumeretto(int n)
+{
+    return InClasse(ClasseNumero::Numeretti, n);
+}
+bool EZerato(int n)
+{
+    return InClasse(ClasseNumero::Zerati, n);
+}
+bool EGemello(int n)
+{
+    return InClasse(ClasseNumero::Gemelli, n);
+}
+bool EVertibile(int n)
+{
+    return InClasse(ClasseNumero::Vertibili, n);
+}
+bool EPrimo(int n)
+{
+    return InClasse(ClasseNumero::Primi, n);
+}
 
 int Inversione(int n)
 {
@@ -349,13 +370,34 @@ const std::string &EtichettaGruppo(Partizione p, int indice)
     throw std::out_of_range("indice di gruppo non valido");
 }
 
-int IndiceDecina(int n) { return IndiceGruppo(Partizione::Decine, n); }
-int IndiceCadenza(int n) { return IndiceGruppo(Partizione::Cadenze, n); }
-int IndiceFigura(int n) { return IndiceGruppo(Partizione::Figure, n); }
-int IndiceQuartina(int n) { return IndiceGruppo(Partizione::QuartineRadicali, n); }
-int IndiceTerzina(int n) { return IndiceGruppo(Partizione::TerzineSimmetriche, n); }
-int IndicePentagonale(int n) { return IndiceGruppo(Partizione::CinquinePentagonali, n); }
-int IndiceEsagonale(int n) { return IndiceGruppo(Partizione::SestineEsagonali, n); }
+int IndiceDecina(int n)
+{
+    return IndiceGruppo(Partizione::Decine, n);
+}
+int IndiceCadenza(int n)
+{
+    return IndiceGruppo(Partizione::Cadenze, n);
+}
+int IndiceFigura(int n)
+{
+    return IndiceGruppo(Partizione::Figure, n);
+}
+int IndiceQuartina(int n)
+{
+    return IndiceGruppo(Partizione::QuartineRadicali, n);
+}
+int IndiceTerzina(int n)
+{
+    return IndiceGruppo(Partizione::TerzineSimmetriche, n);
+}
+int IndicePentagonale(int n)
+{
+    return IndiceGruppo(Partizione::CinquinePentagonali, n);
+}
+int IndiceEsagonale(int n)
+{
+    return IndiceGruppo(Partizione::SestineEsagonali, n);
+}
 
 std::string Ambo::Testo() const
 {
@@ -373,8 +415,8 @@ Insieme Ambo::Membri() const
 const std::vector<Ambo> &Ambi(ListaAmbi l)
 {
     static const std::vector<Ambo> liste[6] = {
-        CreaAmbi(ListaAmbi::Gemelli),     CreaAmbi(ListaAmbi::Vertibili),     CreaAmbi(ListaAmbi::Consecutivi),
-        CreaAmbi(ListaAmbi::Alternati),   CreaAmbi(ListaAmbi::Complementari), CreaAmbi(ListaAmbi::Diametrali),
+        CreaAmbi(ListaAmbi::Gemelli),   CreaAmbi(ListaAmbi::Vertibili),     CreaAmbi(ListaAmbi::Consecutivi),
+        CreaAmbi(ListaAmbi::Alternati), CreaAmbi(ListaAmbi::Complementari), CreaAmbi(ListaAmbi::Diametrali),
     };
     return liste[static_cast<int>(l)];
 }
@@ -382,9 +424,18 @@ const std::vector<Ambo> &Ambi(ListaAmbi l)
 const char *NomeTestRiga(TestRiga t)
 {
     static const char *nomi[NumeroTestRiga] = {
-        "Ambi Gemelli",       "Ambi Vertibili",           "Ambi Figura",           "Ambi Quartine Radicali",
-        "Ambi Terzine Simmetriche", "AmbiConsecutivi",    "Ambi in Decina",        "Ambi in Cadenza",
-        "Ambi Complementari", "Ambi Diametrali",          "Ambi Cinquine Pentagonali", "Ambi Sestine Esagonali",
+        "Ambi Gemelli",
+        "Ambi Vertibili",
+        "Ambi Figura",
+        "Ambi Quartine Radicali",
+        "Ambi Terzine Simmetriche",
+        "AmbiConsecutivi",
+        "Ambi in Decina",
+        "Ambi in Cadenza",
+        "Ambi Complementari",
+        "Ambi Diametrali",
+        "Ambi Cinquine Pentagonali",
+        "Ambi Sestine Esagonali",
         "Ambi Alternati",
     };
     return nomi[static_cast<int>(t)];

@@ -90,13 +90,13 @@ int IndiceGruppo(Partizione p, int n);
 bool InGruppo(Partizione p, int indice, int n);
 const std::string &EtichettaGruppo(Partizione p, int indice);
 
-int IndiceDecina(int n);       // 1..9
-int IndiceCadenza(int n);      // 0..9
-int IndiceFigura(int n);       // 1..9
-int IndiceQuartina(int n);     // 1..8, 0 for none
-int IndiceTerzina(int n);      // 1..30
-int IndicePentagonale(int n);  // 1..18
-int IndiceEsagonale(int n);    // 1..15
+int IndiceDecina(int n);      // 1..9
+int IndiceCadenza(int n);     // 0..9
+int IndiceFigura(int n);      // 1..9
+int IndiceQuartina(int n);    // 1..8, 0 for none
+int IndiceTerzina(int n);     // 1..30
+int IndicePentagonale(int n); // 1..18
+int IndiceEsagonale(int n);   // 1..15
 
 // ---- lists of pairs ---------------------------------------------------------
 

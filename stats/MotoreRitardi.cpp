@@ -31,19 +31,45 @@ std::vector<Voce> CreaVoci(ListaVoci l)
             v.push_back(x);
         }
         break;
-    case ListaVoci::AmbiGemelli: ambi(ListaAmbi::Gemelli); break;
-    case ListaVoci::AmbiVertibili: ambi(ListaAmbi::Vertibili); break;
-    case ListaVoci::AmbiFigure: gruppi(Partizione::Figure); break;
-    case ListaVoci::AmbiQuartineRadicali: gruppi(Partizione::QuartineRadicali); break;
-    case ListaVoci::AmbiTerzineSimmetriche: gruppi(Partizione::TerzineSimmetriche); break;
-    case ListaVoci::AmbiConsecutivi: ambi(ListaAmbi::Consecutivi); break;
-    case ListaVoci::AmbiDecine: gruppi(Partizione::Decine); break;
-    case ListaVoci::AmbiCadenze: gruppi(Partizione::Cadenze); break;
-    case ListaVoci::AmbiComplementari: ambi(ListaAmbi::Complementari); break;
-    case ListaVoci::AmbiDiametrali: ambi(ListaAmbi::Diametrali); break;
-    case ListaVoci::AmbiCinquinaPentagonale: gruppi(Partizione::CinquinePentagonali); break;
-    case ListaVoci::AmbiSestinaEsagonale: gruppi(Partizione::SestineEsagonali); break;
-    case ListaVoci::AmbiAlternati: ambi(ListaAmbi::Alternati); break;
+    case ListaVoci::AmbiGemelli:
+        ambi(ListaAmbi::Gemelli);
+        break;
+    case ListaVoci::AmbiVertibili:
+        ambi(ListaAmbi::Vertibili);
+        break;
+    case ListaVoci::AmbiFigure:
+        gruppi(Partizione::Figure);
+        break;
+    case ListaVoci::AmbiQuartineRadicali:
+        gruppi(Partizione::QuartineRadicali);
+        break;
+    case ListaVoci::AmbiTerzineSimmetriche:
+        gruppi(Partizione::TerzineSimmetriche);
+        break;
+    case ListaVoci::AmbiConsecutivi:
+        ambi(ListaAmbi::Consecutivi);
+        break;
+    case ListaVoci::AmbiDecine:
+        gruppi(Partizione::Decine);
+        break;
+    case ListaVoci::AmbiCadenze:
+        gruppi(Partizione::Cadenze);
+        break;
+    case ListaVoci::AmbiComplementari:
+        ambi(ListaAmbi::Complementari);
+        break;
+    case ListaVoci::AmbiDiametrali:
+        ambi(ListaAmbi::Diametrali);
+        break;
+    case ListaVoci::AmbiCinquinaPentagonale:
+        gruppi(Partizione::CinquinePentagonali);
+        break;
+    case ListaVoci::AmbiSestinaEsagonale:
+        gruppi(Partizione::SestineEsagonali);
+        break;
+    case ListaVoci::AmbiAlternati:
+        ambi(ListaAmbi::Alternati);
+        break;
     }
     return v;
 }
@@ -149,7 +175,8 @@ int FinestraCalore(int E, int N)
     return std::min(N, E + 1);
 }
 
-std::vector<RecordCalore> AnalisiCalore(const std::vector<archivio::Estrazione> &archivio, int E, int N, TipoCalore tipo)
+std::vector<RecordCalore> AnalisiCalore(const std::vector<archivio::Estrazione> &archivio, int E, int N,
+                                        TipoCalore tipo)
 {
     ControllaRecord(archivio, E);
     if (N < 1)

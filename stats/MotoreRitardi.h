@@ -78,7 +78,8 @@ int IndiceAmbo(int a, int b);
 
 // The N draws E-N+1 .. E, six numbers only. A window reaching before the first
 // draw is clipped to it (positions then run 1..E+1). N must be at least 1.
-std::vector<RecordCalore> AnalisiCalore(const std::vector<archivio::Estrazione> &archivio, int E, int N, TipoCalore tipo);
+std::vector<RecordCalore> AnalisiCalore(const std::vector<archivio::Estrazione> &archivio, int E, int N,
+                                        TipoCalore tipo);
 
 // The number of draws actually analysed for E and N (the clip above).
 int FinestraCalore(int E, int N);

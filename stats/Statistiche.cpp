@@ -17,16 +17,17 @@ struct Tabella {
     int colonne, righe; // with the header row
     int righePerBlocco;
     std::array<const char *, 4> intestazioni;
-    int larghezza;      // default column width
-    int larghezzaVoce;  // item columns
-    int larghezzaFreq;  // frequency columns
-    ListaAmbi ambi;     // for pair tables
-    Partizione gruppi;  // for group tables
+    int larghezza;     // default column width
+    int larghezzaVoce; // item columns
+    int larghezzaFreq; // frequency columns
+    ListaAmbi ambi;    // for pair tables
+    Partizione gruppi; // for group tables
 };
 
 constexpr ListaAmbi NA = ListaAmbi::Gemelli;
 constexpr Partizione NP = Partizione::Decine;
 
+// clang-format off
 const Tabella tabelle[NumeroListeVoci] = {
     {"Numeri", TipoTabella::Numeri, 20, 19, 18, {"N.", "R.At", "R.Mx", "Freq"}, 37, 37, 37, NA, NP},
     {"Ambi Gemelli", TipoTabella::Ambi, 8, 15, 14, {"Ambi Gemelli", "R.At.", "R.MX", "Frq"}, 50, 220, 50,
@@ -56,6 +57,7 @@ const Tabella tabelle[NumeroListeVoci] = {
     {"Ambi Alternati", TipoTabella::Ambi, 20, 19, 18, {"Ambi", "R.At.", "R.MX", "Frq"}, 40, 45, 28,
      ListaAmbi::Alternati, NP},
 };
+// clang-format on
 
 const Tabella &TabellaDi(ListaVoci l)
 {
@@ -99,10 +101,14 @@ std::vector<size_t> OrdineVisualizzazione(const RisultatoRitardi &r, int ordine)
     auto chiave = [&](size_t i) {
         const RecordRitardo &x = r.voci[i];
         switch (ordine) {
-        case 1: return x.RitardoAttuale;
-        case 2: return x.Frequenza;
-        case 3: return x.RitardoMassimo;
-        default: return 0;
+        case 1:
+            return x.RitardoAttuale;
+        case 2:
+            return x.Frequenza;
+        case 3:
+            return x.RitardoMassimo;
+        default:
+            return 0;
         }
     };
     if (ordine >= 1 && ordine <= 3)

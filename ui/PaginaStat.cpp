@@ -71,14 +71,15 @@ PaginaStat::PaginaStat(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, Q
     auto barraDate = [this, colonna](const QString &titolo, const QString &prefisso, const QString &nomeCombo,
                                      bool inizio) {
         auto *barra = new BarraDate(titolo, nomeCombo, prefisso, this);
-        connect(barra, &BarraDate::mossa, this, [this, inizio](BarraDate::Mossa m) {
-            inizio ? NavigaInizio(m) : NavigaFine(m);
-        });
-        connect(barra, &BarraDate::scelta, this, [this, inizio](int i) { inizio ? InizioCambiato(i) : FineCambiato(i); });
+        connect(barra, &BarraDate::mossa, this,
+                [this, inizio](BarraDate::Mossa m) { inizio ? NavigaInizio(m) : NavigaFine(m); });
+        connect(barra, &BarraDate::scelta, this,
+                [this, inizio](int i) { inizio ? InizioCambiato(i) : FineCambiato(i); });
         colonna->addWidget(barra);
         return barra->combo();
     };
-    m_inizio = barraDate(QStringLiteral("Inizio Ricerca"), QStringLiteral("StatInizio"), QStringLiteral("ComboBox2"), true);
+    m_inizio =
+        barraDate(QStringLiteral("Inizio Ricerca"), QStringLiteral("StatInizio"), QStringLiteral("ComboBox2"), true);
     m_fine = barraDate(QStringLiteral("Fine Ricerca"), QStringLiteral("StatFine"), QStringLiteral("ComboBox3"), false);
 
     auto *uscita = new BarraUscita(QStringLiteral("Stat"), QStringLiteral("Salva Jpeg"), this);
@@ -197,12 +198,26 @@ void PaginaStat::NavigaInizio(Mossa m)
     int i = m_inizio->currentIndex();
     bool ok = Esegui([&] {
         switch (m) {
-        case Mossa::Primo: i = 0; break;
-        case Mossa::AnnoPr: i = archivio::AnnoPrecedente(archivio(), u, i); break;
-        case Mossa::Prec: if (i > 0) --i; break;
-        case Mossa::Succ: if (i + 1 <= u) ++i; break;
-        case Mossa::AnnoSuc: i = archivio::AnnoSuccessivo(archivio(), u, i); break;
-        case Mossa::Ultimo: i = u; break;
+        case Mossa::Primo:
+            i = 0;
+            break;
+        case Mossa::AnnoPr:
+            i = archivio::AnnoPrecedente(archivio(), u, i);
+            break;
+        case Mossa::Prec:
+            if (i > 0)
+                --i;
+            break;
+        case Mossa::Succ:
+            if (i + 1 <= u)
+                ++i;
+            break;
+        case Mossa::AnnoSuc:
+            i = archivio::AnnoSuccessivo(archivio(), u, i);
+            break;
+        case Mossa::Ultimo:
+            i = u;
+            break;
         }
     });
     if (!ok)
@@ -219,12 +234,26 @@ void PaginaStat::NavigaFine(Mossa m)
     int i = m_fine->currentIndex();
     bool ok = Esegui([&] {
         switch (m) {
-        case Mossa::Primo: i = u; break;
-        case Mossa::AnnoPr: i = u - archivio::AnnoPrecedente(archivio(), u, u - i); break;
-        case Mossa::Prec: if (i + 1 <= u) ++i; break;
-        case Mossa::Succ: if (i - 1 >= 0) --i; break;
-        case Mossa::AnnoSuc: i = u - archivio::AnnoSuccessivo(archivio(), u, u - i); break;
-        case Mossa::Ultimo: i = 0; break;
+        case Mossa::Primo:
+            i = u;
+            break;
+        case Mossa::AnnoPr:
+            i = u - archivio::AnnoPrecedente(archivio(), u, u - i);
+            break;
+        case Mossa::Prec:
+            if (i + 1 <= u)
+                ++i;
+            break;
+        case Mossa::Succ:
+            if (i - 1 >= 0)
+                --i;
+            break;
+        case Mossa::AnnoSuc:
+            i = u - archivio::AnnoSuccessivo(archivio(), u, u - i);
+            break;
+        case Mossa::Ultimo:
+            i = 0;
+            break;
         }
     });
     if (!ok)

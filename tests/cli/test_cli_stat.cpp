@@ -67,8 +67,8 @@ TEST_F(CliStat, AmbiGemelliSullUltimaEstrazioneInOrdineNaturale)
     auto r = Righe(e.out);
     ASSERT_EQ(r.size(), 15u);
     EXPECT_EQ(r[0], "Ambi Gemelli;R.At.;R.MX;Frq;Ambi Gemelli;R.At.;R.MX;Frq;\r");
-    EXPECT_EQ(r[1].substr(0, 13), "11, 22;0;0;1;");  // number and jolly
-    EXPECT_EQ(r[2].substr(0, 13), "11, 33;1;1;0;");  // the superstar never counts
+    EXPECT_EQ(r[1].substr(0, 13), "11, 22;0;0;1;"); // number and jolly
+    EXPECT_EQ(r[2].substr(0, 13), "11, 33;1;1;0;"); // the superstar never counts
 }
 
 TEST_F(CliStat, ErroriDiStat)

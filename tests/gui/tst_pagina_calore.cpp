@@ -142,7 +142,11 @@ private Q_SLOTS:
         QCOMPARE(t().sfondoEffettivo(0, 4), colori::Giallo);
         QVERIFY(t().sfondoEffettivo(0, 1) != colori::Giallo);
         for (int r = 2; r < t().righe(); ++r) {
-            auto v = [&](int riga) { return std::stod(QString::fromStdString(t().testo(riga, 4)).replace(QLatin1Char(','), QLatin1Char('.')).toStdString()); };
+            auto v = [&](int riga) {
+                return std::stod(QString::fromStdString(t().testo(riga, 4))
+                                     .replace(QLatin1Char(','), QLatin1Char('.'))
+                                     .toStdString());
+            };
             QVERIFY(v(r - 1) >= v(r));
         }
         clicIntestazione(3);

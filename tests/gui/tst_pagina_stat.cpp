@@ -49,7 +49,10 @@ class TestPaginaStat : public QObject {
         Q_EMIT combo->activated(indice);
     }
     // The grid the page should show for this span, table and order.
-    Griglia attesa(int a, int b, ListaVoci l, int ordine) const { return MostraStatistica(m_estrazioni, a, b, l, ordine); }
+    Griglia attesa(int a, int b, ListaVoci l, int ordine) const
+    {
+        return MostraStatistica(m_estrazioni, a, b, l, ordine);
+    }
     static bool uguali(const Griglia &x, const Griglia &y)
     {
         if (x.righe() != y.righe() || x.colonne() != y.colonne())

@@ -12,8 +12,14 @@ using statistiche::TipoCalore;
 
 namespace {
 
-VoceRiferimento Ambo(int a, int b) { return {TipoVoce::Ambo, {a, b}}; }
-VoceRiferimento Gruppo(std::vector<int> m) { return {TipoVoce::Gruppo, std::move(m)}; }
+VoceRiferimento Ambo(int a, int b)
+{
+    return {TipoVoce::Ambo, {a, b}};
+}
+VoceRiferimento Gruppo(std::vector<int> m)
+{
+    return {TipoVoce::Gruppo, std::move(m)};
+}
 
 bool Presente(const VoceRiferimento &v, const std::vector<int> &valori)
 {
@@ -162,7 +168,8 @@ RisultatoRitardi AnalisiRitardi(const std::vector<archivio::Estrazione> &archivi
     return r;
 }
 
-std::vector<RecordCalore> AnalisiCalore(const std::vector<archivio::Estrazione> &archivio, int E, int N, TipoCalore tipo)
+std::vector<RecordCalore> AnalisiCalore(const std::vector<archivio::Estrazione> &archivio, int E, int N,
+                                        TipoCalore tipo)
 {
     std::vector<RecordCalore> r;
     if (tipo == TipoCalore::Estratti) {

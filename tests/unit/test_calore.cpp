@@ -67,8 +67,8 @@ TEST(Calore, TestiEFiltro)
 
 TEST(Calore, Ordinamenti)
 {
-    std::vector<RecordCalore> rec{Rec(1, 4, 3, 10, 18, 2.0),  Rec(2, 2, 7, 9, 18, 4.5),   Rec(3, 4, 1, 1, 50, 12.25),
-                                  Rec(4, 8, 0, 2, 80, 9.75),  Rec(5, 2, 2, 3, 28, 12.5)};
+    std::vector<RecordCalore> rec{Rec(1, 4, 3, 10, 18, 2.0), Rec(2, 2, 7, 9, 18, 4.5), Rec(3, 4, 1, 1, 50, 12.25),
+                                  Rec(4, 8, 0, 2, 80, 9.75), Rec(5, 2, 2, 3, 28, 12.5)};
     struct Caso {
         int colonna;
         std::vector<std::string> numeri;
@@ -94,9 +94,9 @@ TEST(Calore, ColoriSoloSuiSeiNumeri)
 {
     prova::CartellaTemporanea dir;
     // 5 and 9 both among the six numbers of draws 0 and 2; in draw 1 the 9 is only the jolly
-    prova::ScriviArchivio(dir.dir(), Archivio({{5, 9, 20, 30, 40, 50, 1, 2},
-                                               {5, 21, 31, 41, 51, 61, 9, 3},
-                                               {9, 5, 22, 32, 42, 52, 7, 5}}));
+    prova::ScriviArchivio(
+        dir.dir(),
+        Archivio({{5, 9, 20, 30, 40, 50, 1, 2}, {5, 21, 31, 41, 51, 61, 9, 3}, {9, 5, 22, 32, 42, 52, 7, 5}}));
     archivio::Archivio a(dir.dir());
     ParametriCalore p;
     p.estrazione = 2;
@@ -165,9 +165,8 @@ TEST(Calore, LimitiDiEstrazioniDaAnalizzare)
         int ultima, atteso;
     };
     const Caso casi[] = {
-        {"", 4251, 1},      {"18", 4251, 18},   {"4252", 4251, 4251}, {"9999", 4251, 4251},
-        {"9999", 6000, 5000}, {"0", 4251, 1},   {"-3", 4251, 1},      {"abc", 100, 1},
-        {" 7 ", 100, 7},
+        {"", 4251, 1},  {"18", 4251, 18}, {"4252", 4251, 4251}, {"9999", 4251, 4251}, {"9999", 6000, 5000},
+        {"0", 4251, 1}, {"-3", 4251, 1},  {"abc", 100, 1},      {" 7 ", 100, 7},
     };
     for (const Caso &c : casi)
         EXPECT_EQ(ValoreAnalizzare(c.testo, c.ultima), c.atteso) << "'" << c.testo << "'";

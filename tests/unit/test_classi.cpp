@@ -19,20 +19,40 @@ struct CasoFunzione {
 TEST(Classi, FunzioniNumeriche)
 {
     const CasoFunzione casi[] = {
-        {"Fuori90", Fuori90, 0, 90},       {"Fuori90", Fuori90, 181, 1},     {"Fuori90", Fuori90, 91, 1},
-        {"Fuori90", Fuori90, 180, 90},     {"Fuori90", Fuori90, -5, 85},     {"Fuori90", Fuori90, 90, 90},
-        {"Fuori90", Fuori90, -90, 90},     {"Riduci45", Riduci45, 0, 45},    {"Riduci45", Riduci45, 45, 45},
-        {"Riduci45", Riduci45, 46, 44},    {"Riduci45", Riduci45, 89, 1},    {"Riduci45", Riduci45, 1, 1},
-        {"Riduci45", Riduci45, 44, 44},    {"Figura", Figura, 90, 9},        {"Figura", Figura, 39, 3},
-        {"Figura", Figura, 49, 4},         {"Figura", Figura, 1, 1},         {"Figura", Figura, 89, 8},
-        {"IndiceDecina", IndiceDecina, 90, 1}, {"IndiceDecina", IndiceDecina, 9, 1},
-        {"IndiceDecina", IndiceDecina, 10, 2}, {"IndiceDecina", IndiceDecina, 89, 9},
-        {"IndiceCadenza", IndiceCadenza, 90, 0}, {"IndiceCadenza", IndiceCadenza, 37, 7},
-        {"IndiceFigura", IndiceFigura, 39, 3}, {"IndiceQuartina", IndiceQuartina, 19, 1},
-        {"IndiceQuartina", IndiceQuartina, 21, 0}, {"IndiceQuartina", IndiceQuartina, 88, 8},
-        {"IndiceQuartina", IndiceQuartina, 89, 8}, {"IndiceTerzina", IndiceTerzina, 61, 1},
-        {"IndiceTerzina", IndiceTerzina, 90, 30}, {"IndicePentagonale", IndicePentagonale, 90, 18},
-        {"IndicePentagonale", IndicePentagonale, 19, 1}, {"IndiceEsagonale", IndiceEsagonale, 90, 15},
+        {"Fuori90", Fuori90, 0, 90},
+        {"Fuori90", Fuori90, 181, 1},
+        {"Fuori90", Fuori90, 91, 1},
+        {"Fuori90", Fuori90, 180, 90},
+        {"Fuori90", Fuori90, -5, 85},
+        {"Fuori90", Fuori90, 90, 90},
+        {"Fuori90", Fuori90, -90, 90},
+        {"Riduci45", Riduci45, 0, 45},
+        {"Riduci45", Riduci45, 45, 45},
+        {"Riduci45", Riduci45, 46, 44},
+        {"Riduci45", Riduci45, 89, 1},
+        {"Riduci45", Riduci45, 1, 1},
+        {"Riduci45", Riduci45, 44, 44},
+        {"Figura", Figura, 90, 9},
+        {"Figura", Figura, 39, 3},
+        {"Figura", Figura, 49, 4},
+        {"Figura", Figura, 1, 1},
+        {"Figura", Figura, 89, 8},
+        {"IndiceDecina", IndiceDecina, 90, 1},
+        {"IndiceDecina", IndiceDecina, 9, 1},
+        {"IndiceDecina", IndiceDecina, 10, 2},
+        {"IndiceDecina", IndiceDecina, 89, 9},
+        {"IndiceCadenza", IndiceCadenza, 90, 0},
+        {"IndiceCadenza", IndiceCadenza, 37, 7},
+        {"IndiceFigura", IndiceFigura, 39, 3},
+        {"IndiceQuartina", IndiceQuartina, 19, 1},
+        {"IndiceQuartina", IndiceQuartina, 21, 0},
+        {"IndiceQuartina", IndiceQuartina, 88, 8},
+        {"IndiceQuartina", IndiceQuartina, 89, 8},
+        {"IndiceTerzina", IndiceTerzina, 61, 1},
+        {"IndiceTerzina", IndiceTerzina, 90, 30},
+        {"IndicePentagonale", IndicePentagonale, 90, 18},
+        {"IndicePentagonale", IndicePentagonale, 19, 1},
+        {"IndiceEsagonale", IndiceEsagonale, 90, 15},
         {"IndiceEsagonale", IndiceEsagonale, 16, 1},
     };
     for (const auto &c : casi)
@@ -84,13 +104,20 @@ TEST(Classi, ClassiDiNumeriSecondoLeRegole)
 bool MembroPerRegola(Partizione p, int k, int n)
 {
     switch (p) {
-    case Partizione::Decine: return k == 1 ? (n <= 9 || n == 90) : (n >= 10 * (k - 1) && n <= 10 * (k - 1) + 9);
-    case Partizione::Cadenze: return n % 10 == k;
-    case Partizione::Figure: return (n - 1) % 9 + 1 == k;
-    case Partizione::QuartineRadicali: return n == k || n == 10 * k || n == 11 * k || n == 10 * k + 9;
-    case Partizione::TerzineSimmetriche: return (n - 1) % 30 + 1 == k;
-    case Partizione::CinquinePentagonali: return (n - 1) % 18 + 1 == k;
-    case Partizione::SestineEsagonali: return (n - 1) % 15 + 1 == k;
+    case Partizione::Decine:
+        return k == 1 ? (n <= 9 || n == 90) : (n >= 10 * (k - 1) && n <= 10 * (k - 1) + 9);
+    case Partizione::Cadenze:
+        return n % 10 == k;
+    case Partizione::Figure:
+        return (n - 1) % 9 + 1 == k;
+    case Partizione::QuartineRadicali:
+        return n == k || n == 10 * k || n == 11 * k || n == 10 * k + 9;
+    case Partizione::TerzineSimmetriche:
+        return (n - 1) % 30 + 1 == k;
+    case Partizione::CinquinePentagonali:
+        return (n - 1) % 18 + 1 == k;
+    case Partizione::SestineEsagonali:
+        return (n - 1) % 15 + 1 == k;
     }
     return false;
 }
@@ -103,9 +130,12 @@ TEST(Classi, PartizioniCopronoUnaVoltaSecondoLeRegole)
         int coperti;
     };
     const Caso casi[] = {
-        {Partizione::Decine, 1, 9, 90},          {Partizione::Cadenze, 0, 9, 90},
-        {Partizione::Figure, 1, 9, 90},          {Partizione::QuartineRadicali, 1, 8, 32},
-        {Partizione::TerzineSimmetriche, 1, 30, 90}, {Partizione::CinquinePentagonali, 1, 18, 90},
+        {Partizione::Decine, 1, 9, 90},
+        {Partizione::Cadenze, 0, 9, 90},
+        {Partizione::Figure, 1, 9, 90},
+        {Partizione::QuartineRadicali, 1, 8, 32},
+        {Partizione::TerzineSimmetriche, 1, 30, 90},
+        {Partizione::CinquinePentagonali, 1, 18, 90},
         {Partizione::SestineEsagonali, 1, 15, 90},
     };
     for (const Caso &c : casi) {

@@ -82,14 +82,14 @@ TEST(Statistiche, LayoutDiUnaTabellaDiAmbi)
     EXPECT_EQ(g.testo(1, 3), "1");
     EXPECT_EQ(g.testo(2, 0), "11, 33");
     EXPECT_EQ(g.testo(2, 1), "2");
-    EXPECT_EQ(g.testo(14, 0), "33, 44");   // 14th pair ends the first block
-    EXPECT_EQ(g.testo(1, 4), "33, 55");    // 15th pair opens the second
+    EXPECT_EQ(g.testo(14, 0), "33, 44"); // 14th pair ends the first block
+    EXPECT_EQ(g.testo(1, 4), "33, 55");  // 15th pair opens the second
     EXPECT_EQ(g.testo(14, 4), "77, 88");
     // colours: the maxima yellow, the others by column
     EXPECT_EQ(g.sfondoEffettivo(1, 0), colori::Bianco);
-    EXPECT_EQ(g.sfondoEffettivo(1, 1), coloristat::RitardoAttuale);  // 0 is not the maximum 2
-    EXPECT_EQ(g.sfondoEffettivo(1, 2), coloristat::RitardoMassimo);  // 1 < 2
-    EXPECT_EQ(g.sfondoEffettivo(1, 3), colori::Giallo);              // the only frequency 1
+    EXPECT_EQ(g.sfondoEffettivo(1, 1), coloristat::RitardoAttuale); // 0 is not the maximum 2
+    EXPECT_EQ(g.sfondoEffettivo(1, 2), coloristat::RitardoMassimo); // 1 < 2
+    EXPECT_EQ(g.sfondoEffettivo(1, 3), colori::Giallo);             // the only frequency 1
     EXPECT_EQ(g.sfondoEffettivo(2, 1), colori::Giallo);
     EXPECT_EQ(g.sfondoEffettivo(2, 2), colori::Giallo);
     EXPECT_EQ(g.sfondoEffettivo(2, 3), coloristat::Frequenza);
@@ -187,7 +187,7 @@ TEST(Statistiche, ClicSullIntestazione)
         int colonna, attuale, atteso;
     };
     const Caso casi[] = {
-        {0, 1, 0}, {1, 0, 1}, {2, 0, 3}, {3, 0, 2}, {4, 2, 0}, {13, 0, 1},
+        {0, 1, 0},  {1, 0, 1},  {2, 0, 3},  {3, 0, 2},  {4, 2, 0},  {13, 0, 1},
         {14, 0, 3}, {15, 0, 2}, {16, 2, 2}, {17, 2, 2}, {19, 3, 3}, {19, 0, 0},
     };
     for (const Caso &c : casi)
