@@ -1,5 +1,6 @@
 #include "app/Testo.h"
 #include "cli/Cli.h"
+#include "support/CliProva.h"
 #include "support/ArchivioProva.h"
 
 #include <gtest/gtest.h>
@@ -12,18 +13,7 @@ using namespace sestina;
 
 namespace {
 
-struct Esito {
-    int stato;
-    std::string out, err;
-};
-
-Esito Esegui(const std::string &dir, std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    args.insert(args.begin(), {"--dir", dir});
-    int stato = cli::EseguiCli(args, out, err, "/nonesiste");
-    return {stato, out.str(), err.str()};
-}
+prova::Esito Esegui(const std::string &dir, std::vector<std::string> args) { return prova::EseguiCli(dir, std::move(args)); }
 
 class CliArchivio : public ::testing::Test {
 protected:

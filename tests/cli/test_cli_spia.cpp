@@ -1,5 +1,6 @@
 #include "app/Errore.h"
 #include "cli/Cli.h"
+#include "support/CliProva.h"
 #include "export/GrigliaCSV.h"
 #include "stats/NumeriSpia.h"
 #include "support/ArchivioProva.h"
@@ -13,18 +14,7 @@ using namespace sestina;
 
 namespace {
 
-struct Esito {
-    int stato;
-    std::string out, err;
-};
-
-Esito Esegui(const std::string &dir, std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    args.insert(args.begin(), {"--dir", dir});
-    int stato = cli::EseguiCli(args, out, err, "/nonesiste");
-    return {stato, out.str(), err.str()};
-}
+prova::Esito Esegui(const std::string &dir, std::vector<std::string> args) { return prova::EseguiCli(dir, std::move(args)); }
 
 std::vector<std::string> Righe(const std::string &t)
 {

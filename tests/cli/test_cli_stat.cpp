@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "support/CliProva.h"
 #include "export/GrigliaCSV.h"
 #include "stats/Calore.h"
 #include "stats/Statistiche.h"
@@ -12,18 +13,7 @@ using namespace sestina;
 
 namespace {
 
-struct Esito {
-    int stato;
-    std::string out, err;
-};
-
-Esito Esegui(const std::string &dir, std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    args.insert(args.begin(), {"--dir", dir});
-    int stato = cli::EseguiCli(args, out, err, "/nonesiste");
-    return {stato, out.str(), err.str()};
-}
+prova::Esito Esegui(const std::string &dir, std::vector<std::string> args) { return prova::EseguiCli(dir, std::move(args)); }
 
 std::vector<std::string> Righe(const std::string &csv)
 {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "cli/Cli.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace sestina::prova {
+
+struct Esito {
+    int stato;
+    std::string out, err;
+};
+
+// Runs sestina-cli in-process on the program folder dir.
+inline Esito EseguiCli(const std::string &dir, std::vector<std::string> args)
+{
+    std::ostringstream out, err;
+    args.insert(args.begin(), {"--dir", dir});
+    int stato = cli::EseguiCli(args, out, err, "/nonesiste");
+    return {stato, out.str(), err.str()};
+}
+
+} // namespace sestina::prova
