@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bitset>
 #include <functional>
 #include <map>
 #include <set>
@@ -33,6 +34,8 @@ std::vector<Estrazione> Archivio(const std::vector<std::vector<int>> &numeri)
     return e;
 }
 
+std::vector<std::vector<int>> PassoPasso(const std::vector<Estrazione> &e, int k, int inizio, int fine);
+
 void ConfrontaConRiferimento(const std::vector<Estrazione> &e, int k, int inizio, int fine, bool veloce)
 {
     SCOPED_TRACE(testing::Message() << "k=" << k << " span " << inizio << ".." << fine << " veloce=" << veloce
@@ -44,6 +47,14 @@ void ConfrontaConRiferimento(const std::vector<Estrazione> &e, int k, int inizio
     for (size_t i = 0; i < 15; ++i)
         EXPECT_EQ(veloceRis.voci[i], rif.voci[i]) << "entry " << i << ": " << veloceRis.voci[i].etichetta << " vs "
                                                   << rif.voci[i].etichetta;
+    // The step-by-step checker of the whole archives agrees with the literal search too.
+    if (!veloce) {
+        std::vector<std::vector<int>> gruppi;
+        for (const auto &v : rif.voci)
+            if (!v.numeri.empty())
+                gruppi.push_back(v.numeri);
+        EXPECT_EQ(PassoPasso(e, k, inizio, fine), gruppi);
+    }
     for (int colonna : {1, 0, 3})
         EXPECT_EQ(esporta::GrigliaCSV(GrigliaRitPerAmbi(veloceRis, colonna)),
                   esporta::GrigliaCSV(GrigliaRitPerAmbi(rif, colonna)));
@@ -64,6 +75,76 @@ std::map<std::pair<int, int>, int> UltimiAmbi(const std::vector<Estrazione> &e, 
                 u[{n[i], n[j]}] = r;
     }
     return u;
+}
+
+
+// The literal step-by-step search (every step lists all the groups of the
+// step's graph again) with bit sets and a colouring bound: fast enough for
+// whole archives, so it checks the incremental merge where the literal one cannot.
+using Bit90 = std::bitset<90>;
+
+int ColoriGreedy(Bit90 resto, const std::array<Bit90, 90> &adj)
+{
+    int colori = 0;
+    while (resto.any()) {
+        ++colori;
+        Bit90 classe = resto;
+        for (int v = 0; v < 90; ++v)
+            if (classe.test(v)) {
+                resto.reset(v);
+                classe &= ~adj[v];
+            }
+    }
+    return colori;
+}
+
+bool CliquesInOrdine(const Bit90 &cand, int manca, std::vector<int> &prefisso, const std::array<Bit90, 90> &adj,
+                     const std::function<bool(const std::vector<int> &)> &emetti)
+{
+    if (manca == 0)
+        return emetti(prefisso);
+    if (static_cast<int>(cand.count()) < manca || ColoriGreedy(cand, adj) < manca)
+        return true;
+    for (int v = 0; v < 90; ++v) {
+        if (!cand.test(v))
+            continue;
+        Bit90 sopra = cand & adj[v];
+        for (int w = 0; w <= v; ++w)
+            sopra.reset(w);
+        prefisso.push_back(v + 1);
+        bool avanti = CliquesInOrdine(sopra, manca - 1, prefisso, adj, emetti);
+        prefisso.pop_back();
+        if (!avanti)
+            return false;
+    }
+    return true;
+}
+
+std::vector<std::vector<int>> PassoPasso(const std::vector<Estrazione> &e, int k, int inizio, int fine)
+{
+    std::vector<std::vector<std::pair<int, int>>> perPasso(fine - inizio + 1);
+    for (auto &[coppia, u] : UltimiAmbi(e, inizio, fine))
+        perPasso[std::max(inizio, u) - inizio].push_back(coppia);
+    std::array<Bit90, 90> adj{};
+    std::vector<std::vector<int>> trovati;
+    std::set<std::vector<int>> visti;
+    for (int r = inizio; r <= fine && trovati.size() < 15; ++r) {
+        for (auto [a, b] : perPasso[r - inizio]) {
+            adj[a - 1].set(b - 1);
+            adj[b - 1].set(a - 1);
+        }
+        if (perPasso[r - inizio].empty())
+            continue;
+        std::vector<int> prefisso;
+        Bit90 tutti;
+        tutti.set();
+        CliquesInOrdine(tutti, k, prefisso, adj, [&](const std::vector<int> &g) {
+            if (visti.insert(g).second)
+                trovati.push_back(g);
+            return trovati.size() < 15;
+        });
+    }
+    return trovati;
 }
 
 } // namespace
@@ -89,6 +170,29 @@ TEST(RitardiGruppi, UgualeAlRiferimentoSuArchiviCasuali)
                     ConfrontaConRiferimento(e, k, inizio, fine, false);
             if (k < 12 || ultima < 110)
                 ConfrontaConRiferimento(e, k, ultima / 2, ultima, true);
+        }
+    }
+}
+
+// Whole archives, where the literal search takes seconds: the same groups as
+// the step-by-step search, in the same order.
+TEST(RitardiGruppi, UgualeAllaRicercaPassoPassoSuArchiviInteri)
+{
+    struct Caso {
+        std::vector<Estrazione> estrazioni;
+        int inizio;
+    };
+    const auto reali = prova::EstrazioniReali();
+    const int ultimaReale = static_cast<int>(reali.size()) - 1;
+    const Caso casi[] = {{reali, 0},
+                         {reali, ultimaReale - 300},
+                         {prova::EstrazioniCasuali(41, 1500), 0},
+                         {prova::EstrazioniCasuali(42, 800), 400}};
+    for (const Caso &c : casi) {
+        const int fine = static_cast<int>(c.estrazioni.size()) - 1;
+        for (int k = 2; k <= 14; ++k) {
+            SCOPED_TRACE(testing::Message() << "k=" << k << " span " << c.inizio << ".." << fine);
+            EXPECT_EQ(GruppiPiuInRitardo(c.estrazioni, k, c.inizio, fine), PassoPasso(c.estrazioni, k, c.inizio, fine));
         }
     }
 }
