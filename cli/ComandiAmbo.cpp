@@ -42,8 +42,10 @@ int Ambo(const Argomenti &args, Contesto &ctx)
     return 0;
 }
 
-const Registrazione r1({"ambo", "ambo K [--inizio N|gg/mm/aaaa] [--fine N|gg/mm/aaaa] [--veloce] [--colonna C]",
-                        {"inizio", "fine", "colonna"}, Ambo});
+const Registrazione r1({"ambo",
+                        "ambo K [--inizio N|gg/mm/aaaa] [--fine N|gg/mm/aaaa] [--veloce] [--colonna C]",
+                        {"inizio", "fine", "colonna"},
+                        Ambo});
 
 } // namespace
 } // namespace sestina::cli

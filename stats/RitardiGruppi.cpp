@@ -152,16 +152,15 @@ Insieme InsiemeGruppo(const Gruppo &g)
 void ControllaK(int k)
 {
     if (k < GruppoMinimo || k > GruppoMassimo)
-        throw Errore(Formato("Lunghezza del gruppo non valida: %d (ammesse da %d a %d)", k, GruppoMinimo,
-                             GruppoMassimo));
+        throw Errore(
+            Formato("Lunghezza del gruppo non valida: %d (ammesse da %d a %d)", k, GruppoMinimo, GruppoMassimo));
 }
 
 void ControllaIntervallo(const std::vector<archivio::Estrazione> &e, int inizio, int fine)
 {
     const int ultima = static_cast<int>(e.size()) - 1;
     if (inizio < 0 || fine > ultima)
-        throw Errore(Formato("Intervallo di ricerca non valido: %d - %d (estrazioni da 0 a %d)", inizio, fine,
-                             ultima));
+        throw Errore(Formato("Intervallo di ricerca non valido: %d - %d (estrazioni da 0 a %d)", inizio, fine, ultima));
 }
 
 long ChiaveData(const std::string &testo)
@@ -172,10 +171,13 @@ long ChiaveData(const std::string &testo)
 
 } // namespace
 
-int InizioRicercaVeloce(int k) { return k <= 8 ? 0 : InizioVeloceGruppiGrandi; }
+int InizioRicercaVeloce(int k)
+{
+    return k <= 8 ? 0 : InizioVeloceGruppiGrandi;
+}
 
-std::vector<std::vector<int>> GruppiPiuInRitardo(const std::vector<archivio::Estrazione> &estrazioni, int k,
-                                                 int inizio, int fine)
+std::vector<std::vector<int>> GruppiPiuInRitardo(const std::vector<archivio::Estrazione> &estrazioni, int k, int inizio,
+                                                 int fine)
 {
     ControllaK(k);
     std::vector<Gruppo> risultato;
@@ -273,8 +275,8 @@ std::vector<std::vector<int>> GruppiPiuInRitardo(const std::vector<archivio::Est
     return risultato;
 }
 
-RisultatoRitardiGruppi CompletaRitardiGruppi(const std::vector<archivio::Estrazione> &estrazioni, int k,
-                                             int inizio, int fine, const std::vector<std::vector<int>> &gruppi)
+RisultatoRitardiGruppi CompletaRitardiGruppi(const std::vector<archivio::Estrazione> &estrazioni, int k, int inizio,
+                                             int fine, const std::vector<std::vector<int>> &gruppi)
 {
     ControllaK(k);
     RisultatoRitardiGruppi ris;
@@ -365,8 +367,8 @@ std::string CombinazioniGruppo(int k)
 
 std::string NomeGruppo(int k)
 {
-    static const char *const nomi[] = {"Ambi",   "Terzine", "Quartine", "Cinquine", "Sestine",
-                                       "Settine", "Ottine",  "Novine",   "Decine",   "Undicine",
+    static const char *const nomi[] = {"Ambi",     "Terzine",   "Quartine",     "Cinquine", "Sestine",
+                                       "Settine",  "Ottine",    "Novine",       "Decine",   "Undicine",
                                        "Dodicine", "Tredicine", "Quattordicine"};
     ControllaK(k);
     return nomi[k - GruppoMinimo];
@@ -385,13 +387,13 @@ bool OrdinabilePerData(const RisultatoRitardiGruppi &r)
 
 Griglia GrigliaRitPerAmbi(const RisultatoRitardiGruppi &r, int colonnaOrdine)
 {
-    static const char *const intestazioni[13] = {"Lunghetta", "Ritardo", "Frequenza", "Uscita il", "I", "II", "III",
-                                                 "IV",        "V",       "VI",        "J",         "S", "Rit Estratto"};
+    static const char *const intestazioni[13] = {
+        "Lunghetta", "Ritardo", "Frequenza", "Uscita il", "I", "II", "III", "IV", "V", "VI", "J", "S", "Rit Estratto"};
     constexpr Colore Rosa{255, 202, 202};
     constexpr Colore VerdeChiaro{159, 255, 159};
-    const std::optional<Colore> sfondi[13] = {colori::CianoChiaro, Rosa, colori::CianoChiaro, VerdeChiaro,
-                                              colori::Bianco, colori::Bianco, colori::Bianco, colori::Bianco,
-                                              colori::Bianco, colori::Bianco, colori::Bianco, colori::Bianco,
+    const std::optional<Colore> sfondi[13] = {colori::CianoChiaro, Rosa,           colori::CianoChiaro, VerdeChiaro,
+                                              colori::Bianco,      colori::Bianco, colori::Bianco,      colori::Bianco,
+                                              colori::Bianco,      colori::Bianco, colori::Bianco,      colori::Bianco,
                                               VerdeChiaro};
     const int larghezze[13] = {350, -1, 90, 80, 30, 30, 30, 30, 30, 30, 30, 30, 40};
 
@@ -413,12 +415,23 @@ Griglia GrigliaRitPerAmbi(const RisultatoRitardiGruppi &r, int colonnaOrdine)
                          [&](int a, int b) { return chiave(r.voci[b]) < chiave(r.voci[a]); });
     };
     switch (colonnaOrdine) {
-    case 0: perChiave([](const VoceRitardoGruppo &v) { return v.etichetta; }); break;
-    case 1: perChiave([](const VoceRitardoGruppo &v) { return v.ritardo; }); break;
-    case 2: perChiave([](const VoceRitardoGruppo &v) { return v.frequenza; }); break;
-    case 3: perChiave([](const VoceRitardoGruppo &v) { return ChiaveData(v.uscitaIl); }); break;
-    case 12: perChiave([](const VoceRitardoGruppo &v) { return v.ritEstratto; }); break;
-    default: break;
+    case 0:
+        perChiave([](const VoceRitardoGruppo &v) { return v.etichetta; });
+        break;
+    case 1:
+        perChiave([](const VoceRitardoGruppo &v) { return v.ritardo; });
+        break;
+    case 2:
+        perChiave([](const VoceRitardoGruppo &v) { return v.frequenza; });
+        break;
+    case 3:
+        perChiave([](const VoceRitardoGruppo &v) { return ChiaveData(v.uscitaIl); });
+        break;
+    case 12:
+        perChiave([](const VoceRitardoGruppo &v) { return v.ritEstratto; });
+        break;
+    default:
+        break;
     }
 
     for (int i = 0; i < static_cast<int>(ordine.size()) && i < VociRitardiGruppi; ++i) {

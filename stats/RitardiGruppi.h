@@ -19,14 +19,14 @@ inline constexpr int VociRitardiGruppi = 15;
 inline constexpr int InizioVeloceGruppiGrandi = 3700;
 
 struct VoceRitardoGruppo {
-    std::vector<int> numeri;       // the group, ascending; empty for an empty entry
-    std::string etichetta;         // "05.23.77"
-    int ritardo = 0;               // L - max(F, last ambo)
-    int frequenza = 0;             // draws with two or more numbers of the group
-    int ultimaUscita = -1;         // record of the last of those draws; -1 none
+    std::vector<int> numeri;             // the group, ascending; empty for an empty entry
+    std::string etichetta;               // "05.23.77"
+    int ritardo = 0;                     // L - max(F, last ambo)
+    int frequenza = 0;                   // draws with two or more numbers of the group
+    int ultimaUscita = -1;               // record of the last of those draws; -1 none
     std::string uscitaIl = "Mai uscita"; // its date as in ListaDate
     std::array<int, 8> estrazione{};     // six numbers, jolly, superstar of that draw
-    int ritEstratto = 0;           // L - last draw with any number of the group; 0 none
+    int ritEstratto = 0;                 // L - last draw with any number of the group; 0 none
     friend bool operator==(const VoceRitardoGruppo &, const VoceRitardoGruppo &) = default;
 };
 
@@ -43,12 +43,12 @@ int InizioRicercaVeloce(int k);
 // The fifteen groups in increasing order of max(F, last ambo), ties in
 // lexicographic order, for the span inizio..fine of the archive; empty when
 // inizio > fine. Incremental clique search: never enumerates the groups.
-std::vector<std::vector<int>> GruppiPiuInRitardo(const std::vector<archivio::Estrazione> &estrazioni, int k,
-                                                 int inizio, int fine);
+std::vector<std::vector<int>> GruppiPiuInRitardo(const std::vector<archivio::Estrazione> &estrazioni, int k, int inizio,
+                                                 int fine);
 
 // Fills delay, frequency, last ambo and Rit Estratto of each group (the archive read once).
-RisultatoRitardiGruppi CompletaRitardiGruppi(const std::vector<archivio::Estrazione> &estrazioni, int k,
-                                             int inizio, int fine, const std::vector<std::vector<int>> &gruppi);
+RisultatoRitardiGruppi CompletaRitardiGruppi(const std::vector<archivio::Estrazione> &estrazioni, int k, int inizio,
+                                             int fine, const std::vector<std::vector<int>> &gruppi);
 
 // The whole search of the "Ambo" page. With veloce the span starts at
 // InizioRicercaVeloce(k). Throws Errore for k outside 2..14 or a span outside the archive.

@@ -178,8 +178,8 @@ void PaginaAmbo::CercaRitardiGruppi()
         if (m_veloce->isChecked())
             m_stato.InizioRicerca = InizioRicercaVeloce(m_k);
         const auto estrazioni = archivio().LeggiTutte();
-        m_risultato = statistiche::CercaRitardiGruppi(estrazioni, m_k, m_stato.InizioRicerca, m_stato.FineRicerca,
-                                                      false);
+        m_risultato =
+            statistiche::CercaRitardiGruppi(estrazioni, m_k, m_stato.InizioRicerca, m_stato.FineRicerca, false);
         m_griglia->ImpostaGriglia(GrigliaRitPerAmbi(m_risultato, m_colonna));
         m_titolo->setText(Q(TitoloRitardiGruppi(m_k)));
     });
@@ -229,12 +229,26 @@ void PaginaAmbo::NavigaInizio(Mossa m)
     int i = m_inizio->currentIndex();
     bool ok = Esegui([&] {
         switch (m) {
-        case Mossa::Primo: i = 0; break;
-        case Mossa::AnnoPr: i = archivio::AnnoPrecedente(archivio(), u, m_stato.InizioRicerca); break;
-        case Mossa::Prec: if (i > 0) --i; break;
-        case Mossa::Succ: if (i < u) ++i; break;
-        case Mossa::AnnoSuc: i = archivio::AnnoSuccessivo(archivio(), u, m_stato.InizioRicerca); break;
-        case Mossa::Ultimo: i = u; break;
+        case Mossa::Primo:
+            i = 0;
+            break;
+        case Mossa::AnnoPr:
+            i = archivio::AnnoPrecedente(archivio(), u, m_stato.InizioRicerca);
+            break;
+        case Mossa::Prec:
+            if (i > 0)
+                --i;
+            break;
+        case Mossa::Succ:
+            if (i < u)
+                ++i;
+            break;
+        case Mossa::AnnoSuc:
+            i = archivio::AnnoSuccessivo(archivio(), u, m_stato.InizioRicerca);
+            break;
+        case Mossa::Ultimo:
+            i = u;
+            break;
         }
     });
     if (!ok)
@@ -251,12 +265,26 @@ void PaginaAmbo::NavigaFine(Mossa m)
     int i = m_fine->currentIndex();
     bool ok = Esegui([&] {
         switch (m) {
-        case Mossa::Primo: i = u; break;
-        case Mossa::AnnoPr: i = u - archivio::AnnoPrecedente(archivio(), u, m_stato.FineRicerca); break;
-        case Mossa::Prec: if (i < u) ++i; break;
-        case Mossa::Succ: if (i > 0) --i; break;
-        case Mossa::AnnoSuc: i = u - archivio::AnnoSuccessivo(archivio(), u, m_stato.FineRicerca); break;
-        case Mossa::Ultimo: i = 0; break;
+        case Mossa::Primo:
+            i = u;
+            break;
+        case Mossa::AnnoPr:
+            i = u - archivio::AnnoPrecedente(archivio(), u, m_stato.FineRicerca);
+            break;
+        case Mossa::Prec:
+            if (i < u)
+                ++i;
+            break;
+        case Mossa::Succ:
+            if (i > 0)
+                --i;
+            break;
+        case Mossa::AnnoSuc:
+            i = u - archivio::AnnoSuccessivo(archivio(), u, m_stato.FineRicerca);
+            break;
+        case Mossa::Ultimo:
+            i = 0;
+            break;
         }
     });
     if (!ok)

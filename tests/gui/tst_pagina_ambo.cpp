@@ -60,8 +60,8 @@ class TestPaginaAmbo : public QObject {
     // The grid the engine gives for this span and size, sorted by "Ritardo".
     std::string Atteso(int k, int inizio, int fine) const
     {
-        return esporta::GrigliaCSV(statistiche::GrigliaRitPerAmbi(
-            statistiche::CercaRitardiGruppi(m_estrazioni, k, inizio, fine, false), 1));
+        return esporta::GrigliaCSV(
+            statistiche::GrigliaRitPerAmbi(statistiche::CercaRitardiGruppi(m_estrazioni, k, inizio, fine, false), 1));
     }
 
 private Q_SLOTS:
@@ -101,7 +101,8 @@ private Q_SLOTS:
         QVERIFY(!pagina()->findChild<QToolBar *>(QStringLiteral("ToolBar20"))->isVisible());
         auto *ferma = pagina()->findChild<QPushButton *>(QStringLiteral("SpeedButton5"));
         QVERIFY(ferma);
-        QCOMPARE(ferma->text(), QStringLiteral("Ricerca in Corso\nClicca qui per Terminare\nI Dati non saranno attendibili"));
+        QCOMPARE(ferma->text(),
+                 QStringLiteral("Ricerca in Corso\nClicca qui per Terminare\nI Dati non saranno attendibili"));
         QVERIFY(!pagina()->findChild<QCheckBox *>(QStringLiteral("CheckBoxRicercaVeloce"))->isChecked());
     }
 
@@ -143,8 +144,8 @@ private Q_SLOTS:
             QVERIFY(std::stoi(g().testo(r - 1, 2)) >= std::stoi(g().testo(r, 2)));
         // Fourteen numbers on a short span: some group never made an ambo.
         int inizioCorto = 399;
-        while (inizioCorto > 0 && statistiche::OrdinabilePerData(statistiche::CercaRitardiGruppi(
-                                      m_estrazioni, 14, inizioCorto, 399, false)))
+        while (inizioCorto > 0 && statistiche::OrdinabilePerData(
+                                      statistiche::CercaRitardiGruppi(m_estrazioni, 14, inizioCorto, 399, false)))
             --inizioCorto;
         QVERIFY(inizioCorto > 300);
         scegli(inizio(), inizioCorto);
@@ -153,7 +154,8 @@ private Q_SLOTS:
         QVERIFY(Dialoghi::Messaggi().empty());
         clicIntestazione(3);
         QCOMPARE(Dialoghi::Messaggi().size(), size_t{1});
-        QCOMPARE(Dialoghi::Messaggi().back().testo, QStringLiteral("Impossibile Riordinare\n\n\rUn Dato non è Mai Uscito"));
+        QCOMPARE(Dialoghi::Messaggi().back().testo,
+                 QStringLiteral("Impossibile Riordinare\n\n\rUn Dato non è Mai Uscito"));
         QCOMPARE(pagina()->colonnaOrdine(), 1);
         QCOMPARE(g().cella(0, 1).sfondo, colori::Giallo);
         QCOMPARE(esporta::GrigliaCSV(g()), Atteso(14, inizioCorto, 399));

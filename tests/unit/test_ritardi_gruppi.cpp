@@ -45,8 +45,8 @@ void ConfrontaConRiferimento(const std::vector<Estrazione> &e, int k, int inizio
     ASSERT_EQ(veloceRis.voci.size(), 15u);
     EXPECT_EQ(veloceRis.inizio, rif.inizio);
     for (size_t i = 0; i < 15; ++i)
-        EXPECT_EQ(veloceRis.voci[i], rif.voci[i]) << "entry " << i << ": " << veloceRis.voci[i].etichetta << " vs "
-                                                  << rif.voci[i].etichetta;
+        EXPECT_EQ(veloceRis.voci[i], rif.voci[i])
+            << "entry " << i << ": " << veloceRis.voci[i].etichetta << " vs " << rif.voci[i].etichetta;
     // The step-by-step checker of the whole archives agrees with the literal search too.
     if (!veloce) {
         std::vector<std::vector<int>> gruppi;
@@ -76,7 +76,6 @@ std::map<std::pair<int, int>, int> UltimiAmbi(const std::vector<Estrazione> &e, 
     }
     return u;
 }
-
 
 // The literal step-by-step search (every step lists all the groups of the
 // step's graph again) with bit sets and a colouring bound: fast enough for
@@ -157,8 +156,8 @@ TEST(RitardiGruppi, UgualeAlRiferimentoSuArchiviCasuali)
     struct Caso {
         unsigned seme;
         int estrazioni;
-    } casi[] = {{1, 30}, {2, 45}, {3, 60}, {4, 75}, {5, 90}, {6, 100}, {7, 110}, {8, 130}, {9, 150},
-                 {10, 85}, {11, 95}, {12, 105}, {13, 108}};
+    } casi[] = {{1, 30},  {2, 45},  {3, 60},  {4, 75},  {5, 90},   {6, 100}, {7, 110},
+                {8, 130}, {9, 150}, {10, 85}, {11, 95}, {12, 105}, {13, 108}};
     for (const Caso &c : casi) {
         auto e = prova::EstrazioniCasuali(c.seme, c.estrazioni);
         const int ultima = c.estrazioni - 1;
@@ -320,7 +319,7 @@ TEST(RitardiGruppi, CinqueNumeriDelGruppoContanoUnaVolta)
     auto g = GrigliaRitPerAmbi(ris, 1);
     for (int c = 4; c <= 8; ++c)
         EXPECT_EQ(g.cella(1, c).sfondo, colori::Giallo) << c;
-    EXPECT_EQ(g.cella(1, 9).sfondo, colori::Bianco); // 50 is not in the group
+    EXPECT_EQ(g.cella(1, 9).sfondo, colori::Bianco);  // 50 is not in the group
     EXPECT_EQ(g.cella(1, 10).sfondo, colori::Bianco); // nor is the jolly marked
 }
 
@@ -370,7 +369,7 @@ TEST(RitardiGruppi, GrigliaIntestazioniLarghezzeEColori)
     auto g = GrigliaRitPerAmbi(CercaRitardiGruppi(e, 4, 0, 149, false), 1);
     ASSERT_EQ(g.righe(), 16);
     ASSERT_EQ(g.colonne(), 13);
-    const char *intestazioni[] = {"Lunghetta", "Ritardo", "Frequenza", "Uscita il", "I",  "II",          "III",
+    const char *intestazioni[] = {"Lunghetta", "Ritardo", "Frequenza", "Uscita il", "I", "II",          "III",
                                   "IV",        "V",       "VI",        "J",         "S", "Rit Estratto"};
     for (int c = 0; c < 13; ++c)
         EXPECT_EQ(g.testo(0, c), intestazioni[c]);
@@ -401,10 +400,7 @@ TEST(RitardiGruppi, OrdinamentoDellaGriglia)
         {1, [](const std::string &a, const std::string &b) { return std::stoi(a) >= std::stoi(b); }},
         {2, [](const std::string &a, const std::string &b) { return std::stoi(a) >= std::stoi(b); }},
         {12, [](const std::string &a, const std::string &b) { return std::stoi(a) >= std::stoi(b); }},
-        {3,
-         [](const std::string &a, const std::string &b) {
-             return *LeggiData(Trim(a)) >= *LeggiData(Trim(b));
-         }},
+        {3, [](const std::string &a, const std::string &b) { return *LeggiData(Trim(a)) >= *LeggiData(Trim(b)); }},
     };
     for (const Caso &c : casi) {
         auto g = GrigliaRitPerAmbi(r, c.colonna);
