@@ -90,4 +90,23 @@ int EstrazioneDelMese(const Archivio &a, int ultima, int r, int n)
     return 0;
 }
 
+int MuoviRecord(const Archivio &a, int ultima, int r, MossaData m)
+{
+    switch (m) {
+    case MossaData::Primo:
+        return 0;
+    case MossaData::AnnoPr:
+        return AnnoPrecedente(a, ultima, r);
+    case MossaData::Prec:
+        return r > 0 ? r - 1 : 0;
+    case MossaData::Succ:
+        return r < ultima ? r + 1 : ultima;
+    case MossaData::AnnoSuc:
+        return AnnoSuccessivo(a, ultima, r);
+    case MossaData::Ultimo:
+        return ultima;
+    }
+    return r;
+}
+
 } // namespace sestina::archivio

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include <algorithm>
+
 BarraDate::BarraDate(const QString &titolo, const QString &nomeCombo, const QString &prefisso, QWidget *parent)
     : QToolBar(parent)
 {
@@ -36,17 +38,26 @@ BarraDate::BarraDate(const QString &titolo, const QString &nomeCombo, const QStr
     connect(m_combo, &QComboBox::activated, this, [this](int i) { Q_EMIT scelta(i); });
 }
 
-void BarraDate::Riempi(const std::vector<std::string> &date)
+void BarraDate::Riempi(const std::vector<std::string> &date) { RiempiDate(m_combo, date); }
+
+void RiempiDate(QComboBox *combo, const std::vector<std::string> &date)
 {
     QStringList voci;
     voci.reserve(static_cast<int>(date.size()));
     for (const auto &d : date)
         voci << Q(d);
-    m_combo->setUpdatesEnabled(false);
-    m_combo->clear();
-    m_combo->addItems(voci);
-    m_combo->setCurrentIndex(voci.isEmpty() ? -1 : 0);
-    m_combo->setUpdatesEnabled(true);
+    combo->setUpdatesEnabled(false);
+    combo->clear();
+    combo->addItems(voci);
+    combo->setCurrentIndex(voci.isEmpty() ? -1 : 0);
+    combo->setUpdatesEnabled(true);
+}
+
+void RiempiDateIntervallo(QComboBox *inizio, QComboBox *fine, std::vector<std::string> crescenti)
+{
+    RiempiDate(inizio, crescenti);
+    std::reverse(crescenti.begin(), crescenti.end());
+    RiempiDate(fine, crescenti);
 }
 
 BarraUscita::BarraUscita(const QString &suffisso, const QString &testoImmagine, QWidget *parent) : QToolBar(parent)

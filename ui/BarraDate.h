@@ -1,6 +1,11 @@
 #pragma once
 
+#include "archive/Navigazione.h"
+
 #include <QToolBar>
+
+#include <string>
+#include <vector>
 
 class QComboBox;
 
@@ -9,7 +14,7 @@ class QComboBox;
 class BarraDate : public QToolBar {
     Q_OBJECT
 public:
-    enum class Mossa { Primo, AnnoPr, Prec, Succ, AnnoSuc, Ultimo };
+    using Mossa = sestina::archivio::MossaData;
 
     // Buttons are named prefisso + caption without blanks (e.g. "StatInizioAnnoPr").
     BarraDate(const QString &titolo, const QString &nomeCombo, const QString &prefisso, QWidget *parent);
@@ -26,6 +31,11 @@ Q_SIGNALS:
 private:
     QComboBox *m_combo;
 };
+
+// Refills a date list as one batch, leaving item 0 selected.
+void RiempiDate(QComboBox *combo, const std::vector<std::string> &date);
+// Fills a span's two lists: the start oldest first, the end newest first.
+void RiempiDateIntervallo(QComboBox *inizio, QComboBox *fine, std::vector<std::string> crescenti);
 
 // The output tool bar of a result page: "Stampa", "Salva CSV" and the picture
 // button (TBStampa<suffisso>, TBSalvaCSV<suffisso>, TBSalvaJpeg<suffisso>).

@@ -1,7 +1,7 @@
 #include "ui/PaginaAmbo.h"
 
 #include "archive/Navigazione.h"
-#include "export/GrigliaCSV.h"
+#include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/Qt.h"
@@ -55,60 +55,23 @@ PaginaAmbo::PaginaAmbo(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, Q
     ruote->hide();
     colonna->addWidget(ruote);
 
-    auto barraDate = [this, colonna](const QString &titolo, const char *prefisso, QComboBox *&combo,
-                                     const char *nomeCombo, bool inizio) {
-        auto *barra = new QToolBar(this);
-        barra->setObjectName(QStringLiteral("ToolBarAmbo") + QString::fromLatin1(prefisso));
-        auto *etichetta = new QLabel(titolo, barra);
-        etichetta->setMinimumWidth(90);
-        barra->addWidget(etichetta);
-        combo = new QComboBox(barra);
-        combo->setObjectName(QString::fromLatin1(nomeCombo));
-        combo->setMaxVisibleItems(20);
-        combo->setMinimumContentsLength(11);
-        barra->addWidget(combo);
-        struct Voce {
-            const char *testo;
-            Mossa mossa;
-        };
-        const Voce voci[] = {{"Primo", Mossa::Primo}, {"Anno Pr", Mossa::AnnoPr},   {"Prec", Mossa::Prec},
-                             {"Succ", Mossa::Succ},   {"Anno Suc", Mossa::AnnoSuc}, {"Ultimo", Mossa::Ultimo}};
-        for (const Voce &v : voci) {
-            auto *b = new QToolButton(barra);
-            QString nome = Q(v.testo);
-            b->setObjectName(QStringLiteral("Ambo") + QString::fromLatin1(prefisso) + nome.remove(QLatin1Char(' ')));
-            b->setText(Q(v.testo));
-            barra->addWidget(b);
-            const Mossa m = v.mossa;
-            connect(b, &QToolButton::clicked, this, [this, m, inizio] { inizio ? NavigaInizio(m) : NavigaFine(m); });
-        }
-        connect(combo, &QComboBox::activated, this, [this] { DateCambiate(); });
+    auto barraDate = [this, colonna](const QString &titolo, const char *prefisso, const char *nomeCombo, bool inizio) {
+        auto *barra = new BarraDate(titolo, Q(nomeCombo), QStringLiteral("Ambo") + Q(prefisso), this);
+        connect(barra, &BarraDate::mossa, this, [this, inizio](Mossa m) { inizio ? NavigaInizio(m) : NavigaFine(m); });
+        connect(barra, &BarraDate::scelta, this, [this] { DateCambiate(); });
         colonna->addWidget(barra);
+        return barra->combo();
     };
-    barraDate(QStringLiteral("Inizio Ricerca"), "Inizio", m_inizio, "ComboBox11", true);
-    barraDate(QStringLiteral("Fine Ricerca"), "Fine", m_fine, "ComboBox12", false);
+    m_inizio = barraDate(QStringLiteral("Inizio Ricerca"), "Inizio", "ComboBox11", true);
+    m_fine = barraDate(QStringLiteral("Fine Ricerca"), "Fine", "ComboBox12", false);
 
-    auto *uscita = new QToolBar(this);
-    uscita->setObjectName(QStringLiteral("ToolBarStampaAmbo"));
+    auto *uscita = new BarraUscita(QStringLiteral("Ambo"), QStringLiteral("Salva Jpeg"), this);
     m_veloce = new QCheckBox(QStringLiteral("Ricerca veloce"), uscita);
     m_veloce->setObjectName(QStringLiteral("CheckBoxRicercaVeloce"));
-    uscita->addWidget(m_veloce);
-    uscita->addSeparator();
-    auto pulsante = [uscita](const char *nome, const char *testo) {
-        auto *b = new QToolButton(uscita);
-        b->setObjectName(QString::fromLatin1(nome));
-        b->setText(Q(testo));
-        uscita->addWidget(b);
-        return b;
-    };
-    auto *stampa = pulsante("TBStampaAmbo", "Stampa");
-    auto *csv = pulsante("TBSalvaCSVAmbo", "Salva CSV");
-    auto *jpeg = pulsante("TBSalvaJpegAmbo", "Salva Jpeg");
-    for (auto *b : {stampa, jpeg}) {
-        b->setEnabled(false);
-        b->setToolTip(QStringLiteral("Disponibile con la stampa e le immagini dei risultati"));
-    }
-    connect(csv, &QToolButton::clicked, this, [this] { SalvaCSV(); });
+    QAction *primo = uscita->actions().value(0);
+    uscita->insertWidget(primo, m_veloce);
+    uscita->insertSeparator(primo);
+    connect(uscita, &BarraUscita::salvaCSV, this, [this] { SalvaCSV(); });
     colonna->addWidget(uscita);
 
     m_titolo = new QLabel(this);
@@ -158,16 +121,8 @@ void PaginaAmbo::RiempiDate()
 {
     m_inizio->clear();
     m_fine->clear();
-    if (m_stato.UltimaEstrazione < 0)
-        return;
-    const auto crescenti = archivio::DateCrescenti(archivio());
-    QStringList voci;
-    voci.reserve(static_cast<int>(crescenti.size()));
-    for (const auto &d : crescenti)
-        voci << Q(d);
-    m_inizio->addItems(voci);
-    std::reverse(voci.begin(), voci.end());
-    m_fine->addItems(voci);
+    if (m_stato.UltimaEstrazione >= 0)
+        RiempiDateIntervallo(m_inizio, m_fine, archivio::DateCrescenti(archivio()));
 }
 
 void PaginaAmbo::CercaRitardiGruppi()
@@ -226,34 +181,10 @@ void PaginaAmbo::NavigaInizio(Mossa m)
     const int u = m_stato.UltimaEstrazione;
     if (u < 0)
         return;
-    int i = m_inizio->currentIndex();
-    bool ok = Esegui([&] {
-        switch (m) {
-        case Mossa::Primo:
-            i = 0;
-            break;
-        case Mossa::AnnoPr:
-            i = archivio::AnnoPrecedente(archivio(), u, m_stato.InizioRicerca);
-            break;
-        case Mossa::Prec:
-            if (i > 0)
-                --i;
-            break;
-        case Mossa::Succ:
-            if (i < u)
-                ++i;
-            break;
-        case Mossa::AnnoSuc:
-            i = archivio::AnnoSuccessivo(archivio(), u, m_stato.InizioRicerca);
-            break;
-        case Mossa::Ultimo:
-            i = u;
-            break;
-        }
-    });
-    if (!ok)
+    int r = m_stato.InizioRicerca;
+    if (!Esegui([&] { r = archivio::MuoviRecord(archivio(), u, r, m); }))
         return;
-    m_inizio->setCurrentIndex(std::clamp(i, 0, u));
+    m_inizio->setCurrentIndex(std::clamp(r, 0, u));
     DateCambiate();
 }
 
@@ -262,42 +193,15 @@ void PaginaAmbo::NavigaFine(Mossa m)
     const int u = m_stato.UltimaEstrazione;
     if (u < 0)
         return;
-    int i = m_fine->currentIndex();
-    bool ok = Esegui([&] {
-        switch (m) {
-        case Mossa::Primo:
-            i = u;
-            break;
-        case Mossa::AnnoPr:
-            i = u - archivio::AnnoPrecedente(archivio(), u, m_stato.FineRicerca);
-            break;
-        case Mossa::Prec:
-            if (i < u)
-                ++i;
-            break;
-        case Mossa::Succ:
-            if (i > 0)
-                --i;
-            break;
-        case Mossa::AnnoSuc:
-            i = u - archivio::AnnoSuccessivo(archivio(), u, m_stato.FineRicerca);
-            break;
-        case Mossa::Ultimo:
-            i = 0;
-            break;
-        }
-    });
-    if (!ok)
+    int r = m_stato.FineRicerca;
+    if (!Esegui([&] { r = archivio::MuoviRecord(archivio(), u, r, m); }))
         return;
-    m_fine->setCurrentIndex(std::clamp(i, 0, u));
+    m_fine->setCurrentIndex(std::clamp(u - r, 0, u));
     DateCambiate();
 }
 
 void PaginaAmbo::SalvaCSV()
 {
-    auto file = Dialoghi::SalvaFile(this, QStringLiteral("RitardiGruppi"), QStringLiteral("File CSV (*.CSV *.csv)"),
-                                    QStringLiteral(".csv"));
-    if (!file)
-        return;
-    Esegui([&] { esporta::SalvaCSV(m_griglia->griglia(), S(*file)); });
+    // The dialog keeps the name it had last.
+    SalvaGrigliaCSV(m_griglia->griglia(), QString());
 }

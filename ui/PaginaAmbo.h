@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/Archivio.h"
+#include "archive/Navigazione.h"
 #include "stats/RitardiGruppi.h"
 #include "ui/Pagina.h"
 
@@ -23,7 +24,7 @@ public:
 
     sestina::Vista Vista() override;
 
-    enum class Mossa { Primo, AnnoPr, Prec, Succ, AnnoSuc, Ultimo };
+    using Mossa = sestina::archivio::MossaData;
 
     // The search for the group size whose button is down.
     void CercaRitardiGruppi();

@@ -1,5 +1,6 @@
 #include "ui/PaginaInCalore.h"
 
+#include "export/GrigliaCSV.h"
 #include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -229,7 +230,10 @@ void PaginaInCalore::ScegliColore(int rango)
 
 void PaginaInCalore::SalvaCSV()
 {
-    SalvaGrigliaCSV(m_tabella->griglia(), QStringLiteral("InCalore"));
+    if (!SalvaGrigliaCSV(m_tabella->griglia(), QStringLiteral("Incalorelast")))
+        return;
+    // The draws list always goes beside the program, under its fixed name.
+    Esegui([this] { esporta::SalvaCSV(m_elenco->griglia(), m_stato.percorso("IncalorelastG")); });
 }
 
 void PaginaInCalore::showEvent(QShowEvent *e)

@@ -121,16 +121,8 @@ void PaginaStat::RiempiDate()
 {
     m_inizio->clear();
     m_fine->clear();
-    if (m_stato.UltimaEstrazione < 0)
-        return;
-    const auto crescenti = archivio::DateCrescenti(archivio());
-    QStringList voci;
-    voci.reserve(static_cast<int>(crescenti.size()));
-    for (const auto &d : crescenti)
-        voci << Q(d);
-    m_inizio->addItems(voci);
-    std::reverse(voci.begin(), voci.end());
-    m_fine->addItems(voci);
+    if (m_stato.UltimaEstrazione >= 0)
+        RiempiDateIntervallo(m_inizio, m_fine, archivio::DateCrescenti(archivio()));
 }
 
 void PaginaStat::MostraStatistica()
@@ -195,35 +187,11 @@ void PaginaStat::NavigaInizio(Mossa m)
     const int u = m_stato.UltimaEstrazione;
     if (u < 0)
         return;
-    int i = m_inizio->currentIndex();
-    bool ok = Esegui([&] {
-        switch (m) {
-        case Mossa::Primo:
-            i = 0;
-            break;
-        case Mossa::AnnoPr:
-            i = archivio::AnnoPrecedente(archivio(), u, i);
-            break;
-        case Mossa::Prec:
-            if (i > 0)
-                --i;
-            break;
-        case Mossa::Succ:
-            if (i + 1 <= u)
-                ++i;
-            break;
-        case Mossa::AnnoSuc:
-            i = archivio::AnnoSuccessivo(archivio(), u, i);
-            break;
-        case Mossa::Ultimo:
-            i = u;
-            break;
-        }
-    });
-    if (!ok)
+    int r = m_inizio->currentIndex();
+    if (!Esegui([&] { r = archivio::MuoviRecord(archivio(), u, r, m); }))
         return;
-    m_inizio->setCurrentIndex(i);
-    InizioCambiato(i);
+    m_inizio->setCurrentIndex(r);
+    InizioCambiato(r);
 }
 
 void PaginaStat::NavigaFine(Mossa m)
@@ -231,38 +199,15 @@ void PaginaStat::NavigaFine(Mossa m)
     const int u = m_stato.UltimaEstrazione;
     if (u < 0)
         return;
-    int i = m_fine->currentIndex();
-    bool ok = Esegui([&] {
-        switch (m) {
-        case Mossa::Primo:
-            i = u;
-            break;
-        case Mossa::AnnoPr:
-            i = u - archivio::AnnoPrecedente(archivio(), u, u - i);
-            break;
-        case Mossa::Prec:
-            if (i + 1 <= u)
-                ++i;
-            break;
-        case Mossa::Succ:
-            if (i - 1 >= 0)
-                --i;
-            break;
-        case Mossa::AnnoSuc:
-            i = u - archivio::AnnoSuccessivo(archivio(), u, u - i);
-            break;
-        case Mossa::Ultimo:
-            i = 0;
-            break;
-        }
-    });
-    if (!ok)
+    int r = u - m_fine->currentIndex();
+    if (!Esegui([&] { r = archivio::MuoviRecord(archivio(), u, r, m); }))
         return;
-    m_fine->setCurrentIndex(i);
-    FineCambiato(i);
+    m_fine->setCurrentIndex(u - r);
+    FineCambiato(u - r);
 }
 
 void PaginaStat::SalvaCSV()
 {
-    SalvaGrigliaCSV(m_griglia->griglia(), QStringLiteral("Statistica"));
+    // The dialog keeps the name it had last.
+    SalvaGrigliaCSV(m_griglia->griglia(), QString());
 }

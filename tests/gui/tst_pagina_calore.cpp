@@ -1,4 +1,5 @@
 #include "archive/Archivio.h"
+#include "export/GrigliaCSV.h"
 #include "stats/Calore.h"
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
@@ -209,12 +210,15 @@ private Q_SLOTS:
         QCOMPARE(pagina()->parametri().colori[0], (Colore{10, 20, 30}));
     }
 
-    void immagine()
+    void salvaCSVScriveAncheLElenco()
     {
-        if (qEnvironmentVariableIsSet("SESTINA_FOTO")) {
-            clic("TBAmbi");
-            m_form->grab().save(QStringLiteral("/tmp/stat_calore.png"));
-        }
+        const QString file = m_dir->filePath(QStringLiteral("scelto.csv"));
+        Dialoghi::PreimpostaPercorso(file);
+        clic("TBSalvaCSVCalore");
+        QCOMPARE(prova::LeggiByte(file.toStdString()), esporta::GrigliaCSV(t()));
+        // The draws list goes to the fixed name beside the program, whatever the chosen name.
+        QCOMPARE(prova::LeggiByte(m_dir->filePath(QStringLiteral("IncalorelastG")).toStdString()),
+                 esporta::GrigliaCSV(e()));
     }
 };
 

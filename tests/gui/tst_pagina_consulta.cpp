@@ -179,17 +179,6 @@ private Q_SLOTS:
         QCOMPARE(letto.str(), esporta::GrigliaCSV(griglia()->griglia()));
         QVERIFY(Dialoghi::Messaggi().empty());
     }
-
-    void foto()
-    {
-        clic("TBPari");
-        clic("TBAmbiComplementari");
-        clic("TBAmbiinDecina");
-        QImage img = pagina()->grab().toImage();
-        QVERIFY(!img.isNull());
-        if (qEnvironmentVariableIsSet("SESTINA_FOTO"))
-            img.save(qEnvironmentVariable("SESTINA_FOTO") + QStringLiteral("/consulta-pagina.png"));
-    }
 };
 
 QTEST_MAIN(TestPaginaConsulta)

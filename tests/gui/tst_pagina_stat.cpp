@@ -223,12 +223,6 @@ private Q_SLOTS:
         QVERIFY(pagina()->findChild<QToolButton *>(QStringLiteral("TBStatNumeri"))->isChecked());
         QVERIFY(uguali(g(), attesa(0, 300, ListaVoci::Numeri, 1)));
     }
-
-    void immagine()
-    {
-        if (qEnvironmentVariableIsSet("SESTINA_FOTO"))
-            m_form->grab().save(QStringLiteral("/tmp/stat.png"));
-    }
 };
 
 QTEST_MAIN(TestPaginaStat)

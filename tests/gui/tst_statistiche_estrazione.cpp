@@ -167,14 +167,6 @@ private Q_SLOTS:
         QCOMPARE(cella("ExtStringGrid6", 1, 6), QStringLiteral("2")); // Cic of 90 - 2
         QImage img = trova<QWidget>("TabSheet1")->grab().toImage();
         QVERIFY(!img.isNull());
-        if (qEnvironmentVariableIsSet("SESTINA_FOTO")) {
-            schede->setCurrentIndex(1);
-            trova<QWidget>("TabSheet1")->grab().save(qEnvironmentVariable("SESTINA_FOTO") + QStringLiteral("/classi.png"));
-            schede->setCurrentIndex(0);
-            clic(trova<QCheckBox>("CBAmbiPosizione"));
-            clic(trova<QCheckBox>("CBAmbiRipetuti"));
-            trova<QWidget>("TabSheet1")->grab().save(qEnvironmentVariable("SESTINA_FOTO") + QStringLiteral("/distanze.png"));
-        }
     }
 
     void doppioClicInviaLaCella()
