@@ -2,6 +2,7 @@
 #include "app/FileAtomico.h"
 #include "archive/Archivio.h"
 #include "archive/ScambioDBF.h"
+#include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -54,17 +55,12 @@ class TestImportaDbf : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Dialoghi::ModalitaTest(true);
-        Dialoghi::PulisciMessaggi();
         m_dir = std::make_unique<QTemporaryDir>();
         m_altro = std::make_unique<QTemporaryDir>();
         m_estrazioni = prova::EstrazioniCasuali(21, 12);
-        prova::PreparaCartellaProgramma(m_dir->path().toStdString() + "/", m_estrazioni);
+        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
         m_date = LeggiFile(archivio().percorsoDate());
         m_numeri = LeggiFile(archivio().percorsoNumeri());
-        m_form = std::make_unique<TForm1>(m_dir->path());
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
         QVERIFY(m_form->avvioCompleto());
         Dialoghi::PulisciMessaggi();
     }

@@ -2,6 +2,7 @@
 #include "archive/Archivio.h"
 #include "stats/NumeriSpia.h"
 #include "support/ArchivioProva.h"
+#include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -64,15 +65,10 @@ class TestNumeriSpia : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Dialoghi::ModalitaTest(true);
-        Dialoghi::PulisciMessaggi();
         m_dir = std::make_unique<QTemporaryDir>();
         m_estrazioni = prova::EstrazioniCasuali(9, 500);
-        prova::PreparaCartellaProgramma(m_dir->path().toStdString() + "/", m_estrazioni);
-        m_form = std::make_unique<TForm1>(m_dir->path());
+        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
         m_form->resize(1280, 860);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
         auto *pagina = m_form->findChild<PaginaNumeriSpia *>(QStringLiteral("TabNumSpia"));
         QVERIFY(pagina);
         m_form->pageControl()->setCurrentWidget(pagina);

@@ -1,6 +1,7 @@
 #include "archive/Archivio.h"
 #include "export/GrigliaCSV.h"
 #include "stats/RitardiGruppi.h"
+#include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -67,14 +68,9 @@ class TestPaginaAmbo : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Dialoghi::ModalitaTest(true);
-        Dialoghi::PulisciMessaggi();
         m_dir = std::make_unique<QTemporaryDir>();
         m_estrazioni = prova::EstrazioniCasuali(31, 400);
-        prova::PreparaCartellaProgramma(m_dir->path().toStdString() + "/", m_estrazioni);
-        m_form = std::make_unique<TForm1>(m_dir->path());
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
         QVERIFY(m_form->avvioCompleto());
         m_form->pageControl()->setCurrentWidget(pagina());
         QVERIFY(pagina()->isVisible());

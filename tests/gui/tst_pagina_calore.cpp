@@ -1,6 +1,7 @@
 #include "archive/Archivio.h"
 #include "export/GrigliaCSV.h"
 #include "stats/Calore.h"
+#include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -75,18 +76,13 @@ class TestPaginaCalore : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Dialoghi::ModalitaTest(true);
-        Dialoghi::PulisciMessaggi();
         m_dir = std::make_unique<QTemporaryDir>();
         m_estrazioni = prova::EstrazioniCasuali(33, 80);
         // 7 and 8 together in the last two draws; in the third last the 8 is only the jolly
         m_estrazioni[79] = prova::Estr(10, 3, 2011, 80, {7, 8, 20, 31, 42, 53}, 64, 7);
         m_estrazioni[78] = prova::Estr(8, 3, 2011, 79, {8, 7, 21, 32, 43, 54}, 65, 1);
         m_estrazioni[77] = prova::Estr(5, 3, 2011, 78, {7, 22, 33, 44, 55, 66}, 8, 2);
-        prova::PreparaCartellaProgramma(m_dir->path().toStdString() + "/", m_estrazioni);
-        m_form = std::make_unique<TForm1>(m_dir->path());
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
         QVERIFY(m_form->avvioCompleto());
         m_form->pageControl()->setCurrentWidget(pagina());
         QVERIFY(pagina()->isVisible());

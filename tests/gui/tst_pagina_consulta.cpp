@@ -1,5 +1,6 @@
 #include "archive/Archivio.h"
 #include "export/GrigliaCSV.h"
+#include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -49,16 +50,11 @@ class TestPaginaConsulta : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Dialoghi::ModalitaTest(true);
-        Dialoghi::PulisciMessaggi();
         m_dir = std::make_unique<QTemporaryDir>();
         m_estrazioni = prova::EstrazioniCasuali(7, 60);
         // The last draw, Thursday 10 March 2011: 2 even and prime, 30 and 60 complementary, jolly 12 and 21.
         m_estrazioni.back() = prova::Estr(10, 3, 2011, 61, {2, 4, 30, 60, 21, 87}, 12, 45);
-        prova::PreparaCartellaProgramma(m_dir->path().toStdString() + "/", m_estrazioni);
-        m_form = std::make_unique<TForm1>(m_dir->path());
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
         QVERIFY(m_form->avvioCompleto());
         m_form->pageControl()->setCurrentWidget(pagina());
         QVERIFY(pagina()->isVisible());

@@ -1,5 +1,6 @@
 #include "app/Edizione.h"
 #include "archive/Archivio.h"
+#include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -49,16 +50,11 @@ class TestPaginaEstrazioni : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Dialoghi::ModalitaTest(true);
-        Dialoghi::PulisciMessaggi();
         m_dir = std::make_unique<QTemporaryDir>();
         m_estrazioni = prova::EstrazioniCasuali(5, 30);
         // The last draw: Thursday 10 March 2011, contest 41.
         m_estrazioni.back() = prova::Estr(10, 3, 2011, 41, {5, 17, 29, 46, 65, 88}, 12, 74);
-        prova::PreparaCartellaProgramma(m_dir->path().toStdString() + "/", m_estrazioni);
-        m_form = std::make_unique<TForm1>(m_dir->path());
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
         QVERIFY(m_form->avvioCompleto());
         m_aggiornamenti = 0;
         m_form->stato().viste.Registra({"sonda", nullptr, nullptr, nullptr, [this] { ++m_aggiornamenti; }});
@@ -250,7 +246,7 @@ private Q_SLOTS:
         m_form->paginaEstrazioni()->MostraEstrazioni();
         // Without the Lotto wheel files the first missing file stops it: nothing is truncated.
         Dialoghi::PreimpostaRisposta(true);
-        QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5));
+        QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5), m_form->paginaEstrazioni()->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(m_form->paginaEstrazioni(), &e);
         QCOMPARE(Dialoghi::Messaggi().at(Dialoghi::Messaggi().size() - 2).testo, QStringLiteral("Vuoi troncare i file?"));
         QCOMPARE(Dialoghi::Messaggi().back().tipo, Dialoghi::Tipo::Errore);

@@ -1,5 +1,6 @@
 #include "archive/Archivio.h"
 #include "stats/Statistiche.h"
+#include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -67,14 +68,9 @@ class TestPaginaStat : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Dialoghi::ModalitaTest(true);
-        Dialoghi::PulisciMessaggi();
         m_dir = std::make_unique<QTemporaryDir>();
         m_estrazioni = prova::EstrazioniCasuali(21, 300); // from January 2000 to mid 2002
-        prova::PreparaCartellaProgramma(m_dir->path().toStdString() + "/", m_estrazioni);
-        m_form = std::make_unique<TForm1>(m_dir->path());
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
         QVERIFY(m_form->avvioCompleto());
         m_form->pageControl()->setCurrentWidget(pagina());
         QVERIFY(pagina()->isVisible());

@@ -1,3 +1,4 @@
+#include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -50,18 +51,13 @@ class TestStatisticheEstrazione : public QObject {
 private Q_SLOTS:
     void init()
     {
-        Dialoghi::ModalitaTest(true);
-        Dialoghi::PulisciMessaggi();
         m_dir = std::make_unique<QTemporaryDir>();
         auto estrazioni = prova::EstrazioniCasuali(3, 30);
         // Newest draw: cyclometric distances 45 (1-2), 3 (2-3 and 1-6); the eight values sum to 365.
         estrazioni.back() = prova::Estr(10, 3, 2011, 31, {3, 48, 51, 77, 89, 90}, 5, 2);
         // The draw before: pairs 1-2 and 3-4 both 12, 1-3 and 2-4 both 1.
         estrazioni[28] = prova::Estr(8, 3, 2011, 30, {1, 13, 2, 14, 22, 16}, 30, 40);
-        prova::PreparaCartellaProgramma(m_dir->path().toStdString() + "/", estrazioni);
-        m_form = std::make_unique<TForm1>(m_dir->path());
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        m_form = ApriFinestraProva(*m_dir, estrazioni);
         QVERIFY(m_form->avvioCompleto());
     }
 
