@@ -78,3 +78,24 @@ TEST_F(NavigazioneTest, EstrazioneDelMese)
     // The last month stops at the last draw.
     EXPECT_EQ(EstrazioneDelMese(a, ultima, ultima, 40), 0);
 }
+
+TEST_F(NavigazioneTest, MuoviRecordDallaBarraDelleDate)
+{
+    Archivio a(t.dir());
+    const int r = primoDi(6, 2010) + 2;
+    struct Caso {
+        MossaData mossa;
+        int da, atteso;
+    } casi[] = {
+        {MossaData::Primo, r, 0},
+        {MossaData::Ultimo, r, ultima},
+        {MossaData::Prec, r, r - 1},
+        {MossaData::Prec, 0, 0},
+        {MossaData::Succ, r, r + 1},
+        {MossaData::Succ, ultima, ultima},
+        {MossaData::AnnoPr, primoDi(2, 2011), primoDi(1, 2010)},
+        {MossaData::AnnoSuc, r, primoDi(1, 2011)},
+    };
+    for (const auto &c : casi)
+        EXPECT_EQ(MuoviRecord(a, ultima, c.da, c.mossa), c.atteso) << static_cast<int>(c.mossa) << " da " << c.da;
+}
