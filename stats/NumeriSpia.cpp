@@ -78,6 +78,38 @@ void ControllaParametri(const ParametriSpia &p, int ultimaEstrazione)
         throw Errore("Data iniziale successiva data finale!");
 }
 
+RisultatoSpia RisultatoSpiaVuoto()
+{
+    RisultatoSpia r;
+    Griglia &gn = r.numeri;
+    gn.Dimensiona(1, 2);
+    gn.righeFisse = 1;
+    Intestazione(gn, 0, "Pr.");
+    Intestazione(gn, 1, "Nu");
+    gn.ImpostaLarghezza(0, 40);
+    gn.ImpostaLarghezza(1, 30);
+    Griglia &ga = r.ambi;
+    ga.Dimensiona(1, 3);
+    ga.righeFisse = 1;
+    Intestazione(ga, 0, "Pr.");
+    Intestazione(ga, 1, "Nu1");
+    Intestazione(ga, 2, "Nu2");
+    ga.ImpostaLarghezza(0, 40);
+    ga.ImpostaLarghezza(1, 30);
+    ga.ImpostaLarghezza(2, 30);
+    Griglia &gt = r.totali;
+    gt.Dimensiona(3, 2);
+    gt.righeFisse = 0;
+    gt.colonneFisse = 1;
+    gt.ImpostaLarghezza(0, 130);
+    gt.ImpostaLarghezza(1, 60);
+    gt.ImpostaAltezza(0, 34);
+    gt.cella(0, 0).testo = "Totali\nNumeri spia";
+    gt.cella(1, 0).testo = "Somme  ult. vincenti";
+    gt.cella(2, 0).testo = "Media  ult. venti";
+    return r;
+}
+
 RisultatoSpia ElaboraSpia(const std::vector<archivio::Estrazione> &archivio, const ParametriSpia &p,
                           Progresso &progresso)
 {
@@ -91,7 +123,7 @@ RisultatoSpia ElaboraSpia(const std::vector<archivio::Estrazione> &archivio, con
     for (int x : p.numeri)
         scelto[x] = true;
 
-    RisultatoSpia r;
+    RisultatoSpia r = RisultatoSpiaVuoto();
     r.spia.assign(n, false);
     r.analizzata.assign(n, false);
 
@@ -159,11 +191,6 @@ RisultatoSpia ElaboraSpia(const std::vector<archivio::Estrazione> &archivio, con
     std::stable_sort(ordine.begin(), ordine.end(), [&](int a, int b) { return conta[a] > conta[b]; });
     Griglia &gn = r.numeri;
     gn.Dimensiona(1 + static_cast<int>(ordine.size()), 2);
-    gn.righeFisse = 1;
-    Intestazione(gn, 0, "Pr.");
-    Intestazione(gn, 1, "Nu");
-    gn.ImpostaLarghezza(0, 40);
-    gn.ImpostaLarghezza(1, 30);
     std::array<bool, 91> inUltima{};
     for (int x : Valori(archivio[fine]))
         if (NumeroValido(x))
@@ -199,13 +226,6 @@ RisultatoSpia ElaboraSpia(const std::vector<archivio::Estrazione> &archivio, con
     });
     Griglia &ga = r.ambi;
     ga.Dimensiona(1 + static_cast<int>(ambi.size()), 3);
-    ga.righeFisse = 1;
-    Intestazione(ga, 0, "Pr.");
-    Intestazione(ga, 1, "Nu1");
-    Intestazione(ga, 2, "Nu2");
-    ga.ImpostaLarghezza(0, 40);
-    ga.ImpostaLarghezza(1, 30);
-    ga.ImpostaLarghezza(2, 30);
     for (size_t i = 0; i < ambi.size(); ++i) {
         int riga = static_cast<int>(i) + 1;
         auto [a, b] = ambi[i];
@@ -222,15 +242,6 @@ RisultatoSpia ElaboraSpia(const std::vector<archivio::Estrazione> &archivio, con
 
     // Totals
     Griglia &gt = r.totali;
-    gt.Dimensiona(3, 2);
-    gt.righeFisse = 0;
-    gt.colonneFisse = 1;
-    gt.ImpostaLarghezza(0, 130);
-    gt.ImpostaLarghezza(1, 60);
-    gt.ImpostaAltezza(0, 34);
-    gt.cella(0, 0).testo = "Totali\nNumeri spia";
-    gt.cella(1, 0).testo = "Somme  ult. vincenti";
-    gt.cella(2, 0).testo = "Media  ult. venti";
     const int valori[3] = {r.estrazioniSpia, r.sommaVincenti, r.mediaVenti};
     for (int i = 0; i < 3; ++i) {
         gt.cella(i, 1).testo = Formato("%6d", valori[i]);

@@ -57,6 +57,8 @@ std::string NomeFileLavoro(ModoSpia modo);
 // the months cannot be analysed.
 void ControllaParametri(const ParametriSpia &p, int ultimaEstrazione);
 
+// The three result grids with their headings and no rows yet.
+RisultatoSpia RisultatoSpiaVuoto();
 RisultatoSpia ElaboraSpia(const std::vector<archivio::Estrazione> &archivio, const ParametriSpia &p,
                           Progresso &progresso);
 

@@ -151,14 +151,8 @@ sestina::Vista PaginaConsulta::Vista()
 void PaginaConsulta::RiempiDate()
 {
     m_date->clear();
-    if (m_stato.UltimaEstrazione < 0)
-        return;
-    const auto date = archivio::DateDecrescenti(archivio());
-    QStringList voci;
-    voci.reserve(static_cast<int>(date.size()));
-    for (const auto &d : date)
-        voci << Q(d);
-    m_date->addItems(voci);
+    if (m_stato.UltimaEstrazione >= 0)
+        ::RiempiDate(m_date, archivio::DateDecrescenti(archivio()));
 }
 
 void PaginaConsulta::SelezionaData()

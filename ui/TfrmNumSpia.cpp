@@ -398,27 +398,10 @@ void TfrmNumSpia::InputCambiato(bool pulisciLunghette)
 void TfrmNumSpia::PulisciRisultatiSpia()
 {
     m_spia.reset();
-    Griglia n(1, 2), a(1, 3), t(3, 2);
-    n.cella(0, 0).testo = "Pr.";
-    n.cella(0, 1).testo = "Nu";
-    a.cella(0, 0).testo = "Pr.";
-    a.cella(0, 1).testo = "Nu1";
-    a.cella(0, 2).testo = "Nu2";
-    n.ImpostaLarghezza(0, 40);
-    n.ImpostaLarghezza(1, 30);
-    for (int c = 0; c < 3; ++c)
-        a.ImpostaLarghezza(c, c ? 30 : 40);
-    t.righeFisse = 0;
-    t.colonneFisse = 1;
-    t.ImpostaLarghezza(0, 130);
-    t.ImpostaLarghezza(1, 60);
-    t.ImpostaAltezza(0, 34);
-    t.cella(0, 0).testo = "Totali\nNumeri spia";
-    t.cella(1, 0).testo = "Somme  ult. vincenti";
-    t.cella(2, 0).testo = "Media  ult. venti";
-    m_gridNum->ImpostaGriglia(std::move(n));
-    m_gridAmb->ImpostaGriglia(std::move(a));
-    m_gridRu->ImpostaGriglia(std::move(t));
+    RisultatoSpia vuoto = RisultatoSpiaVuoto();
+    m_gridNum->ImpostaGriglia(std::move(vuoto.numeri));
+    m_gridAmb->ImpostaGriglia(std::move(vuoto.ambi));
+    m_gridRu->ImpostaGriglia(std::move(vuoto.totali));
 }
 
 void TfrmNumSpia::PulisciLunghette() { m_gridLunghe->ImpostaGriglia(GrigliaLunghetteVuota()); }
