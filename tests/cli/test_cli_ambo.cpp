@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "support/CliProva.h"
 #include "export/GrigliaCSV.h"
 #include "stats/RitardiGruppi.h"
 #include "support/ArchivioProva.h"
@@ -13,27 +14,9 @@ using namespace sestina::statistiche;
 
 namespace {
 
-struct Esito {
-    int stato;
-    std::string out, err;
-};
+prova::Esito Esegui(const std::string &dir, std::vector<std::string> args) { return prova::EseguiCli(dir, std::move(args)); }
 
-Esito Esegui(const std::string &dir, std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    args.insert(args.begin(), {"--dir", dir});
-    int stato = cli::EseguiCli(args, out, err, "/nonesiste");
-    return {stato, out.str(), err.str()};
-}
-
-std::vector<std::string> Righe(const std::string &csv)
-{
-    std::vector<std::string> v;
-    std::istringstream s(csv);
-    for (std::string r; std::getline(s, r);)
-        v.push_back(r);
-    return v;
-}
+std::vector<std::string> Righe(const std::string &csv) { return prova::RigheLF(csv); }
 
 class CliAmbo : public ::testing::Test {
 protected:

@@ -15,14 +15,7 @@ namespace {
 
 prova::Esito Esegui(const std::string &dir, std::vector<std::string> args) { return prova::EseguiCli(dir, std::move(args)); }
 
-std::vector<std::string> Righe(const std::string &csv)
-{
-    std::vector<std::string> v;
-    std::istringstream s(csv);
-    for (std::string r; std::getline(s, r);)
-        v.push_back(r);
-    return v;
-}
+std::vector<std::string> Righe(const std::string &csv) { return prova::RigheLF(csv); }
 
 class CliStat : public ::testing::Test {
 protected:

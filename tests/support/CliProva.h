@@ -22,4 +22,14 @@ inline Esito EseguiCli(const std::string &dir, std::vector<std::string> args)
     return {stato, out.str(), err.str()};
 }
 
+// The lines of an output split at LF (each keeps its CR).
+inline std::vector<std::string> RigheLF(const std::string &testo)
+{
+    std::vector<std::string> v;
+    std::istringstream s(testo);
+    for (std::string r; std::getline(s, r);)
+        v.push_back(r);
+    return v;
+}
+
 } // namespace sestina::prova
