@@ -59,11 +59,11 @@ void Informazione(QWidget *parent, const QString &testo)
         QMessageBox::information(parent, QStringLiteral("Informazione"), PerSchermo(testo));
 }
 
-void Errore(QWidget *parent, const QString &testo)
+void Errore(QWidget *parent, const QString &testo, const QString &titolo)
 {
     Registra(Tipo::Errore, testo);
     if (!g_test)
-        QMessageBox::critical(parent, QStringLiteral("Errore"), PerSchermo(testo));
+        QMessageBox::critical(parent, titolo, PerSchermo(testo));
 }
 
 bool Domanda(QWidget *parent, const QString &testo)

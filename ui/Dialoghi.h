@@ -23,7 +23,8 @@ struct Messaggio {
 
 void Avviso(QWidget *parent, const QString &testo);       // warning, OK
 void Informazione(QWidget *parent, const QString &testo); // information, OK
-void Errore(QWidget *parent, const QString &testo);       // error, OK
+void Errore(QWidget *parent, const QString &testo,
+            const QString &titolo = QStringLiteral("Errore")); // error, OK
 bool Domanda(QWidget *parent, const QString &testo);      // confirmation, Yes / No
 
 std::optional<QString> ApriFile(QWidget *parent, const QString &titolo, const QString &filtro);

@@ -156,7 +156,7 @@ void TfrmNumSpia::CostruisciInterfaccia()
         connect(m_mesi[m], &QCheckBox::toggled, this, [this] {
             InputCambiato(true);
             if (std::none_of(m_mesi.begin(), m_mesi.end(), [](QCheckBox *c) { return c->isChecked(); }))
-                Dialoghi::Errore(this, QStringLiteral("Nessun Mese Selezionato !"));
+                Dialoghi::Errore(this, QStringLiteral("Nessun Mese Selezionato !"), QStringLiteral("Attenzione !!"));
         });
     }
     sx->addWidget(gbMesi);
