@@ -101,6 +101,19 @@ int RecordDaArgomento(const archivio::Archivio &a, const std::string &testo)
     return n - 1;
 }
 
+Intervallo IntervalloDaArgomenti(const Argomenti &args, const archivio::Archivio &a)
+{
+    const int ultima = a.LeggiUltimaEstrazione();
+    if (ultima < 0)
+        throw Errore("L'archivio non contiene estrazioni");
+    Intervallo i{0, ultima};
+    if (auto v = args.valore("inizio"))
+        i.inizio = RecordDaArgomento(a, *v);
+    if (auto v = args.valore("fine"))
+        i.fine = RecordDaArgomento(a, *v);
+    return i;
+}
+
 namespace {
 
 void Uso(std::ostream &err)

@@ -61,6 +61,14 @@ struct Registrazione {
 int RecordDaArgomento(const archivio::Archivio &a, const std::string &testo);
 int InteroDaArgomento(const std::string &testo, const std::string &cosa);
 
+// A span from --inizio and --fine (record arguments), by default the whole
+// archive; an empty archive is an error.
+struct Intervallo {
+    int inizio = 0;
+    int fine = 0;
+};
+Intervallo IntervalloDaArgomenti(const Argomenti &args, const archivio::Archivio &a);
+
 // The whole tool, in-process: returns the exit status.
 int EseguiCli(const std::vector<std::string> &argomenti, std::ostream &out, std::ostream &err,
               const std::string &dirPredefinita);

@@ -18,14 +18,8 @@ int Ambo(const Argomenti &args, Contesto &ctx)
     const int k = InteroDaArgomento(args.posizionale(0, "la lunghezza dei gruppi (da 2 a 14)"), "lunghezza");
     if (k < GruppoMinimo || k > GruppoMassimo)
         throw ErroreUso{"la lunghezza dei gruppi va da 2 (Ambi) a 14 (Quattordicine)"};
-    const int ultima = ctx.archivio.LeggiUltimaEstrazione();
-    if (ultima < 0)
-        throw Errore("L'archivio non contiene estrazioni");
-    int inizio = 0, fine = ultima, colonna = 1;
-    if (auto v = args.valore("inizio"))
-        inizio = RecordDaArgomento(ctx.archivio, *v);
-    if (auto v = args.valore("fine"))
-        fine = RecordDaArgomento(ctx.archivio, *v);
+    const auto [inizio, fine] = IntervalloDaArgomenti(args, ctx.archivio);
+    int colonna = 1;
     if (auto v = args.valore("colonna")) {
         colonna = InteroDaArgomento(*v, "colonna");
         if (colonna < 0 || colonna > 12)

@@ -24,14 +24,8 @@ int Stat(const Argomenti &args, Contesto &ctx)
             elenco += std::string(i ? ", " : "") + "\"" + NomeTabella(static_cast<ListaVoci>(i)) + "\"";
         throw ErroreUso{"tabella sconosciuta \"" + nome + "\"; tabelle: " + elenco};
     }
-    const int ultima = ctx.archivio.LeggiUltimaEstrazione();
-    if (ultima < 0)
-        throw Errore("L'archivio non contiene estrazioni");
-    int inizio = 0, fine = ultima, ordine = 1;
-    if (auto v = args.valore("inizio"))
-        inizio = RecordDaArgomento(ctx.archivio, *v);
-    if (auto v = args.valore("fine"))
-        fine = RecordDaArgomento(ctx.archivio, *v);
+    const auto [inizio, fine] = IntervalloDaArgomenti(args, ctx.archivio);
+    int ordine = 1;
     if (auto v = args.valore("ordine")) {
         ordine = InteroDaArgomento(*v, "ordine");
         if (ordine < 0 || ordine > 3)
