@@ -155,3 +155,16 @@ TEST_F(ArchivioTest, SostituisciRimpiazzaEntrambiIFile)
     EXPECT_FALSE(std::filesystem::exists(a.percorsoNumeri() + ".vecchio"));
     EXPECT_FALSE(std::filesystem::exists(a.percorsoDate() + ".nuovo"));
 }
+
+TEST_F(ArchivioTest, SostituisciFallitoLasciaLArchivioComEra)
+{
+    Archivio a(t.dir());
+    const std::string numeri = prova::LeggiByte(a.percorsoNumeri());
+    // The date file cannot be replaced: the numbers file already replaced goes back.
+    std::filesystem::rename(a.percorsoDate(), t.percorso("date"));
+    std::filesystem::create_directories(a.percorsoDate() + "/occupata");
+    EXPECT_THROW(a.Sostituisci(prova::EstrazioniCasuali(8, 30)), Errore);
+    EXPECT_EQ(prova::LeggiByte(a.percorsoNumeri()), numeri);
+    EXPECT_FALSE(std::filesystem::exists(a.percorsoNumeri() + ".vecchio"));
+    EXPECT_FALSE(std::filesystem::exists(a.percorsoDate() + ".nuovo"));
+}
