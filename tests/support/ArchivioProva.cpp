@@ -37,6 +37,21 @@ archivio::Estrazione Estr(int g, int m, int a, int concorso, std::vector<int> nu
     return e;
 }
 
+std::vector<archivio::Estrazione> EstrazioniDaNumeri(const std::vector<std::vector<int>> &righe, Data inizio,
+                                                     int passo, int jolly, int superstar)
+{
+    std::vector<archivio::Estrazione> out;
+    Data d = inizio;
+    int concorso = 1;
+    for (const auto &r : righe) {
+        std::vector<int> sei(r.begin(), r.begin() + static_cast<long>(std::min<size_t>(r.size(), 6)));
+        out.push_back(Estr(d.giorno, d.mese, d.anno, concorso++, sei, r.size() > 6 ? r[6] : jolly,
+                           r.size() > 7 ? r[7] : superstar));
+        d = d.piuGiorni(passo);
+    }
+    return out;
+}
+
 std::vector<archivio::Estrazione> EstrazioniCasuali(unsigned seme, int n)
 {
     std::mt19937 rng(seme);

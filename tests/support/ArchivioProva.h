@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Data.h"
 #include "archive/Archivio.h"
 
 #include <random>
@@ -24,6 +25,13 @@ private:
 
 // A draw on date g/m/a with the given numbers.
 archivio::Estrazione Estr(int g, int m, int a, int concorso, std::vector<int> numeri, int jolly, int superstar);
+
+// Draws from rows of six numbers, optionally followed by jolly and superstar
+// (missing ones take the given values); one draw every `passo` days from `inizio`,
+// contest numbers 1, 2, ...
+std::vector<archivio::Estrazione> EstrazioniDaNumeri(const std::vector<std::vector<int>> &righe,
+                                                     Data inizio = Data{1, 3, 2011}, int passo = 1, int jolly = 0,
+                                                     int superstar = 0);
 
 // n random draws from 1/1/2000, about two a week, six different numbers and a jolly, any superstar.
 std::vector<archivio::Estrazione> EstrazioniCasuali(unsigned seme, int n);

@@ -43,17 +43,7 @@ std::vector<Estrazione> ArchivioDenso(unsigned seme, int n)
     return v;
 }
 
-std::vector<Estrazione> Archivio(std::vector<std::vector<int>> estrazioni)
-{
-    std::vector<Estrazione> v;
-    int g = 1;
-    for (auto &x : estrazioni) {
-        x.resize(8, 0);
-        v.push_back(prova::Estr(1 + g % 28, 1, 2011, g, {x.begin(), x.begin() + 6}, x[6], x[7]));
-        ++g;
-    }
-    return v;
-}
+std::vector<Estrazione> Archivio(const std::vector<std::vector<int>> &righe) { return prova::EstrazioniDaNumeri(righe); }
 
 void ConfrontaRitardi(const std::vector<Estrazione> &a, int F, int L)
 {

@@ -90,18 +90,9 @@ void ConfrontaLunghette(const std::vector<Lunghetta> &a, const std::vector<Lungh
 }
 
 // Start draw, then draws at the given numbers (jolly 80, superstar 81 unless given).
-std::vector<archivio::Estrazione> Archivio(const std::vector<std::vector<int>> &estrazioni)
+std::vector<archivio::Estrazione> Archivio(const std::vector<std::vector<int>> &righe)
 {
-    std::vector<archivio::Estrazione> out;
-    Data d{3, 1, 2020};
-    int conc = 1;
-    for (const auto &e : estrazioni) {
-        std::vector<int> sei(e.begin(), e.begin() + 6);
-        int j = e.size() > 6 ? e[6] : 80, s = e.size() > 7 ? e[7] : 81;
-        out.push_back(Estr(d.giorno, d.mese, d.anno, conc++, sei, j, s));
-        d = d.piuGiorni(3);
-    }
-    return out;
+    return prova::EstrazioniDaNumeri(righe, Data{3, 1, 2020}, 3, 80, 81);
 }
 
 } // namespace

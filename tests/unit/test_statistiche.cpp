@@ -10,17 +10,7 @@ using archivio::Estrazione;
 
 namespace {
 
-std::vector<Estrazione> Archivio(std::vector<std::vector<int>> estrazioni)
-{
-    std::vector<Estrazione> v;
-    int g = 1;
-    for (auto &x : estrazioni) {
-        x.resize(8, 0);
-        v.push_back(prova::Estr(g, 3, 2011, g, {x.begin(), x.begin() + 6}, x[6], x[7]));
-        ++g;
-    }
-    return v;
-}
+std::vector<Estrazione> Archivio(const std::vector<std::vector<int>> &righe) { return prova::EstrazioniDaNumeri(righe); }
 
 TEST(Statistiche, NomiEDimensioniDelleTabelle)
 {
