@@ -65,21 +65,12 @@ class TestNumeriSpia : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
         m_estrazioni = prova::EstrazioniCasuali(9, 500);
-        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
+        QVERIFY(ApriFinestraSuPagina(m_dir, m_form, m_estrazioni, QStringLiteral("TabNumSpia")));
         m_form->resize(1280, 860);
-        auto *pagina = m_form->findChild<PaginaNumeriSpia *>(QStringLiteral("TabNumSpia"));
-        QVERIFY(pagina);
-        m_form->pageControl()->setCurrentWidget(pagina);
-        QTRY_VERIFY(pagina->isVisible());
     }
 
-    void cleanup()
-    {
-        m_form.reset();
-        m_dir.reset();
-    }
+    void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
 
     void finestraNellaPagina()
     {

@@ -68,19 +68,11 @@ class TestPaginaAmbo : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
         m_estrazioni = prova::EstrazioniCasuali(31, 400);
-        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
-        QVERIFY(m_form->avvioCompleto());
-        m_form->pageControl()->setCurrentWidget(pagina());
-        QVERIFY(pagina()->isVisible());
+        QVERIFY(ApriFinestraSuPagina(m_dir, m_form, m_estrazioni, QStringLiteral("TabSheet11")));
     }
 
-    void cleanup()
-    {
-        m_form.reset();
-        m_dir.reset();
-    }
+    void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
 
     void apreConGliAmbiSullIntervalloIntero()
     {

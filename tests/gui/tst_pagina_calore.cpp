@@ -76,23 +76,15 @@ class TestPaginaCalore : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
         m_estrazioni = prova::EstrazioniCasuali(33, 80);
         // 7 and 8 together in the last two draws; in the third last the 8 is only the jolly
         m_estrazioni[79] = prova::Estr(10, 3, 2011, 80, {7, 8, 20, 31, 42, 53}, 64, 7);
         m_estrazioni[78] = prova::Estr(8, 3, 2011, 79, {8, 7, 21, 32, 43, 54}, 65, 1);
         m_estrazioni[77] = prova::Estr(5, 3, 2011, 78, {7, 22, 33, 44, 55, 66}, 8, 2);
-        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
-        QVERIFY(m_form->avvioCompleto());
-        m_form->pageControl()->setCurrentWidget(pagina());
-        QVERIFY(pagina()->isVisible());
+        QVERIFY(ApriFinestraSuPagina(m_dir, m_form, m_estrazioni, QStringLiteral("TabSheet4")));
     }
 
-    void cleanup()
-    {
-        m_form.reset();
-        m_dir.reset();
-    }
+    void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
 
     void apreSullUltimaEstrazione()
     {

@@ -50,21 +50,13 @@ class TestPaginaConsulta : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
         m_estrazioni = prova::EstrazioniCasuali(7, 60);
         // The last draw, Thursday 10 March 2011: 2 even and prime, 30 and 60 complementary, jolly 12 and 21.
         m_estrazioni.back() = prova::Estr(10, 3, 2011, 61, {2, 4, 30, 60, 21, 87}, 12, 45);
-        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
-        QVERIFY(m_form->avvioCompleto());
-        m_form->pageControl()->setCurrentWidget(pagina());
-        QVERIFY(pagina()->isVisible());
+        QVERIFY(ApriFinestraSuPagina(m_dir, m_form, m_estrazioni, QStringLiteral("TabSheet2")));
     }
 
-    void cleanup()
-    {
-        m_form.reset();
-        m_dir.reset();
-    }
+    void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
 
     void apreSullUltimaEstrazione()
     {

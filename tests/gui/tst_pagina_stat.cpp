@@ -68,19 +68,11 @@ class TestPaginaStat : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
         m_estrazioni = prova::EstrazioniCasuali(21, 300); // from January 2000 to mid 2002
-        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
-        QVERIFY(m_form->avvioCompleto());
-        m_form->pageControl()->setCurrentWidget(pagina());
-        QVERIFY(pagina()->isVisible());
+        QVERIFY(ApriFinestraSuPagina(m_dir, m_form, m_estrazioni, QStringLiteral("TabSheet3")));
     }
 
-    void cleanup()
-    {
-        m_form.reset();
-        m_dir.reset();
-    }
+    void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
 
     void apreConNumeriSullIntervalloCompleto()
     {
