@@ -10,12 +10,12 @@
 
 namespace sestina {
 
-void ScriviFileAtomico(const std::string &percorso, std::string_view contenuto)
+void ScriviFileCompleto(const std::string &percorso, std::string_view contenuto, const std::string &nomeNeiMessaggi)
 {
-    std::string temp = percorso + ".tmp";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const std::string &nome = nomeNeiMessaggi.empty() ? percorso : nomeNeiMessaggi;
+    int fd = ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
-        throw Errore::diFile("impossibile creare", temp, errno);
+        throw Errore::diFile("impossibile creare", nome, errno);
     size_t scritti = 0;
     while (scritti < contenuto.size()) {
         ssize_t n = ::write(fd, contenuto.data() + scritti, contenuto.size() - scritti);
@@ -24,15 +24,27 @@ void ScriviFileAtomico(const std::string &percorso, std::string_view contenuto)
                 continue;
             int e = errno;
             ::close(fd);
-            ::unlink(temp.c_str());
-            throw Errore::diFile("impossibile scrivere", percorso, e);
+            throw Errore::diFile("impossibile scrivere", nome, e);
         }
         scritti += static_cast<size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    if (::fsync(fd) != 0) {
         int e = errno;
+        ::close(fd);
+        throw Errore::diFile("impossibile scrivere", nome, e);
+    }
+    if (::close(fd) != 0)
+        throw Errore::diFile("impossibile scrivere", nome, errno);
+}
+
+void ScriviFileAtomico(const std::string &percorso, std::string_view contenuto)
+{
+    const std::string temp = percorso + ".tmp";
+    try {
+        ScriviFileCompleto(temp, contenuto, percorso);
+    } catch (...) {
         ::unlink(temp.c_str());
-        throw Errore::diFile("impossibile scrivere", percorso, e);
+        throw;
     }
     if (std::rename(temp.c_str(), percorso.c_str()) != 0) {
         int e = errno;

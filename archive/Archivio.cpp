@@ -2,6 +2,7 @@
 
 #include "app/Edizione.h"
 #include "app/Errore.h"
+#include "app/FileAtomico.h"
 #include "app/Testo.h"
 #include "archive/RecordFile.h"
 
@@ -168,23 +169,7 @@ namespace {
 
 void ScriviTutto(const std::string &percorso, const std::vector<std::uint8_t> &dati)
 {
-    int fd = ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        throw Errore::diFile("impossibile creare", percorso, errno);
-    size_t fatto = 0;
-    while (fatto < dati.size()) {
-        ssize_t w = ::write(fd, dati.data() + fatto, dati.size() - fatto);
-        if (w < 0) {
-            if (errno == EINTR)
-                continue;
-            int e = errno;
-            ::close(fd);
-            throw Errore::diFile("impossibile scrivere", percorso, e);
-        }
-        fatto += static_cast<size_t>(w);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0)
-        throw Errore::diFile("impossibile scrivere", percorso, errno);
+    ScriviFileCompleto(percorso, std::string_view(reinterpret_cast<const char *>(dati.data()), dati.size()));
 }
 
 } // namespace

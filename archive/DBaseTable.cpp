@@ -96,22 +96,6 @@ double LeggiDecimalePunto(std::string_view grezzo)
     return v;
 }
 
-void ScriviTuttoIn(int fd, const std::string &dati, const std::string &percorso)
-{
-    size_t fatto = 0;
-    while (fatto < dati.size()) {
-        ssize_t w = ::write(fd, dati.data() + fatto, dati.size() - fatto);
-        if (w < 0) {
-            if (errno == EINTR)
-                continue;
-            throw Errore::diFile("impossibile scrivere", percorso, errno);
-        }
-        fatto += static_cast<size_t>(w);
-    }
-    if (::fsync(fd) != 0)
-        throw Errore::diFile("impossibile scrivere", percorso, errno);
-}
-
 } // namespace
 
 void TDBaseTable::ImpostaNomeTabella(std::string nome)
@@ -201,17 +185,12 @@ void TDBaseTable::CreaTabella()
     // Written beside the target and linked into place: never half a table, and
     // link() refuses an existing file just as an exclusive create would.
     const std::string temp = m_nome + ".nuovo";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        throw Errore::diFile("impossibile creare", m_nome, errno);
     try {
-        ScriviTuttoIn(fd, byte, m_nome);
+        ScriviFileCompleto(temp, byte, m_nome);
     } catch (...) {
-        ::close(fd);
         ::unlink(temp.c_str());
         throw;
     }
-    ::close(fd);
     if (::link(temp.c_str(), m_nome.c_str()) != 0) {
         int e = errno;
         ::unlink(temp.c_str());

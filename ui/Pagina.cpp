@@ -15,7 +15,7 @@ Pagina::Pagina(sestina::StatoCondiviso &stato, const QString &nomeOggetto, QWidg
     setObjectName(nomeOggetto);
 }
 
-bool Pagina::Esegui(const std::function<void()> &azione)
+bool EseguiAzione(QWidget *finestra, const std::function<void()> &azione)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString errore;
@@ -28,11 +28,13 @@ bool Pagina::Esegui(const std::function<void()> &azione)
     }
     QApplication::restoreOverrideCursor();
     if (!errore.isEmpty()) {
-        Dialoghi::Errore(this, errore);
+        Dialoghi::Errore(finestra, errore);
         return false;
     }
     return true;
 }
+
+bool Pagina::Esegui(const std::function<void()> &azione) { return EseguiAzione(this, azione); }
 
 bool Pagina::SalvaGrigliaCSV(const sestina::Griglia &griglia, const QString &nomeProposto)
 {

@@ -7,6 +7,10 @@
 
 #include <functional>
 
+// Runs a user action with the wait cursor; an error is shown in a message box
+// over `finestra`, which stays usable. False when the action failed.
+bool EseguiAzione(QWidget *finestra, const std::function<void()> &azione);
+
 // A page of the main window: it reads its controls, calls the logic and shows the
 // grid it gets back. Pages hand AggiornaViste what they do on an archive change.
 class Pagina : public QWidget {

@@ -6,6 +6,7 @@
 #include "archive/Archivio.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
+#include "ui/Pagina.h"
 #include "ui/Qt.h"
 
 #include <QApplication>
@@ -277,24 +278,7 @@ void TfrmNumSpia::ImpostaGrigliaNumeri()
     m_sceNum->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-bool TfrmNumSpia::Prova(const std::function<void()> &azione)
-{
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString errore;
-    try {
-        azione();
-    } catch (const Errore &e) {
-        errore = Q(e.what());
-    } catch (const std::exception &e) {
-        errore = QStringLiteral("Errore imprevisto: ") + Q(e.what());
-    }
-    QApplication::restoreOverrideCursor();
-    if (!errore.isEmpty()) {
-        Dialoghi::Errore(this, errore);
-        return false;
-    }
-    return true;
-}
+bool TfrmNumSpia::Prova(const std::function<void()> &azione) { return EseguiAzione(this, azione); }
 
 void TfrmNumSpia::CaricaArchivio(bool forza)
 {
