@@ -2,9 +2,13 @@
 
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
+#include "ui/ExtStringGrid.h"
 #include "ui/PageControl.h"
 #include "ui/TForm1.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QHeaderView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -45,4 +49,27 @@ inline void ChiudiFinestraProva(std::unique_ptr<TForm1> &finestra, std::unique_p
 {
     finestra.reset();
     dir.reset();
+}
+
+// A user's click on the button named `nome` inside `dove`.
+inline void ClicPulsante(QWidget *dove, const QString &nome)
+{
+    auto *b = dove->findChild<QAbstractButton *>(nome);
+    QVERIFY2(b, qPrintable(nome));
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// A click on the header (fixed row) of a grid's column.
+inline void ClicIntestazione(ExtStringGrid *griglia, int colonna)
+{
+    QHeaderView *h = griglia->horizontalHeader();
+    const QPoint p(h->sectionViewportPosition(colonna) + h->sectionSize(colonna) / 2, h->height() / 2);
+    QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, p);
+}
+
+// The user picks item `indice` of a date list.
+inline void ScegliVoce(QComboBox *combo, int indice)
+{
+    combo->setCurrentIndex(indice);
+    Q_EMIT combo->activated(indice);
 }

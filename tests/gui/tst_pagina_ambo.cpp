@@ -41,23 +41,9 @@ class TestPaginaAmbo : public QObject {
     const Griglia &g() const { return griglia()->griglia(); }
     StatoCondiviso &stato() const { return m_form->stato(); }
     int ultima() const { return stato().UltimaEstrazione; }
-    void clic(const QString &nome)
-    {
-        auto *b = pagina()->findChild<QToolButton *>(nome);
-        QVERIFY2(b, qPrintable(nome));
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    void clicIntestazione(int colonna)
-    {
-        QHeaderView *h = griglia()->horizontalHeader();
-        const QPoint p(h->sectionViewportPosition(colonna) + h->sectionSize(colonna) / 2, h->height() / 2);
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, p);
-    }
-    void scegli(QComboBox *combo, int indice)
-    {
-        combo->setCurrentIndex(indice);
-        Q_EMIT combo->activated(indice);
-    }
+    void clic(const QString &nome) { ClicPulsante(pagina(), nome); }
+    void clicIntestazione(int colonna) { ClicIntestazione(griglia(), colonna); }
+    void scegli(QComboBox *combo, int indice) { ScegliVoce(combo, indice); }
     // The grid the engine gives for this span and size, sorted by "Ritardo".
     std::string Atteso(int k, int inizio, int fine) const
     {

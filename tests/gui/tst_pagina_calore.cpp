@@ -36,18 +36,8 @@ class TestPaginaCalore : public QObject {
     QSpinBox *minimo() const { return pagina()->findChild<QSpinBox *>(QStringLiteral("SpinEditFrequenze")); }
     const Griglia &t() const { return tabella()->griglia(); }
     const Griglia &e() const { return elenco()->griglia(); }
-    void clic(const char *nome)
-    {
-        auto *b = pagina()->findChild<QToolButton *>(QString::fromLatin1(nome));
-        QVERIFY2(b, nome);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    void clicIntestazione(int colonna)
-    {
-        QHeaderView *h = tabella()->horizontalHeader();
-        const QPoint p(h->sectionViewportPosition(colonna) + h->sectionSize(colonna) / 2, h->height() / 2);
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, p);
-    }
+    void clic(const char *nome) { ClicPulsante(pagina(), QString::fromLatin1(nome)); }
+    void clicIntestazione(int colonna) { ClicIntestazione(tabella(), colonna); }
     // What the page should show for these inputs.
     RisultatoCalore atteso(int E, int N, int minimo, TipoCalore tipo, int colonna,
                            std::array<Colore, 5> colori = ColoriCaloreIniziali) const

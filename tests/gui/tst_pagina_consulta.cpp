@@ -32,12 +32,7 @@ class TestPaginaConsulta : public QObject {
     QString cella(int r, int c) const { return QString::fromStdString(griglia()->griglia().testo(r, c)); }
     Colore sfondo(int r, int c) const { return griglia()->griglia().sfondoEffettivo(r, c); }
     int ultima() const { return m_form->stato().UltimaEstrazione; }
-    void clic(const char *nome)
-    {
-        auto *b = pagina()->findChild<QToolButton *>(QString::fromLatin1(nome));
-        QVERIFY2(b, nome);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
+    void clic(const char *nome) { ClicPulsante(pagina(), QString::fromLatin1(nome)); }
 
     // As a user double-clicks: the first click, then the second one.
     void doppioClic(int riga, int colonna)

@@ -32,23 +32,9 @@ class TestPaginaStat : public QObject {
     QComboBox *fine() const { return pagina()->findChild<QComboBox *>(QStringLiteral("ComboBox3")); }
     const Griglia &g() const { return griglia()->griglia(); }
     StatoCondiviso &stato() const { return m_form->stato(); }
-    void clic(const char *nome)
-    {
-        auto *b = pagina()->findChild<QToolButton *>(QString::fromLatin1(nome));
-        QVERIFY2(b, nome);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    void clicIntestazione(int colonna)
-    {
-        QHeaderView *h = griglia()->horizontalHeader();
-        const QPoint p(h->sectionViewportPosition(colonna) + h->sectionSize(colonna) / 2, h->height() / 2);
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, p);
-    }
-    void scegli(QComboBox *combo, int indice)
-    {
-        combo->setCurrentIndex(indice);
-        Q_EMIT combo->activated(indice);
-    }
+    void clic(const char *nome) { ClicPulsante(pagina(), QString::fromLatin1(nome)); }
+    void clicIntestazione(int colonna) { ClicIntestazione(griglia(), colonna); }
+    void scegli(QComboBox *combo, int indice) { ScegliVoce(combo, indice); }
     // The grid the page should show for this span, table and order.
     Griglia attesa(int a, int b, ListaVoci l, int ordine) const
     {
