@@ -169,6 +169,20 @@ long ChiaveData(const std::string &testo)
     return d ? (static_cast<long>(d->anno) * 10000 + d->mese * 100 + d->giorno) : -1;
 }
 
+// Calls f(x, y) for every pair x < y of the set, in lexicographic order.
+template <class F> void PerOgniCoppia(Insieme s, F f)
+{
+    for (Insieme a = s; !a.vuoto();) {
+        int x = a.primo();
+        a.togli(x);
+        for (Insieme b = s & Insieme::Sopra(x); !b.vuoto();) {
+            int y = b.primo();
+            b.togli(y);
+            f(x, y);
+        }
+    }
+}
+
 } // namespace
 
 int InizioRicercaVeloce(int k)
@@ -191,18 +205,8 @@ std::vector<std::vector<int>> GruppiPiuInRitardo(const std::vector<archivio::Est
 
     // Last ambo of every pair in the span, -1 for none.
     std::vector<int> ultimo(N * N, -1);
-    for (int r = inizio; r <= fine; ++r) {
-        Insieme s = numeri[r - inizio];
-        for (Insieme a = s; !a.vuoto();) {
-            int x = a.primo();
-            a.togli(x);
-            for (Insieme b = s & Insieme::Sopra(x); !b.vuoto();) {
-                int y = b.primo();
-                b.togli(y);
-                ultimo[x * N + y] = r;
-            }
-        }
-    }
+    for (int r = inizio; r <= fine; ++r)
+        PerOgniCoppia(numeri[r - inizio], [&](int x, int y) { ultimo[x * N + y] = r; });
 
     Grafo grafo;
     for (int x = 0; x < N; ++x)
@@ -232,19 +236,12 @@ std::vector<std::vector<int>> GruppiPiuInRitardo(const std::vector<archivio::Est
     for (int r = inizio + 1; r <= fine && static_cast<int>(risultato.size()) < VociRitardiGruppi; ++r) {
         std::array<std::pair<int, int>, 15> nuovi;
         int quanti = 0;
-        Insieme s = numeri[r - inizio];
-        for (Insieme a = s; !a.vuoto();) {
-            int x = a.primo();
-            a.togli(x);
-            for (Insieme b = s & Insieme::Sopra(x); !b.vuoto();) {
-                int y = b.primo();
-                b.togli(y);
-                if (ultimo[x * N + y] == r) {
-                    nuovi[quanti++] = {x, y};
-                    grafo.Collega(x, y);
-                }
+        PerOgniCoppia(numeri[r - inizio], [&](int x, int y) {
+            if (ultimo[x * N + y] == r) {
+                nuovi[quanti++] = {x, y};
+                grafo.Collega(x, y);
             }
-        }
+        });
         if (quanti == 0)
             continue;
         const int servono = VociRitardiGruppi - static_cast<int>(risultato.size());
