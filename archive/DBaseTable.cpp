@@ -319,6 +319,8 @@ void TDBaseTable::RichiediModificabile() const
     RichiediAperta();
     if (m_solaLettura)
         throw Errore("La tabella è di sola lettura");
+    if (m_stato != Stato::Navigazione)
+        throw Errore("La tabella ha già un record in modifica");
 }
 
 bool TDBaseTable::Vivo(size_t pos) const { return m_byte[pos] == ' '; }
@@ -502,8 +504,6 @@ std::string TDBaseTable::ComeTesto(std::string_view nome) const
 void TDBaseTable::Aggiungi()
 {
     RichiediModificabile();
-    if (m_stato != Stato::Navigazione)
-        throw Errore("La tabella ha già un record in modifica");
     m_record.assign(static_cast<size_t>(m_lunghezzaRecord), ' ');
     m_stato = Stato::Inserimento;
 }
@@ -511,8 +511,6 @@ void TDBaseTable::Aggiungi()
 void TDBaseTable::Modifica()
 {
     RichiediModificabile();
-    if (m_stato != Stato::Navigazione)
-        throw Errore("La tabella ha già un record in modifica");
     if (!RecordCorrente())
         throw Errore("Nessun record corrente da modificare");
     m_record = m_byte.substr(m_posizione, static_cast<size_t>(m_lunghezzaRecord));
@@ -649,8 +647,6 @@ void TDBaseTable::Annulla() { m_stato = Stato::Navigazione; }
 void TDBaseTable::Elimina()
 {
     RichiediModificabile();
-    if (m_stato != Stato::Navigazione)
-        throw Errore("La tabella ha un record in modifica");
     if (!RecordCorrente())
         throw Errore("Nessun record corrente da eliminare");
     m_byte[m_posizione] = '*';

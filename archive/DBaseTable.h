@@ -124,6 +124,7 @@ private:
     enum class Stato { Navigazione, Inserimento, Modifica };
 
     void RichiediAperta() const;
+    // Open, not read-only, and no record being appended or edited.
     void RichiediModificabile() const;
     std::string_view ValoreGrezzo(const Campo &c) const;
     const Campo &CampoDaImpostare(std::string_view nome);

@@ -95,6 +95,19 @@ std::vector<archivio::Estrazione> Archivio(const std::vector<std::vector<int>> &
     return prova::EstrazioniDaNumeri(righe, Data{3, 1, 2020}, 3, 80, 81);
 }
 
+// The choices of a small case: the spy numbers, N, the last draw, the mode.
+ParametriSpia Parametri(std::vector<int> numeri, int colpi, int fine, bool ambi = false,
+                        ModoSpia modo = ModoSpia::NumeriSpia)
+{
+    ParametriSpia p;
+    p.numeri = std::move(numeri);
+    p.colpi = colpi;
+    p.fine = fine;
+    p.ambi = ambi;
+    p.modo = modo;
+    return p;
+}
+
 } // namespace
 
 TEST(IndiceAmbo, NumeraLeCoppieInOrdineLessicografico)
@@ -126,10 +139,7 @@ TEST(ElaboraSpia, LaSuperstarContaPerH)
 {
     // Only the superstar of record 1 is the spy number 7.
     auto arch = Archivio({{1, 2, 3, 4, 5, 6}, {10, 11, 12, 13, 14, 15, 16, 7}, {20, 21, 22, 23, 24, 25}, {30, 31, 32, 33, 34, 35}});
-    ParametriSpia p;
-    p.numeri = {7};
-    p.colpi = 1;
-    p.fine = 3;
+    ParametriSpia p = Parametri({7}, 1, 3);
     auto r = ElaboraSpia(arch, p, nullo);
     EXPECT_EQ(r.estrazioniSpia, 1);
     EXPECT_TRUE(r.spia[1]);
@@ -147,11 +157,7 @@ TEST(ElaboraSpia, AmbiVuoleDueNumeriSpiaNellEstrazione)
                           {40, 41, 42, 43, 44, 45},
                           {7, 21, 22, 23, 24, 25, 80, 9}, // the superstar is the second
                           {50, 51, 52, 53, 54, 55}});
-    ParametriSpia p;
-    p.numeri = {7, 9};
-    p.ambi = true;
-    p.colpi = 1;
-    p.fine = 4;
+    ParametriSpia p = Parametri({7, 9}, 1, 4, true);
     auto r = ElaboraSpia(arch, p, nullo);
     EXPECT_EQ(r.estrazioniSpia, 1);
     EXPECT_FALSE(r.spia[1]);
@@ -182,11 +188,7 @@ TEST(ElaboraSpia, SuperstarUgualeAUnNumero)
                           {7, 9, 22, 23, 24, 25},
                           {5, 30, 31, 32, 33, 34, 35, 5},
                           {40, 41, 42, 43, 44, 45}});
-    ParametriSpia p;
-    p.numeri = {7, 9};
-    p.ambi = true;
-    p.colpi = 1;
-    p.fine = 4;
+    ParametriSpia p = Parametri({7, 9}, 1, 4, true);
     auto r = ElaboraSpia(arch, p, nullo);
     EXPECT_EQ(r.estrazioniSpia, 1);
     EXPECT_FALSE(r.spia[1]);
@@ -213,10 +215,7 @@ TEST(ElaboraSpia, FinestreSovrapposteAnalizzateUnaVolta)
                           {1, 2, 3, 4, 5, 6},
                           {70, 71, 72, 73, 74, 75},
                           {76, 77, 78, 79, 82, 83}});
-    ParametriSpia p;
-    p.numeri = {7};
-    p.colpi = 4;
-    p.fine = 7;
+    ParametriSpia p = Parametri({7}, 4, 7);
     auto r = ElaboraSpia(arch, p, nullo);
     EXPECT_EQ(r.estrazioniSpia, 2);
     std::vector<bool> attese = {false, false, true, false, true, true, true, true};
@@ -238,11 +237,7 @@ TEST(ElaboraSpia, QuandoEsceGuardaLeEstrazioniPrecedenti)
                           {50, 51, 52, 53, 54, 55},
                           {7, 11, 12, 13, 14, 15},
                           {60, 61, 62, 63, 64, 65}});
-    ParametriSpia p;
-    p.numeri = {7};
-    p.modo = ModoSpia::QuandoEsce;
-    p.colpi = 2;
-    p.fine = 4;
+    ParametriSpia p = Parametri({7}, 2, 4, false, ModoSpia::QuandoEsce);
     auto r = ElaboraSpia(arch, p, nullo);
     EXPECT_EQ(r.estrazioniSpia, 1);
     EXPECT_EQ(r.analizzata, (std::vector<bool>{false, true, true, false, false}));
@@ -263,10 +258,7 @@ TEST(ElaboraSpia, GriglieEColori)
                           {7, 30, 31, 32, 33, 34},
                           {1, 2, 3, 40, 41, 42, 22, 23},
                           {1, 50, 51, 52, 53, 54, 55, 56}});
-    ParametriSpia p;
-    p.numeri = {7};
-    p.colpi = 1;
-    p.fine = 5;
+    ParametriSpia p = Parametri({7}, 1, 5);
     auto r = ElaboraSpia(arch, p, nullo);
     const Griglia &g = r.numeri;
     EXPECT_EQ(g.testo(0, 0), "Pr.");
