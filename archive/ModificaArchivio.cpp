@@ -6,6 +6,7 @@
 #include "app/Testo.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace sestina::archivio {
 
@@ -40,6 +41,21 @@ bool VerificaEstrazione(const std::array<std::string, 8> &celle)
     std::vector<std::string> testi;
     for (const auto &c : celle)
         testi.push_back(std::to_string(ValoreCella(c)));
+    return NumeriValidi(testi);
+}
+
+bool SuperstarEstratto(int giorno, int mese, int anno)
+{
+    return std::make_tuple(anno, mese, giorno) >= std::make_tuple(2006, 3, 28);
+}
+
+bool VerificaEstrazione(const std::array<std::string, 8> &celle, bool conSuperstar)
+{
+    if (conSuperstar || Trim(celle[7]).find_first_not_of('0') != std::string::npos)
+        return VerificaEstrazione(celle);
+    std::vector<std::string> testi;
+    for (size_t i = 0; i < 7; ++i)
+        testi.push_back(std::to_string(ValoreCella(celle[i])));
     return NumeriValidi(testi);
 }
 

@@ -26,6 +26,12 @@ bool NumeriValidi(const std::vector<std::string> &testi);
 // VerificaEstrazione on the eight texts of columns 2..9.
 bool VerificaEstrazione(const std::array<std::string, 8> &celle);
 
+// The SuperStar was first drawn on 28/03/2006: earlier draws store 0, "none".
+bool SuperstarEstratto(int giorno, int mese, int anno);
+// VerificaEstrazione for a draw of a date with or without the SuperStar: without
+// it the superstar may stay empty (or 0) and is then stored as 0.
+bool VerificaEstrazione(const std::array<std::string, 8> &celle, bool conSuperstar);
+
 // Date and contest number from row 1, columns 0 and 1. The date must be a real
 // date (one picked from the calendar); throws Errore otherwise, or with the
 // integer conversion error for the contest number.

@@ -1,5 +1,6 @@
 #include "ui/PaginaEstrazioni.h"
 
+#include "app/Colonna.h"
 #include "app/Data.h"
 #include "app/Errore.h"
 #include "app/FileAtomico.h"
@@ -10,20 +11,25 @@
 #include "export/GrigliaCSV.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
+#include "ui/ExtStringGridEditor.h"
 #include "ui/PannelloUtente.h"
 #include "ui/Piattaforma.h"
 #include "ui/Qt.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
@@ -33,28 +39,53 @@ using namespace sestina;
 using namespace sestina::archivio;
 
 namespace {
-// Widths of the draws table on screen: the model's 100/30 pixel proportions,
-// scaled so the date, two blanks and the weekday fit the bold font.
-constexpr double ScalaLarghezze = 1.7;
+// The date column's text is this many pixels below the grid font.
+constexpr int RiduzioneFontData = 3;
+
+// Column widths of the draws table for a grid font: the longest date with its
+// weekday fits column 0, and the others keep the model's 100/30 proportion.
+std::pair<int, int> LarghezzeTabella(const QString &famiglia, int fontPixel)
+{
+    QFont f(famiglia);
+    f.setBold(true);
+    f.setPixelSize(fontPixel - RiduzioneFontData);
+    const int data = QFontMetrics(f).horizontalAdvance(QStringLiteral("30/12/2026  Mercoledì")) + 12;
+    return {data, (data * 30 + 50) / 100};
+}
 } // namespace
 
 PaginaEstrazioni::PaginaEstrazioni(StatoCondiviso &stato, QWidget *parent)
     : Pagina(stato, QStringLiteral("TabSheet1"), parent)
 {
-    // Tool bars across the page; under them the table with its statistics, and the side panel.
+    // Tool bars across the page; under them the table on the left, its statistics
+    // on the right with the draw days, the calendar and the page's buttons below them.
     auto *pagina = new QVBoxLayout(this);
     CostruisciBarre(pagina);
     auto *principale = new QHBoxLayout;
     pagina->addLayout(principale, 1);
     auto *colonna = new QVBoxLayout;
-    principale->addLayout(colonna, 1);
+    principale->addLayout(colonna, 0);
+    m_destra = new QVBoxLayout;
+    principale->addLayout(m_destra, 1);
 
     m_tabella = new ExtStringGrid(this);
     m_tabella->setObjectName(QStringLiteral("ExtStringGrid5"));
     m_tabella->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tabella->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tabella->installEventFilter(this);
-    colonna->addWidget(m_tabella, 0, Qt::AlignLeft);
+    // Row 1, columns 2..9, while a draw is added or modified.
+    m_editore = new EditorNumeriCella(1, 90, m_tabella);
+    m_tabella->setItemDelegate(m_editore);
+    m_tabella->adapter()->ImpostaModificabile(
+        [this](int r, int c) { return m_digitazione && r == 1 && c >= 2 && c <= 9; });
+    m_tabella->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                               QAbstractItemView::AnyKeyPressed);
+    connect(m_editore, &EditorNumeriCella::invio, this, [this](int, int c) { InvioInCella(c); });
+    connect(m_editore, &EditorNumeriCella::avanti, this,
+            [this](int, int c) { SpostaSuColonna(c >= 9 || c < 2 ? 2 : c + 1); });
+    // The table takes the height the statistics under it leave; its rows follow (AdattaRighe).
+    m_tabella->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    colonna->addWidget(m_tabella, 1);
 
     m_cerca = new QComboBox(this);
     m_cerca->setObjectName(QStringLiteral("ComboBox1"));
@@ -68,18 +99,19 @@ PaginaEstrazioni::PaginaEstrazioni(StatoCondiviso &stato, QWidget *parent)
 
     m_areaStatistiche = new QWidget(this);
     m_areaStatistiche->setObjectName(QStringLiteral("AreaStatisticheEstrazioni"));
-    colonna->addWidget(m_areaStatistiche, 1);
+    m_destra->addWidget(m_areaStatistiche, 0);
     CreaStatisticheEstrazioni(m_areaStatistiche);
 
-    auto *lato = new QVBoxLayout;
-    principale->addLayout(lato);
+    auto *lato = new QHBoxLayout;
+    m_destra->addLayout(lato);
     CostruisciLatoDestro(lato);
+    m_destra->addStretch(1);
 
     m_pannello = new PannelloUtente(m_stato, this);
     m_pannello->hide();
 
-    ImpostaAltezzaRighe(m_altezzaRiga);
     m_tabella->ImpostaGriglia(TabellaEstrazioniVuota());
+    ImpostaAltezzaRighe(m_altezzaRiga);
     ImpostaStatoControlli(Stato::Navigazione);
 }
 
@@ -147,22 +179,25 @@ void PaginaEstrazioni::CostruisciBarre(QVBoxLayout *colonna)
     colonna->addWidget(m_barraNavigazione);
 }
 
-void PaginaEstrazioni::CostruisciLatoDestro(QVBoxLayout *lato)
+void PaginaEstrazioni::CostruisciLatoDestro(QHBoxLayout *lato)
 {
     m_giorni = new QGroupBox(QStringLiteral("Giorni in cui si effettuano le estrazioni"), this);
     m_giorni->setObjectName(QStringLiteral("GroupBox4"));
-    auto *gl = new QVBoxLayout(m_giorni);
+    auto *gl = new QGridLayout(m_giorni);
+    gl->setVerticalSpacing(2);
     const char *const nomi[7] = {"CBLunedi", "CBMartedi", "CBMercoledi", "CBGIOvedi",
                                  "CBVenerdi", "CBSabato", "cbDomenica"};
     const char *const testi[7] = {"Lunedì", "Martedì", "Mercoledì", "Giovedì", "Venerdì", "Sabato", "Domenica"};
     for (size_t i = 0; i < 7; ++i) {
         auto *c = new QCheckBox(Q(testi[i]), m_giorni);
         c->setObjectName(QString::fromLatin1(nomi[i]));
-        gl->addWidget(c);
+        gl->addWidget(c, static_cast<int>(i % 4), static_cast<int>(i / 4));
         m_caselleGiorni[i] = c;
         connect(c, &QCheckBox::clicked, this, [this] { Esegui([this] { SalvaGiorniEstrazione(); }); });
     }
-    lato->addWidget(m_giorni);
+    lato->addWidget(m_giorni, 0, Qt::AlignTop);
+    auto *pulsanti = new QVBoxLayout;
+    pulsanti->setSpacing(4);
 
     m_calendario = new QCalendarWidget(this);
     m_calendario->setObjectName(QStringLiteral("MonthCalendar1"));
@@ -172,12 +207,10 @@ void PaginaEstrazioni::CostruisciLatoDestro(QVBoxLayout *lato)
     m_calendario->hide();
     connect(m_calendario, &QCalendarWidget::clicked, this, [this](const QDate &d) { DataScelta(d); });
     connect(m_calendario, &QCalendarWidget::activated, this, [this](const QDate &d) { DataScelta(d); });
-    lato->addWidget(m_calendario);
-
-    auto bottone = [this, lato](const char *nome, const QString &testo) {
+    auto bottone = [this, pulsanti](const char *nome, const QString &testo) {
         auto *b = new QPushButton(testo, this);
         b->setObjectName(QString::fromLatin1(nome));
-        lato->addWidget(b);
+        pulsanti->addWidget(b);
         return b;
     };
     connect(bottone("spd_Utente", QStringLiteral("Utente")), &QPushButton::clicked, this, [this] {
@@ -196,12 +229,16 @@ void PaginaEstrazioni::CostruisciLatoDestro(QVBoxLayout *lato)
             [this] { TestEsporta(); });
     connect(bottone("Button5", QStringLiteral("Tronca i file")), &QPushButton::clicked, this,
             [this] { TroncaIFile(); });
+    pulsanti->addStretch();
+    lato->addLayout(pulsanti);
+    lato->addWidget(m_calendario, 0, Qt::AlignTop);
     lato->addStretch();
 }
 
 void PaginaEstrazioni::resizeEvent(QResizeEvent *e)
 {
     Pagina::resizeEvent(e);
+    AdattaRighe();
     if (m_pannello->isVisible())
         m_pannello->setGeometry(rect());
 }
@@ -217,8 +254,59 @@ sestina::Vista PaginaEstrazioni::Vista()
 
 void PaginaEstrazioni::ImpostaAltezzaRighe(int altezza)
 {
+    // The wished height; a shorter window gets rows down to AltezzaRigaMinima.
+    m_tabella->setMinimumHeight(2 * m_tabella->frameWidth() + (AltezzaRigaMinima + 10) + 15 * AltezzaRigaMinima);
+    m_tabella->setMaximumHeight(QWIDGETSIZE_MAX);
+    m_altezzaRigaVoluta = std::max(altezza, AltezzaRigaMinima);
+    AdattaRighe();
+}
+
+void PaginaEstrazioni::AdattaRighe()
+{
+    // The grid's height divided among the header (10 pixels taller) and fifteen rows.
+    const int disponibile = m_tabella->height() - 2 * m_tabella->frameWidth() - 10;
+    const int altezza = std::max(m_tabella->isVisible() ? disponibile / 16 : m_altezzaRigaVoluta, AltezzaRigaMinima);
+    // Taller rows take a larger font, as long as the statistics keep their room beside the table.
+    const int spazio = width() - m_destra->minimumSize().width() - 40;
+    int font = std::max(16, altezza * 2 / 3);
+    const QString famiglia = Q(m_tabella->griglia().fontFamiglia);
+    while (font > 16) {
+        auto [data, numero] = LarghezzeTabella(famiglia, font);
+        if (data + 9 * numero + 2 * m_tabella->frameWidth() <= spazio)
+            break;
+        --font;
+    }
+    if (altezza == m_altezzaRiga && font == m_fontTabella)
+        return;
     m_altezzaRiga = altezza;
-    m_tabella->setFixedHeight(2 * m_tabella->frameWidth() + (altezza + 10) + 15 * altezza);
+    m_fontTabella = font;
+    ApplicaMisureTabella(m_tabella->modifica());
+    m_tabella->Aggiorna();
+    AdattaLarghezzaTabella();
+}
+
+void PaginaEstrazioni::ApplicaMisureTabella(Griglia &g) const
+{
+    g.altezzaRigaPredefinita = m_altezzaRiga;
+    for (int r = 1; r < g.righe(); ++r)
+        g.ImpostaAltezza(r, m_altezzaRiga);
+    if (g.righe() > 0)
+        g.ImpostaAltezza(0, m_altezzaRiga + 10);
+    g.fontPixel = m_fontTabella;
+    for (int r = 1; r < g.righe(); ++r)
+        for (int c = 0; c < 2 && c < g.colonne(); ++c)
+            g.cella(r, c).dimensioneFont = m_fontTabella - RiduzioneFontData;
+    auto [data, numero] = LarghezzeTabella(Q(g.fontFamiglia), m_fontTabella);
+    for (int c = 0; c < g.colonne(); ++c)
+        g.ImpostaLarghezza(c, c == 0 ? data : numero);
+}
+
+void PaginaEstrazioni::AdattaLarghezzaTabella()
+{
+    int w = 2 * m_tabella->frameWidth();
+    for (int c = 0; c < m_tabella->griglia().colonne(); ++c)
+        w += m_tabella->griglia().larghezza(c);
+    m_tabella->setFixedWidth(w);
 }
 
 void PaginaEstrazioni::MostraEstrazioni()
@@ -228,19 +316,17 @@ void PaginaEstrazioni::MostraEstrazioni()
         g = archivio::MostraEstrazioni(archivio(), m_stato.UltimaEstrazione, m_cursore);
     } catch (...) {
         m_cursore = ClampCursore(m_cursore, m_stato.UltimaEstrazione);
-        g.altezzaRigaPredefinita = m_altezzaRiga;
+        ApplicaMisureTabella(g);
         m_tabella->ImpostaGriglia(g);
         throw;
     }
-    g.altezzaRigaPredefinita = m_altezzaRiga;
-    g.ImpostaAltezza(0, m_altezzaRiga + 10);
-    for (int c = 0; c < g.colonne(); ++c)
-        g.ImpostaLarghezza(c, static_cast<int>(g.larghezza(c) * ScalaLarghezze));
+    ApplicaMisureTabella(g);
+    // Superstar 0: a draw from before the SuperStar, shown without one.
+    for (int r = 1; r < g.righe(); ++r)
+        if (g.testo(r, 9) == "0")
+            g.ImpostaTesto(r, 9, std::string());
     m_tabella->ImpostaGriglia(std::move(g));
-    int w = 2 * m_tabella->frameWidth();
-    for (int c = 0; c < 10; ++c)
-        w += m_tabella->griglia().larghezza(c);
-    m_tabella->setFixedWidth(w);
+    AdattaLarghezzaTabella();
     AggiornaStatisticheEstrazioni();
     Q_EMIT tabellaRidisegnata();
 }
@@ -314,6 +400,8 @@ void PaginaEstrazioni::ImpostaStatoControlli(Stato s)
     m_pulsanti[QStringLiteral("ToolButtonNONsalvare")]->setEnabled(!navigazione);
     m_pulsanti[QStringLiteral("ToolButtonIncolla")]->setEnabled(false);
     m_barraNavigazione->setEnabled(navigazione);
+    if (navigazione && m_editore->editorAperto())
+        Q_EMIT m_editore->closeEditor(m_editore->editorAperto(), QAbstractItemDelegate::NoHint);
     m_digitazione = !navigazione;
     if (navigazione)
         m_calendario->hide();
@@ -388,11 +476,10 @@ void PaginaEstrazioni::Salva()
 {
     if (m_statoModifica == Stato::Navigazione)
         return;
+    m_editore->Conferma();
     auto celle = CelleRiga1();
-    if (!VerificaEstrazione(celle)) {
-        Dialoghi::Avviso(this, Q(MsgEstrazioneNonValida));
+    if (!VerificaRiga1())
         return;
-    }
     RecordData data;
     const Griglia &g = m_tabella->griglia();
     try {
@@ -415,6 +502,32 @@ void PaginaEstrazioni::Salva()
     }
     ImpostaStatoControlli(Stato::Navigazione);
     Esegui([this] { m_stato.AggiornaViste(); });
+}
+
+bool PaginaEstrazioni::VerificaRiga1()
+{
+    auto celle = CelleRiga1();
+    std::string testoData = m_tabella->griglia().testo(1, 0);
+    const int g = EstraiNumero(testoData), m = EstraiNumero(testoData), a = EstraiNumero(testoData);
+    // Without a picked date the draw is a new one: the superstar is required.
+    const bool conSuperstar = !Data{g, m, a}.valida() || SuperstarEstratto(g, m, a);
+    if (!VerificaEstrazione(celle, conSuperstar)) {
+        Dialoghi::Avviso(this, Q(MsgEstrazioneNonValida));
+        return false;
+    }
+    return true;
+}
+
+void PaginaEstrazioni::InvioInCella(int colonna)
+{
+    if (colonna == 9 && !m_tabella->griglia().testo(1, 9).empty()) {
+        if (!VerificaRiga1())
+            return;
+        Salva();
+        Ultimo();
+        return;
+    }
+    SpostaSuColonna(colonna >= 9 || colonna < 2 ? 2 : colonna + 1);
 }
 
 void PaginaEstrazioni::NonSalvare()
@@ -459,58 +572,48 @@ void PaginaEstrazioni::contextMenuEvent(QContextMenuEvent *e)
 
 bool PaginaEstrazioni::eventFilter(QObject *o, QEvent *e)
 {
-    if (o == m_tabella && e->type() == QEvent::KeyPress && m_digitazione) {
-        TastoInTabella(static_cast<QKeyEvent *>(e));
-        return true;
-    }
+    if (o == m_tabella && e->type() == QEvent::Resize)
+        AdattaRighe();
+    if (o == m_tabella && e->type() == QEvent::KeyPress && m_digitazione)
+        return TastoInTabella(static_cast<QKeyEvent *>(e));
     return Pagina::eventFilter(o, e);
 }
 
-void PaginaEstrazioni::TastoInTabella(QKeyEvent *k)
+// Keys that reach the table itself while typing is on: a digit opens the cell
+// (replacing its value), F2 opens it on its text; the open cell takes its own keys.
+bool PaginaEstrazioni::TastoInTabella(QKeyEvent *k)
 {
+    if (QLineEdit *editor = m_editore->editorAperto(); editor && editor->isVisible()) {
+        QApplication::sendEvent(editor, k);
+        return true;
+    }
     QModelIndex corrente = m_tabella->currentIndex();
-    int colonna = corrente.isValid() && corrente.row() == 1 && corrente.column() >= 2 ? corrente.column() : 2;
-    auto successiva = [&] { SpostaSuColonna(colonna >= 9 ? 2 : colonna + 1); };
+    const bool inRiga = corrente.isValid() && corrente.row() == 1 && corrente.column() >= 2;
+    const int colonna = inRiga ? corrente.column() : 2;
+    if (!inRiga)
+        SpostaSuColonna(2);
     const QString t = k->text();
     if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-        if (colonna == 9 && !m_tabella->griglia().testo(1, 9).empty()) {
-            if (!VerificaEstrazione(CelleRiga1())) {
-                Dialoghi::Avviso(this, Q(MsgEstrazioneNonValida));
-                return;
-            }
-            Salva();
-            Ultimo();
-            return;
-        }
-        successiva();
-        return;
+        InvioInCella(colonna);
+        return true;
     }
-    if (k->key() == Qt::Key_Backspace) {
-        std::string testo = m_tabella->griglia().testo(1, colonna);
-        if (!testo.empty())
-            testo.pop_back();
-        if (!CellaNumeroAccettata(testo))
-            testo.clear();
-        m_tabella->adapter()->ImpostaTestoCella(1, colonna, testo);
-        SpostaSuColonna(colonna);
-        return;
+    if (k->key() == Qt::Key_F2)
+        return false;
+    if (k->key() == Qt::Key_Backspace || k->key() == Qt::Key_Delete) {
+        m_tabella->adapter()->ImpostaTestoCella(1, colonna, std::string());
+        return true;
     }
     if (k->key() == Qt::Key_Left || k->key() == Qt::Key_Right) {
         SpostaSuColonna(k->key() == Qt::Key_Left ? (colonna <= 2 ? 9 : colonna - 1) : (colonna >= 9 ? 2 : colonna + 1));
-        return;
+        return true;
     }
-    if (t.size() == 1 && t[0].isDigit() && t[0].unicode() < 128) {
-        std::string testo = m_tabella->griglia().testo(1, colonna) + S(t);
-        // A cell holds only a number from 1 to 90, or nothing.
-        if (!CellaNumeroAccettata(testo))
-            testo.clear();
-        m_tabella->adapter()->ImpostaTestoCella(1, colonna, testo);
-        SpostaSuColonna(colonna);
-        return;
-    }
+    if (t.size() == 1 && t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('9'))
+        return false;
     if (!t.isEmpty() || k->key() == Qt::Key_Tab) {
-        successiva();
+        SpostaSuColonna(colonna >= 9 ? 2 : colonna + 1);
+        return true;
     }
+    return false;
 }
 
 void PaginaEstrazioni::CaricaGiorniEstrazione()

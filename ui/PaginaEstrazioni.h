@@ -91,10 +91,14 @@ protected:
 
 private:
     void CostruisciBarre(class QVBoxLayout *colonna);
-    void CostruisciLatoDestro(class QVBoxLayout *lato);
+    void CostruisciLatoDestro(class QHBoxLayout *lato);
     void Naviga(int nuovoCursore);
     void SpostaSuColonna(int colonna);
-    void TastoInTabella(class QKeyEvent *k);
+    bool TastoInTabella(class QKeyEvent *k);
+    // Enter in a cell of row 1: on a filled superstar it checks and saves, elsewhere it moves on.
+    void InvioInCella(int colonna);
+    // The draw of row 1 checked for its date; false after the warning.
+    bool VerificaRiga1();
     std::array<std::string, 8> CelleRiga1() const;
     sestina::archivio::Archivio archivio() const { return sestina::archivio::Archivio(m_stato.DirectoryProgramma); }
     // The draw statistics under the table, built by the statistics pages.
@@ -102,12 +106,22 @@ private:
     void AggiornaStatisticheEstrazioni();
 
     int m_cursore = 0;
+    // Rows below this clip the table's 16-pixel bold font.
+    static constexpr int AltezzaRigaMinima = 19;
+    void AdattaRighe();
+    void AdattaLarghezzaTabella();
     int m_altezzaRiga = 24;
+    int m_altezzaRigaVoluta = 24;
     Stato m_statoModifica = Stato::Navigazione;
     bool m_digitazione = false;
     bool m_caricamentoGiorni = false;
 
     ExtStringGrid *m_tabella;
+    class QVBoxLayout *m_destra;
+    int m_fontTabella = 16;
+    // Font, widths and heights of the draws table for its rows' height.
+    void ApplicaMisureTabella(sestina::Griglia &g) const;
+    class EditorNumeriCella *m_editore;
     QToolBar *m_barraNavigazione;
     QButtonGroup *m_gruppoNavigazione;
     std::map<QString, QToolButton *> m_pulsanti;

@@ -44,6 +44,30 @@ class TestPaginaEstrazioni : public QObject {
         QVERIFY2(b->isEnabled(), nome);
         QTest::mouseClick(b, Qt::LeftButton);
     }
+    // A user's click on a cell of the draws table.
+    void clicCella(int r, int c)
+    {
+        const QPoint p = tabella()->visualRect(tabella()->model()->index(r, c)).center();
+        QTest::mouseClick(tabella()->viewport(), Qt::LeftButton, {}, p);
+        QCOMPARE(tabella()->currentIndex(), tabella()->model()->index(r, c));
+    }
+    // The cell editor open on the table, if any.
+    QLineEdit *editor() const
+    {
+        // A closed editor lingers until the event loop deletes it.
+        for (auto *e : tabella()->findChildren<QLineEdit *>(QStringLiteral("EditorCella")))
+            if (e->isVisible())
+                return e;
+        return nullptr;
+    }
+    // Keys as the keyboard delivers them: to the open cell editor, else to the table.
+    void digita(const QString &testo)
+    {
+        for (QChar ch : testo) {
+            QWidget *dove = editor() ? static_cast<QWidget *>(editor()) : tabella();
+            QTest::keyClick(dove, ch.toLatin1());
+        }
+    }
     qint64 dimensione(const char *f) const { return static_cast<qint64>(std::filesystem::file_size(percorso(f))); }
     int cursore() const { return m_form->paginaEstrazioni()->CursoreEstrazioni(); }
 
@@ -215,6 +239,138 @@ private Q_SLOTS:
         QCOMPARE(int(a.Leggi(28).numeri.jolly), jolly);
         QCOMPARE(a.Leggi(28).numeri.numeri, m_estrazioni[28].numeri.numeri);
         QCOMPARE(a.Leggi(28).data, m_estrazioni[28].data);
+    }
+
+    // Typing on a selected cell replaces its value: each of the eight cells,
+    // corrected by typing over it, saves exactly the typed value.
+    void correzioneDigitandoSopra_data()
+    {
+        QTest::addColumn<int>("colonna");
+        QTest::addColumn<QString>("digitato");
+        // The last draw: 5 17 29 46 65 88, jolly 12, superstar 74.
+        QTest::newRow("I 5 -> 3") << 2 << QStringLiteral("3");
+        QTest::newRow("II 17 -> 21") << 3 << QStringLiteral("21");
+        QTest::newRow("III 29 -> 2") << 4 << QStringLiteral("2");
+        QTest::newRow("IV 46 -> 40") << 5 << QStringLiteral("40");
+        QTest::newRow("V 65 -> 6") << 6 << QStringLiteral("6");
+        QTest::newRow("VI 88 -> 89") << 7 << QStringLiteral("89");
+        QTest::newRow("J 12 -> 1") << 8 << QStringLiteral("1");
+        QTest::newRow("S 74 -> 3") << 9 << QStringLiteral("3");
+    }
+    void correzioneDigitandoSopra()
+    {
+        QFETCH(int, colonna);
+        QFETCH(QString, digitato);
+        clic("ToolButtonModifica");
+        clicCella(1, colonna);
+        digita(digitato);
+        QVERIFY(editor());
+        QCOMPARE(editor()->text(), digitato);
+        QCOMPARE(cella(1, colonna), digitato);
+        Dialoghi::PreimpostaRisposta(true);
+        // The button takes the value still in the open cell.
+        clic("ToolButtonSalva");
+        QCOMPARE(Dialoghi::Messaggi().back().testo, QStringLiteral("Vuoi salvare ?"));
+        archivio::Archivio a(m_dir->path().toStdString());
+        auto atteso = m_estrazioni[29].numeri.Codifica();
+        atteso[static_cast<size_t>(colonna - 2)] = static_cast<std::uint8_t>(digitato.toInt());
+        QCOMPARE(a.Leggi(29).numeri.Codifica(), atteso);
+        QCOMPARE(a.Leggi(29).data, m_estrazioni[29].data);
+        QCOMPARE(a.LeggiUltimaEstrazione(), 29);
+    }
+
+    // F2 and a double click open the cell on its text; Esc puts the value back.
+    void f2EDoppioClicModificanoIlTesto()
+    {
+        clic("ToolButtonModifica");
+        clicCella(1, 8); // jolly 12
+        QTest::keyClick(tabella(), Qt::Key_F2);
+        QVERIFY(editor());
+        QCoreApplication::processEvents();
+        QCOMPARE(editor()->text(), QStringLiteral("12"));
+        QVERIFY(!editor()->hasSelectedText());
+        QTest::keyClick(editor(), Qt::Key_Backspace);
+        digita(QStringLiteral("5"));
+        QCOMPARE(cella(1, 8), QStringLiteral("15"));
+        // A typed non-digit ends the cell and moves on, as Enter does.
+        digita(QStringLiteral(" "));
+        QVERIFY(!editor());
+        QCOMPARE(tabella()->currentIndex().column(), 9);
+        const QPoint p = tabella()->visualRect(tabella()->model()->index(1, 9)).center();
+        // As a user double-clicks: the first click, then the second one.
+        QTest::mouseClick(tabella()->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(tabella()->viewport(), Qt::LeftButton, {}, p);
+        QVERIFY(editor());
+        QCoreApplication::processEvents();
+        QCOMPARE(editor()->text(), QStringLiteral("74"));
+        digita(QStringLiteral("0")); // a third digit is not taken
+        QCOMPARE(editor()->text(), QStringLiteral("74"));
+        QTest::keyClick(editor(), Qt::Key_Backspace);
+        digita(QStringLiteral("9"));
+        QCOMPARE(cella(1, 9), QStringLiteral("79"));
+        QTest::keyClick(editor(), Qt::Key_Escape);
+        QVERIFY(!editor());
+        QCOMPARE(cella(1, 9), QStringLiteral("74"));
+        Dialoghi::PreimpostaRisposta(true);
+        clic("ToolButtonSalva");
+        archivio::Archivio a(m_dir->path().toStdString());
+        QCOMPARE(int(a.Leggi(29).numeri.jolly), 15);
+        QCOMPARE(int(a.Leggi(29).numeri.superstar), 74);
+    }
+
+    // Before 28/03/2006 there was no SuperStar: those draws keep superstar 0 and
+    // are corrected and saved without one; from that date on it stays required.
+    void estrazioniSenzaSuperstar()
+    {
+        m_form.reset();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_estrazioni = prova::EstrazioniReali();
+        m_form = ApriFinestraProva(*m_dir, m_estrazioni);
+        QVERIFY(m_form->avvioCompleto());
+        const auto &lista = m_form->stato().ListaDate;
+        auto record = [&](const char *data) {
+            for (int i = 0; i < lista.Count(); ++i)
+                if (lista[i] == data)
+                    return m_form->stato().UltimaEstrazione - i;
+            return -1;
+        };
+        // 7/2/1998: 8 9 23 34 64 89, jolly 1, no superstar.
+        const int r = record("7/2/1998 ");
+        QVERIFY(r > 0);
+        QCOMPARE(int(m_estrazioni[static_cast<size_t>(r)].numeri.superstar), 0);
+        m_form->paginaEstrazioni()->ImpostaCursore(r);
+        m_form->paginaEstrazioni()->MostraEstrazioni();
+        QVERIFY(cella(1, 0).startsWith(QStringLiteral("7/2/1998")));
+        QCOMPARE(cella(1, 8), QStringLiteral("1"));
+        QCOMPARE(cella(1, 9), QString()); // shown empty
+        // Correcting the jolly saves the draw with superstar 0, no superstar invented.
+        clic("ToolButtonModifica");
+        clicCella(1, 8);
+        digita(QStringLiteral("2"));
+        Dialoghi::PreimpostaRisposta(true);
+        clic("ToolButtonSalva");
+        QCOMPARE(Dialoghi::Messaggi().back().testo, QStringLiteral("Vuoi salvare ?"));
+        archivio::Archivio a(m_dir->path().toStdString());
+        auto atteso = m_estrazioni[static_cast<size_t>(r)].numeri;
+        atteso.jolly = 2;
+        QCOMPARE(a.Leggi(r).numeri.Codifica(), atteso.Codifica());
+        QCOMPARE(a.LeggiUltimaEstrazione(), m_form->stato().UltimaEstrazione);
+        const std::string prima = prova::LeggiByte(percorso("Superena.cxz"));
+        // 28/03/2006, the first SuperStar (68): emptying it is refused.
+        const int s = record("28/3/2006 ");
+        QVERIFY(s > r);
+        m_form->paginaEstrazioni()->ImpostaCursore(s);
+        m_form->paginaEstrazioni()->MostraEstrazioni();
+        QCOMPARE(cella(1, 9), QStringLiteral("68"));
+        clic("ToolButtonModifica");
+        clicCella(1, 9);
+        QTest::keyClick(tabella(), Qt::Key_Delete);
+        QCOMPARE(cella(1, 9), QString());
+        clic("ToolButtonSalva");
+        QCOMPARE(Dialoghi::Messaggi().back().testo,
+                 QStringLiteral("Estrazione non valida: controllare i numeri inseriti"));
+        clic("ToolButtonNONsalvare");
+        QCOMPARE(prova::LeggiByte(percorso("Superena.cxz")), prima);
     }
 
     void eliminaUltimaETronca()

@@ -27,6 +27,35 @@ TEST(NumeriValidi, SeiNumeriEJollyDiversiSuperstarLibero)
         EXPECT_EQ(VerificaEstrazione(c.celle), c.valida) << c.celle[0] << " " << c.celle[6] << " " << c.celle[7];
 }
 
+TEST(NumeriValidi, SuperstarDal28Marzo2006)
+{
+    EXPECT_FALSE(SuperstarEstratto(25, 3, 2006));
+    EXPECT_FALSE(SuperstarEstratto(31, 12, 2005));
+    EXPECT_FALSE(SuperstarEstratto(3, 12, 1997));
+    EXPECT_TRUE(SuperstarEstratto(28, 3, 2006));
+    EXPECT_TRUE(SuperstarEstratto(1, 1, 2007));
+    EXPECT_TRUE(SuperstarEstratto(10, 3, 2011));
+    struct Caso {
+        std::array<std::string, 8> celle;
+        bool conSuperstar, valida;
+    } casi[] = {
+        // before the SuperStar: empty (or 0), or a number as any other draw's
+        {{"8", "9", "23", "34", "64", "89", "1", ""}, false, true},
+        {{"8", "9", "23", "34", "64", "89", "1", "0"}, false, true},
+        {{"8", "9", "23", "34", "64", "89", "1", "7"}, false, true},
+        {{"8", "9", "23", "34", "64", "89", "1", "91"}, false, false},
+        {{"8", "9", "23", "34", "64", "89", "9", ""}, false, false},
+        {{"8", "9", "23", "34", "64", "", "1", ""}, false, false},
+        {{"8", "9", "23", "34", "64", "89", "1", "x"}, false, false},
+        // from it on the superstar stays required
+        {{"8", "9", "23", "34", "64", "89", "1", ""}, true, false},
+        {{"8", "9", "23", "34", "64", "89", "1", "7"}, true, true},
+    };
+    for (const auto &c : casi)
+        EXPECT_EQ(VerificaEstrazione(c.celle, c.conSuperstar), c.valida)
+            << c.celle[6] << " [" << c.celle[7] << "] " << c.conSuperstar;
+}
+
 TEST(CellaNumero, SoloDa1A90)
 {
     for (const char *ok : {"1", "45", "90", "07"})
