@@ -441,11 +441,25 @@ const char *NomeTestRiga(TestRiga t)
     return nomi[static_cast<int>(t)];
 }
 
-bool SuperaTestRiga(TestRiga t, const std::vector<int> &riga, int i)
+bool SuperaTestRiga(TestRiga t, const std::vector<int> &valori, int i)
 {
-    if (i < 1 || i > static_cast<int>(riga.size()))
+    if (i < 1 || i > static_cast<int>(valori.size()))
         return false;
-    const int x = riga[i - 1];
+    // A 0 (the superstar of a draw from before the SuperStar) is no number: it
+    // forms no pair and counts in no group, neither as x nor beside it.
+    std::vector<int> riga;
+    int posizione = 0;
+    for (size_t k = 0; k < valori.size(); ++k) {
+        if (valori[k] < 1 || valori[k] > 90)
+            continue;
+        riga.push_back(valori[k]);
+        if (static_cast<int>(k) == i - 1)
+            posizione = static_cast<int>(riga.size());
+    }
+    if (posizione == 0)
+        return false;
+    i = posizione;
+    const int x = riga[static_cast<size_t>(i - 1)];
     switch (t) {
     case TestRiga::AmbiGemelli: {
         if (!EGemello(x))

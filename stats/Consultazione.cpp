@@ -122,6 +122,9 @@ bool ValoreNellaClasse(int k, const RigaConsulta &riga, int i)
 {
     const Regola &regola = Regole.at(static_cast<size_t>(k));
     const int x = riga.at(static_cast<size_t>(i));
+    // Superstar 0: no superstar was drawn, so there is nothing to classify.
+    if (x < 1 || x > 90)
+        return false;
     if (regola.numero)
         return InClasse(regola.classe, x);
     return SuperaTestRiga(regola.test, std::vector<int>(riga.begin(), riga.end()), i + 1);
@@ -168,8 +171,10 @@ Griglia GrigliaConsulta(const std::vector<archivio::Estrazione> &estrazioni, int
         g.ImpostaTesto(r, 1, std::to_string(d.concorso));
         g.ImpostaTesto(r, 2, archivio::TestoListaDate(d) + archivio::NomeGiorno(d.giorno, d.mese, d.anno));
         const RigaConsulta riga = RigaDaEstrazione(e.numeri);
-        for (int i = 0; i < 8; ++i)
-            g.ImpostaTesto(r, 3 + i, std::to_string(riga[static_cast<size_t>(i)]));
+        for (int i = 0; i < 8; ++i) {
+            const int v = riga[static_cast<size_t>(i)];
+            g.ImpostaTesto(r, 3 + i, v == 0 ? std::string() : std::to_string(v));
+        }
         for (int c = 0; c < 11; ++c) {
             Cella &x = g.cella(r, c);
             x.allineamento = Allineamento::Centro;

@@ -274,7 +274,15 @@ Griglia GrigliaDatiStatistici(const Griglia &tabella)
     for (int c = 1; c < 10; ++c)
         g.ImpostaTesto(0, c, intestazioni[c]);
     for (int r = 1; r <= RigheTabellaEstrazioni; ++r) {
-        const auto v = ValoriRiga(tabella, r);
+        const auto tutti = ValoriRiga(tabella, r);
+        // A superstar 0 (a draw from before the SuperStar) is no value: it is
+        // neither even nor the minimum. A row without a draw keeps its zeros.
+        std::vector<int> v;
+        for (int x : tutti)
+            if (x >= 1 && x <= 90)
+                v.push_back(x);
+        if (v.empty())
+            v.assign(tutti.begin(), tutti.end());
         int pari = 0, somma = 0;
         for (int x : v) {
             pari += x % 2 == 0 ? 1 : 0;
@@ -283,7 +291,7 @@ Griglia GrigliaDatiStatistici(const Griglia &tabella)
         const int mn = *std::min_element(v.begin(), v.end());
         const int mx = *std::max_element(v.begin(), v.end());
         const std::string valori[] = {std::to_string(pari),
-                                      std::to_string(8 - pari),
+                                      std::to_string(static_cast<int>(v.size()) - pari),
                                       std::to_string(mn),
                                       std::to_string(mx),
                                       std::to_string(mx - mn),

@@ -1,5 +1,7 @@
 #include "archive/Archivio.h"
 #include "export/GrigliaCSV.h"
+#include "stats/Consultazione.h"
+#include "support/ArchivioProva.h"
 #include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
@@ -52,6 +54,45 @@ private Q_SLOTS:
     }
 
     void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
+
+    // The draws of the bundled archive before 28/03/2006 have superstar 0: no
+    // superstar. It is shown empty and forms no class and no pair with the others.
+    void superstarZeroNonFormaCoppie()
+    {
+        ChiudiFinestraProva(m_form, m_dir);
+        QVERIFY(ApriFinestraSuPagina(m_dir, m_form, prova::EstrazioniReali(), QStringLiteral("TabSheet2")));
+        auto colore = [](const char *classe) {
+            return statistiche::ClassiConsulta()[static_cast<size_t>(*statistiche::IndiceClasseConsulta(classe))].colore;
+        };
+        // 7/2/1998: 8 9 23 34 64 89, jolly 1. Its record (19) heads the page.
+        ScegliVoce(date(), date()->findText(QStringLiteral("7/2/1998 ")));
+        QCOMPARE(cella(1, 0), QStringLiteral("20"));
+        QCOMPARE(cella(1, 9), QStringLiteral("1"));
+        QCOMPARE(cella(1, 10), QString());
+        clic("TBAmbiConsecutivi");
+        QCOMPARE(sfondo(1, 3), colore("AmbiConsecutivi")); // 8 beside 9
+        QCOMPARE(sfondo(1, 9), colori::Bianco);            // 1 has no 0 beside it
+        QCOMPARE(sfondo(1, 10), colori::Bianco);
+        clic("TBAmbiConsecutivi");
+        // 3/1/1998 (record 9, row 9 of the first page): 2 29 36 72 82 90, jolly 71.
+        ScegliVoce(date(), date()->findText(QStringLiteral("3/1/1998 ")));
+        QCOMPARE(cella(9, 0), QStringLiteral("10"));
+        QCOMPARE(cella(9, 8), QStringLiteral("90"));
+        clic("TBAmbiComplementari");
+        QCOMPARE(sfondo(9, 8), colori::Bianco); // 90 has no partner in 0
+        clic("TBAmbiComplementari");
+        // Not even a class: the empty superstar is never even, a "Numeretto" or a figure.
+        for (const char *b : {"TBPari", "TBNumeretti", "TBAmbiFigura", "TBAmbiinCadenza"})
+            clic(b);
+        for (int r = 1; r <= 18; ++r) {
+            QCOMPARE(cella(r, 10), QString());
+            QCOMPARE(sfondo(r, 10), colori::Bianco);
+        }
+        // From 28/03/2006 on the superstar takes part as before: 68 is even.
+        ScegliVoce(date(), date()->findText(QStringLiteral("28/3/2006 ")));
+        QCOMPARE(cella(1, 10), QStringLiteral("68"));
+        QVERIFY(sfondo(1, 10) != colori::Bianco);
+    }
 
     void apreSullUltimaEstrazione()
     {

@@ -323,6 +323,37 @@ TEST(Classi, TestDiRiga)
     EXPECT_FALSE(SuperaTestRiga(TestRiga::AmbiInDecina, base, 9));
 }
 
+// A superstar 0 (a draw from before the SuperStar) is no number: no test passes
+// for it and none uses it as the partner of another value.
+TEST(Classi, SuperstarZeroNonFormaCoppie)
+{
+    struct Caso {
+        TestRiga t;
+        std::vector<int> riga;
+        int posizione;
+        bool atteso;
+    };
+    const Caso casi[] = {
+        // 7/2/1998: jolly 1 beside the 0 is not consecutive, 8 and 9 are
+        {TestRiga::AmbiConsecutivi, {8, 9, 23, 34, 64, 89, 1, 0}, 7, false},
+        {TestRiga::AmbiConsecutivi, {8, 9, 23, 34, 64, 89, 1, 0}, 1, true},
+        // 3/1/1998: 90 has no complementary partner in 0
+        {TestRiga::AmbiComplementari, {2, 29, 36, 72, 82, 90, 71, 0}, 6, false},
+        {TestRiga::AmbiAlternati, {2, 29, 36, 72, 82, 88, 71, 0}, 1, false},
+        {TestRiga::AmbiAlternati, {2, 29, 36, 72, 82, 88, 4, 0}, 1, true},
+        // the 0 itself passes nothing, not even beside another 0 or a 90
+        {TestRiga::AmbiComplementari, {2, 29, 36, 72, 82, 90, 71, 0}, 8, false},
+        {TestRiga::AmbiConsecutivi, {1, 29, 36, 72, 82, 90, 71, 0}, 8, false},
+        {TestRiga::AmbiFigura, {9, 29, 36, 72, 82, 90, 71, 0}, 8, false},
+        {TestRiga::AmbiInCadenza, {10, 29, 36, 72, 82, 91, 71, 0}, 8, false},
+        // positions after the 0 keep their own place
+        {TestRiga::AmbiDiametrali, {2, 29, 36, 72, 82, 90, 0, 47}, 8, true},
+    };
+    for (const Caso &c : casi)
+        EXPECT_EQ(SuperaTestRiga(c.t, c.riga, c.posizione), c.atteso)
+            << NomeTestRiga(c.t) << " posizione " << c.posizione;
+}
+
 TEST(Classi, NomiDeiTest)
 {
     EXPECT_STREQ(NomeTestRiga(TestRiga::AmbiConsecutivi), "AmbiConsecutivi");

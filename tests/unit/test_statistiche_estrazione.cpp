@@ -243,3 +243,13 @@ TEST(DatiStatistici, CountsSumsAndMean)
     const Griglia h = GrigliaDatiStatistici(Tabella({{1, 2, 3, 4, 5, 6, 7, 1}}));
     EXPECT_EQ(h.testo(1, 9), "5,8"); // 29 / 5: divided by 5, not by 8
 }
+
+TEST(DatiStatistici, SuperstarZeroIsNoValue)
+{
+    // 3/1/1998: 2 29 36 72 82 90, jolly 71, no superstar. Even: 2, 36, 72, 82, 90;
+    // odd: 29, 71; the smallest is 2, not the missing superstar.
+    const Griglia g = GrigliaDatiStatistici(Tabella({{2, 29, 36, 72, 82, 90, 71, 0}}));
+    const char *attesi[] = {"5", "2", "2", "90", "88", "2", "22", "382", "76,4"};
+    for (int c = 1; c <= 9; ++c)
+        EXPECT_EQ(g.testo(1, c), attesi[c - 1]) << g.testo(0, c);
+}
