@@ -181,7 +181,8 @@ void PaginaAmbo::NavigaInizio(Mossa m)
     const int u = m_stato.UltimaEstrazione;
     if (u < 0)
         return;
-    int r = m_stato.InizioRicerca;
+    // Each bar moves along its own list: "Ricerca veloce" moves the span, not the list.
+    int r = std::clamp(m_inizio->currentIndex(), 0, u);
     if (!Esegui([&] { r = archivio::MuoviRecord(archivio(), u, r, m); }))
         return;
     m_inizio->setCurrentIndex(std::clamp(r, 0, u));
@@ -193,7 +194,7 @@ void PaginaAmbo::NavigaFine(Mossa m)
     const int u = m_stato.UltimaEstrazione;
     if (u < 0)
         return;
-    int r = m_stato.FineRicerca;
+    int r = u - std::clamp(m_fine->currentIndex(), 0, u);
     if (!Esegui([&] { r = archivio::MuoviRecord(archivio(), u, r, m); }))
         return;
     m_fine->setCurrentIndex(std::clamp(u - r, 0, u));

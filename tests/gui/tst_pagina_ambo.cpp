@@ -42,6 +42,7 @@ class TestPaginaAmbo : public QObject {
     StatoCondiviso &stato() const { return m_form->stato(); }
     int ultima() const { return stato().UltimaEstrazione; }
     void clic(const QString &nome) { ClicPulsante(pagina(), nome); }
+    static constexpr int AnnoPr = -10, AnnoSuc = -20;
     void clicIntestazione(int colonna) { ClicIntestazione(griglia(), colonna); }
     void scegli(QComboBox *combo, int indice) { ScegliVoce(combo, indice); }
     // The grid the engine gives for this span and size, sorted by "Ritardo".
@@ -179,6 +180,91 @@ private Q_SLOTS:
         QCOMPARE(stato().FineRicerca, 0);
         QCOMPARE(esporta::GrigliaCSV(g()), Atteso(2, 0, 0));
         QVERIFY(Dialoghi::Messaggi().empty());
+    }
+
+    // Each button of both date bars moves its own list by one entry (or to the
+    // year, the first or the last draw); the shared span follows the two lists.
+    void ogniPulsanteDelleDueBarre_data()
+    {
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<bool>("barraInizio");
+        // The record the moved list shows; -1: the lists clash; AnnoPr, AnnoSuc: the
+        // calendar's year step from the record the list showed.
+        QTest::addColumn<int>("record");
+        // Both lists start in the middle: start on record 100, end on record 299.
+        QTest::newRow("Inizio Primo") << QStringLiteral("AmboInizioPrimo") << true << 0;
+        QTest::newRow("Inizio Anno Pr") << QStringLiteral("AmboInizioAnnoPr") << true << AnnoPr;
+        QTest::newRow("Inizio Prec") << QStringLiteral("AmboInizioPrec") << true << 99;
+        QTest::newRow("Inizio Succ") << QStringLiteral("AmboInizioSucc") << true << 101;
+        QTest::newRow("Inizio Anno Suc") << QStringLiteral("AmboInizioAnnoSuc") << true << AnnoSuc;
+        QTest::newRow("Inizio Ultimo") << QStringLiteral("AmboInizioUltimo") << true << -1;
+        QTest::newRow("Fine Primo") << QStringLiteral("AmboFinePrimo") << false << -1;
+        QTest::newRow("Fine Anno Pr") << QStringLiteral("AmboFineAnnoPr") << false << AnnoPr;
+        QTest::newRow("Fine Prec") << QStringLiteral("AmboFinePrec") << false << 298;
+        QTest::newRow("Fine Succ") << QStringLiteral("AmboFineSucc") << false << 300;
+        QTest::newRow("Fine Anno Suc") << QStringLiteral("AmboFineAnnoSuc") << false << AnnoSuc;
+        QTest::newRow("Fine Ultimo") << QStringLiteral("AmboFineUltimo") << false << 399;
+    }
+    void ogniPulsanteDelleDueBarre()
+    {
+        QFETCH(QString, pulsante);
+        QFETCH(bool, barraInizio);
+        QFETCH(int, record);
+        archivio::Archivio a(m_dir->path().toStdString());
+        const int da = barraInizio ? 100 : 299;
+        if (record == AnnoPr)
+            record = archivio::AnnoPrecedente(a, 399, da);
+        else if (record == AnnoSuc)
+            record = archivio::AnnoSuccessivo(a, 399, da);
+        QVERIFY(record != da);
+        if (barraInizio ? record > 299 : (record >= 0 && record < 100))
+            record = -1;
+        scegli(inizio(), 100);
+        scegli(fine(), 399 - 299);
+        QCOMPARE(stato().InizioRicerca, 100);
+        QCOMPARE(stato().FineRicerca, 299);
+        // The shared span moved elsewhere (as "&Stat" may do): the bars go by their lists.
+        stato().InizioRicerca = 350;
+        stato().FineRicerca = 20;
+        Dialoghi::PulisciMessaggi();
+        clic(pulsante);
+        int attesoInizio = barraInizio ? record : 100, attesoFine = barraInizio ? 299 : record;
+        if (record < 0) {
+            QCOMPARE(Dialoghi::Messaggi().back().testo, QStringLiteral("Date incompatibili"));
+            attesoInizio = 0;
+            attesoFine = 399;
+            QCOMPARE(inizio()->currentIndex(), 0);
+            QCOMPARE(fine()->currentIndex(), 0);
+        } else {
+            QVERIFY(Dialoghi::Messaggi().empty());
+            QCOMPARE(inizio()->currentIndex(), attesoInizio);
+            QCOMPARE(fine()->currentIndex(), 399 - attesoFine);
+        }
+        QCOMPARE(stato().InizioRicerca, attesoInizio);
+        QCOMPARE(stato().FineRicerca, attesoFine);
+        QCOMPARE(esporta::GrigliaCSV(g()), Atteso(2, attesoInizio, attesoFine));
+    }
+
+    // "Ricerca veloce" moves the span's start, not the list: "Succ" goes from the
+    // entry the list shows (3/12/1997) to the next one of the bundled archive.
+    void ricercaVeloceNonSpostaLeBarre()
+    {
+        ChiudiFinestraProva(m_form, m_dir);
+        m_estrazioni = prova::EstrazioniReali();
+        QVERIFY(ApriFinestraSuPagina(m_dir, m_form, m_estrazioni, QStringLiteral("TabSheet11")));
+        QTest::mouseClick(pagina()->findChild<QCheckBox *>(QStringLiteral("CheckBoxRicercaVeloce")), Qt::LeftButton);
+        clic(QStringLiteral("TBAmboDecine"));
+        QCOMPARE(stato().InizioRicerca, 3700);
+        QCOMPARE(inizio()->currentText(), QStringLiteral("3/12/1997 "));
+        clic(QStringLiteral("AmboInizioSucc"));
+        QCOMPARE(inizio()->currentIndex(), 1);
+        QCOMPARE(inizio()->currentText(), QStringLiteral("6/12/1997 "));
+        QCOMPARE(stato().InizioRicerca, 3700); // the quick search's start again
+        QCOMPARE(stato().FineRicerca, ultima());
+        clic(QStringLiteral("AmboFinePrec"));
+        QCOMPARE(fine()->currentIndex(), 1);
+        QCOMPARE(stato().FineRicerca, ultima() - 1);
+        QCOMPARE(esporta::GrigliaCSV(g()), Atteso(10, 3700, ultima() - 1));
     }
 
     void ricercaVeloceSuArchivioCorto()
