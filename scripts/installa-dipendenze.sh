@@ -5,12 +5,13 @@ if [ "$(id -u)" -ne 0 ]; then
   exec sudo "$0" "$@"
 fi
 PACCHETTI="build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libjpeg62-turbo-dev libqpdf-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth imagemagick
   python3 python3-dbfread python3-dbf"
+# qt6-translations-l10n: the file dialogs, message boxes and menus of the toolkit in Italian.
 # Skip apt when everything is already there (repeat runs, CI on a prepared machine).
 mancanti=""
 for p in $PACCHETTI; do

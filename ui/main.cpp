@@ -1,6 +1,7 @@
 #include "app/Edizione.h"
 #include "ui/Qt.h"
 #include "ui/TForm1.h"
+#include "ui/Traduzioni.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -16,6 +17,8 @@ int main(int argc, char **argv)
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication::setApplicationName(Q(sestina::TitoloProdotto));
+    // Standard dialogs in Italian; without the catalogue they stay in English.
+    (void)CaricaTraduzioniItaliane(app);
 
     QPixmap immagine(420, 160);
     immagine.fill(QColor(31, 78, 156));
