@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -170,6 +171,32 @@ void ExtStringGrid::ApplicaMisure()
     horizontalHeader()->setFixedHeight(altezzaFisse);
     verticalHeader()->setVisible(larghezzaFisse > 0);
     verticalHeader()->setFixedWidth(larghezzaFisse);
+    if (m_interaColonne) {
+        int w = 2 * frameWidth();
+        for (int c = 0; c < g.colonne(); ++c)
+            w += g.larghezza(c);
+        // Rows that may scroll need room for their bar beside the columns.
+        if (!m_interaRighe)
+            w += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        setMinimumWidth(w);
+    }
+    if (m_interaRighe) {
+        int h = 2 * frameWidth();
+        for (int r = 0; r < g.righe(); ++r)
+            h += g.altezza(r);
+        setMinimumHeight(h);
+    }
+}
+
+void ExtStringGrid::ImpostaSempreIntera(bool colonne, bool righe)
+{
+    m_interaColonne = colonne;
+    m_interaRighe = righe;
+    if (colonne)
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (righe)
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ApplicaMisure();
 }
 
 QRect ExtStringGrid::RettangoloCella(int riga, int colonna) const

@@ -27,6 +27,9 @@ public:
     void ApplicaMisure();
     // Where a cell (fixed or not) lies, in the grid's own coordinates.
     QRect RettangoloCella(int riga, int colonna) const;
+    // The layout never makes the grid narrower (lower) than its columns (rows):
+    // every column (row) stays in view without a scroll bar.
+    void ImpostaSempreIntera(bool colonne, bool righe);
 
 Q_SIGNALS:
     void cellaCliccata(int riga, int colonna);
@@ -39,6 +42,7 @@ protected:
 private:
     GrigliaAdapter *m_adapter;
     QWidget *m_angolo = nullptr;
+    bool m_interaColonne = false, m_interaRighe = false;
 };
 
 // Shared grid routines.

@@ -136,6 +136,8 @@ PaginaInCalore::PaginaInCalore(StatoCondiviso &stato, QWidget *parent)
     griglie->addWidget(m_tabella);
     m_elenco = new ExtStringGrid(this);
     m_elenco->setObjectName(QStringLiteral("ExtStringGrid7"));
+    // Every column in view ("S" included); only the draws scroll.
+    m_elenco->ImpostaSempreIntera(true, false);
     griglie->addWidget(m_elenco, 1);
     connect(m_tabella, &ExtStringGrid::intestazioneCliccata, this, [this](int c) { IntestazioneCliccata(c); });
     for (ExtStringGrid *g : {m_tabella, m_elenco})

@@ -114,6 +114,8 @@ PannelloUtente::PannelloUtente(StatoCondiviso &stato, QWidget *parent) : QFrame(
             m_premi->adapter()->ImpostaTestoCella(r, c, t);
         }
     });
+    // Every prize and every class of win in view, "Cinquina" included.
+    m_premi->ImpostaSempreIntera(true, true);
     p4l->addWidget(m_premi);
     griglia->addWidget(panel4, 0, 1, 3, 1);
     LayoutTabellaPremi();

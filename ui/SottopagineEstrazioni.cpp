@@ -39,14 +39,12 @@ ExtStringGrid *NuovaGriglia(const char *nome, QWidget *parent)
     return g;
 }
 
-// Wide enough for every column and the vertical scroll bar: only the rows scroll.
+// Every row and column in view: the fifteen draws of the table, without scroll bars.
 void LarghezzaPiena(ExtStringGrid *g)
 {
-    int w = 2 * g->frameWidth() + g->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
-    for (int c = 0; c < g->griglia().colonne(); ++c)
-        w += g->griglia().larghezza(c);
-    g->setFixedWidth(w);
-    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->ImpostaSempreIntera(true, true);
+    g->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    g->setFixedSize(g->minimumSize());
 }
 
 QString HtmlLegenda(const std::vector<std::string> &righe)
@@ -66,8 +64,8 @@ SottopagineEstrazioni::SottopagineEstrazioni(StatoCondiviso &stato, ExtStringGri
     : QTabWidget(parent), m_stato(stato), m_tabella(tabella)
 {
     setObjectName(QStringLiteral("PageControlStatisticheEstrazioni"));
-    // Whatever room the draws table leaves: the grids scroll rather than push the table.
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    // As high as the grids: the draws table above takes the rest of the page.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     addTab(CreaDistanze(), QStringLiteral("Distanze / Somme"));
     addTab(CreaClassi(), QStringLiteral("Decine/Cadenze/Figure/..."));
     addTab(CreaDatiStatistici(), QStringLiteral("Pari/Dispari/Minimo/..."));
@@ -150,7 +148,8 @@ QWidget *SottopagineEstrazioni::CreaDistanze()
         riga->addWidget(q);
         riga->addWidget(c);
         riga->addStretch();
-        griglia->addLayout(riga, static_cast<int>(i / 2), static_cast<int>(i % 2));
+        // One column under "Mostra": the grid beside keeps its full width.
+        griglia->addLayout(riga, static_cast<int>(i), 0);
     }
     m_selezione = cb[0];
     m_selezione->setToolTip(QStringLiteral("Clicca sulla tabella per  selezionare un dato"));
@@ -171,8 +170,8 @@ QWidget *SottopagineEstrazioni::CreaClassi()
     auto *pagina = new QWidget(this);
     pagina->setObjectName(QStringLiteral("TabSheetClassi"));
     auto *l = new QHBoxLayout(pagina);
-    auto *sinistra = new QVBoxLayout;
-    l->addLayout(sinistra);
+    // The choice sits above the legend, so the grid alone sets the page's height.
+    auto *destra = new QVBoxLayout;
     auto *scelta = new QHBoxLayout;
     scelta->addWidget(new QLabel(QStringLiteral("Mostra "), pagina));
     m_sceltaClassi = new QComboBox(pagina);
@@ -183,17 +182,18 @@ QWidget *SottopagineEstrazioni::CreaClassi()
     connect(m_sceltaClassi, &QComboBox::currentIndexChanged, this, [this] { Esegui([this] { AggiornaClassi(); }); });
     scelta->addWidget(m_sceltaClassi);
     scelta->addStretch();
-    sinistra->addLayout(scelta);
+    destra->addLayout(scelta);
     m_classi = NuovaGriglia("ExtStringGrid2", pagina);
     connect(m_classi, &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) { InviaCella(m_classi, r, c); });
-    sinistra->addWidget(m_classi, 1);
+    l->addWidget(m_classi, 0, Qt::AlignTop);
+    l->addLayout(destra, 1);
     l->setContentsMargins(4, 4, 4, 4);
 
     m_legenda = new QTextEdit(pagina);
     m_legenda->setObjectName(QStringLiteral("RichEdit1"));
     m_legenda->setReadOnly(true);
     m_legenda->setStyleSheet(QStringLiteral("QTextEdit { background: rgb(215,255,255); }"));
-    l->addWidget(m_legenda, 1);
+    destra->addWidget(m_legenda, 1);
 
     Griglia vuota = GrigliaClassi(Griglia(), ClassiEstrazione::Decine);
     Compatta(vuota);
@@ -206,11 +206,12 @@ QWidget *SottopagineEstrazioni::CreaDatiStatistici()
 {
     auto *pagina = new QWidget(this);
     pagina->setObjectName(QStringLiteral("TabSheetDatiStatistici"));
-    auto *l = new QVBoxLayout(pagina);
-    l->addWidget(new QLabel(QStringLiteral("Dati Statistici"), pagina));
+    auto *l = new QHBoxLayout(pagina);
+    l->setContentsMargins(4, 4, 4, 4);
     m_dati = NuovaGriglia("ExtStringGrid6", pagina);
     connect(m_dati, &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) { InviaCella(m_dati, r, c); });
-    l->addWidget(m_dati, 1, Qt::AlignLeft);
+    l->addWidget(m_dati, 0, Qt::AlignTop);
+    l->addWidget(new QLabel(QStringLiteral("Dati Statistici"), pagina), 1, Qt::AlignTop);
     Griglia vuota = GrigliaDatiStatistici(Griglia());
     Compatta(vuota);
     m_dati->ImpostaGriglia(vuota);

@@ -27,6 +27,8 @@
 #include <QShowEvent>
 #include <QStyle>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 using namespace sestina;
@@ -81,8 +83,10 @@ void TForm1::FormCreate()
     setMinimumSize(652, 492);
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
-    if (QScreen *s = QGuiApplication::primaryScreen())
+    if (QScreen *s = QGuiApplication::primaryScreen()) {
+        resize(DimensioneIniziale(s->availableGeometry()));
         move(s->availableGeometry().center() - rect().center());
+    }
     setWindowTitle(Q(TitoloProdotto));
     RegistraViste();
     try {
@@ -108,6 +112,16 @@ void TForm1::FormCreate()
         Dialoghi::Errore(this, Q(e.what()));
         ApplicaLayoutEdizione();
     }
+}
+
+QSize TForm1::DimensioneIniziale(const QRect &disponibile)
+{
+    // 1020 x 750 by default; never larger than the screen less the title bar, and
+    // nearly the whole screen where that is larger.
+    const int titolo = 40;
+    const int w = std::max(1020, disponibile.width() * 19 / 20);
+    const int h = std::max(750, (disponibile.height() - titolo) * 9 / 10);
+    return QSize(std::max(652, std::min(w, disponibile.width())), std::max(492, std::min(h, disponibile.height() - titolo)));
 }
 
 void TForm1::ApplicaLayoutEdizione()

@@ -23,6 +23,9 @@ public:
 
     // Makes the slip page ("Stampa", TabSheet10) the active page.
     void MostraPaginaStampa();
+    // The window's size at start on a screen with this free area: it always fits
+    // (title bar included), and a large screen gives the grids more room.
+    static QSize DimensioneIniziale(const QRect &disponibile);
     // True when FormCreate ran to its end.
     bool avvioCompleto() const { return m_avvioCompleto; }
 

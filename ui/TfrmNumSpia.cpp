@@ -218,6 +218,8 @@ void TfrmNumSpia::CostruisciInterfaccia()
     dx->addWidget(m_usaSpia);
     m_gridLunghe = new ExtStringGrid(this);
     m_gridLunghe->setObjectName(QStringLiteral("GrigliaLunghe2"));
+    // The twenty lunghette with every column, "Rit. Att." included.
+    m_gridLunghe->ImpostaSempreIntera(true, true);
     dx->addWidget(m_gridLunghe, 1);
     corpo->addLayout(dx, 1);
 
