@@ -137,6 +137,10 @@ RisultatoCalore MostraCalore(const archivio::Archivio &a, int ultima, const Para
     RisultatoCalore r;
     r.tabella = TabellaCalore(AnalisiCalore(estrazioni, E, N, p.tipo), p.tipo, p.minimo, p.colonna);
     r.elenco = archivio::ElencoEstrazioni(a, ultima, E, FinestraCalore(E, N));
+    // A draw from before the SuperStar shows none, as on the draws table.
+    for (int riga = 1; riga < r.elenco.righe() && r.elenco.colonne() > 10; ++riga)
+        if (r.elenco.testo(riga, 10) == "0")
+            r.elenco.ImpostaTesto(riga, 10, std::string());
     ColoraElenco(r.elenco, r.tabella, p.tipo, p.colori);
     return r;
 }

@@ -205,6 +205,7 @@ void PaginaEstrazioni::CostruisciLatoDestro(QHBoxLayout *lato)
     m_calendario->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     m_calendario->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendario->hide();
+    m_calendario->installEventFilter(this);
     connect(m_calendario, &QCalendarWidget::clicked, this, [this](const QDate &d) { DataScelta(d); });
     connect(m_calendario, &QCalendarWidget::activated, this, [this](const QDate &d) { DataScelta(d); });
     auto bottone = [this, pulsanti](const char *nome, const QString &testo) {
@@ -574,6 +575,9 @@ bool PaginaEstrazioni::eventFilter(QObject *o, QEvent *e)
 {
     if (o == m_tabella && e->type() == QEvent::Resize)
         AdattaRighe();
+    // The calendar widens the column beside the table: the table's font follows once the layout has.
+    if (o == m_calendario && (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent))
+        QMetaObject::invokeMethod(this, [this] { AdattaRighe(); }, Qt::QueuedConnection);
     if (o == m_tabella && e->type() == QEvent::KeyPress && m_digitazione)
         return TastoInTabella(static_cast<QKeyEvent *>(e));
     return Pagina::eventFilter(o, e);

@@ -132,6 +132,14 @@ private Q_SLOTS:
             Foto(QStringLiteral("estrazioni%1").arg(i));
         }
         sotto->setCurrentIndex(0);
+        // While a draw is edited the calendar joins the page: nothing moves over the grids.
+        ClicPulsante(m_form->paginaEstrazioni(), QStringLiteral("ToolButtonModifica"));
+        QCoreApplication::processEvents();
+        QVERIFY(m_form->findChild<QWidget *>(QStringLiteral("MonthCalendar1"))->isVisible());
+        Intera(griglia("ExtStringGrid5"), true);
+        Intera(griglia("ExtStringGrid1"), true);
+        Foto(QStringLiteral("estrazioni_modifica"));
+        ClicPulsante(m_form->paginaEstrazioni(), QStringLiteral("ToolButtonNONsalvare"));
 
         ClicPulsante(m_form->paginaEstrazioni(), QStringLiteral("spd_Utente"));
         QCoreApplication::processEvents();

@@ -80,6 +80,25 @@ TEST(Calore, Ordinamenti)
     }
 }
 
+TEST(Calore, ElencoSenzaSuperstarPrimaDel2006)
+{
+    prova::CartellaTemporanea dir;
+    // The middle draw has superstar 0: no superstar, shown empty like on the draws table.
+    prova::ScriviArchivio(
+        dir.dir(),
+        Archivio({{5, 9, 20, 30, 40, 50, 1, 2}, {5, 21, 31, 41, 51, 61, 9, 0}, {9, 5, 22, 32, 42, 52, 7, 5}}));
+    archivio::Archivio a(dir.dir());
+    ParametriCalore p;
+    p.estrazione = 2;
+    p.analizzare = 3;
+    auto r = MostraCalore(a, 2, p);
+    ASSERT_EQ(r.elenco.righe(), 4);
+    EXPECT_EQ(r.elenco.testo(1, 10), "5");
+    EXPECT_EQ(r.elenco.testo(2, 10), "");
+    EXPECT_EQ(r.elenco.testo(2, 9), "9");
+    EXPECT_EQ(r.elenco.testo(3, 10), "2");
+}
+
 TEST(Calore, ColoriSoloSuiSeiNumeri)
 {
     prova::CartellaTemporanea dir;
