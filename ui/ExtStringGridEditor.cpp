@@ -82,7 +82,10 @@ void EditorNumeriCella::destroyEditor(QWidget *editor, const QModelIndex &index)
     QStyledItemDelegate::destroyEditor(editor, index);
 }
 
-QLineEdit *EditorNumeriCella::editorAperto() const { return m_editor.data(); }
+QLineEdit *EditorNumeriCella::editorAperto() const
+{
+    return m_editor.data();
+}
 
 void EditorNumeriCella::Conferma()
 {
@@ -101,7 +104,8 @@ bool EditorNumeriCella::eventFilter(QObject *o, QEvent *ev)
         const QString t = k->text();
         const bool invioPremuto = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
         const bool tab = k->key() == Qt::Key_Tab;
-        const bool carattere = t.size() == 1 && t[0].isPrint() && !(t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('9'));
+        const bool carattere =
+            t.size() == 1 && t[0].isPrint() && !(t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('9'));
         if (k->key() == Qt::Key_Escape) {
             // The cell already follows the keystrokes: Esc puts back what it held.
             if (auto *m = const_cast<QAbstractItemModel *>(m_indice.model()); m && m_indice.isValid())

@@ -121,7 +121,8 @@ QSize TForm1::DimensioneIniziale(const QRect &disponibile)
     const int titolo = 40;
     const int w = std::max(1020, disponibile.width() * 19 / 20);
     const int h = std::max(750, (disponibile.height() - titolo) * 9 / 10);
-    return QSize(std::max(652, std::min(w, disponibile.width())), std::max(492, std::min(h, disponibile.height() - titolo)));
+    return QSize(std::max(652, std::min(w, disponibile.width())),
+                 std::max(492, std::min(h, disponibile.height() - titolo)));
 }
 
 void TForm1::ApplicaLayoutEdizione()

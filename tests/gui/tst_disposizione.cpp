@@ -25,8 +25,8 @@ class TestDisposizione : public QObject {
         QVERIFY2(g->isVisible(), qPrintable(g->objectName()));
         for (const QWidget *w = g; w->parentWidget() && w != fino && !w->isWindow(); w = w->parentWidget()) {
             const QWidget *p = w->parentWidget();
-            QVERIFY2(p->rect().contains(w->geometry()), qPrintable(w->objectName() + QStringLiteral(" esce da ") +
-                                                                   p->objectName()));
+            QVERIFY2(p->rect().contains(w->geometry()),
+                     qPrintable(w->objectName() + QStringLiteral(" esce da ") + p->objectName()));
             if (qobject_cast<const QAbstractScrollArea *>(p))
                 continue;
             for (const QObject *o : p->children()) {
@@ -75,8 +75,8 @@ class TestDisposizione : public QObject {
         if (cartella.isEmpty())
             return;
         QCoreApplication::processEvents();
-        m_form->grab().save(cartella + QLatin1Char('/') + nome + QLatin1Char('_') +
-                            QString::number(m_form->width()) + QStringLiteral(".png"));
+        m_form->grab().save(cartella + QLatin1Char('/') + nome + QLatin1Char('_') + QString::number(m_form->width()) +
+                            QStringLiteral(".png"));
     }
 
 private Q_SLOTS:

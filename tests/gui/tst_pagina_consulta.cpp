@@ -62,7 +62,8 @@ private Q_SLOTS:
         ChiudiFinestraProva(m_form, m_dir);
         QVERIFY(ApriFinestraSuPagina(m_dir, m_form, prova::EstrazioniReali(), QStringLiteral("TabSheet2")));
         auto colore = [](const char *classe) {
-            return statistiche::ClassiConsulta()[static_cast<size_t>(*statistiche::IndiceClasseConsulta(classe))].colore;
+            const auto k = static_cast<size_t>(*statistiche::IndiceClasseConsulta(classe));
+            return statistiche::ClassiConsulta()[k].colore;
         };
         // 7/2/1998: 8 9 23 34 64 89, jolly 1. Its record (19) heads the page.
         ScegliVoce(date(), date()->findText(QStringLiteral("7/2/1998 ")));
