@@ -17,6 +17,7 @@ class TestDisposizione : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TForm1> m_form;
+    int m_rigaPiccola = 0, m_larghezzaPiccola = 0; // the draws table at 1366 x 768
 
     // Every cell of the grid (or only its columns) lies inside the visible viewport,
     // and nothing of the page (below `fino`) covers or clips the grid.
@@ -122,6 +123,14 @@ private Q_SLOTS:
 
         Mostra("TabSheet1");
         Intera(griglia("ExtStringGrid5"), true);
+        // The larger window gives the draws table taller rows and wider columns.
+        const int riga = griglia("ExtStringGrid5")->rowHeight(1), larghezza = griglia("ExtStringGrid5")->width();
+        if (m_rigaPiccola > 0) {
+            QVERIFY(riga > m_rigaPiccola);
+            QVERIFY(larghezza > m_larghezzaPiccola);
+        }
+        m_rigaPiccola = riga;
+        m_larghezzaPiccola = larghezza;
         auto *sotto = m_form->findChild<QTabWidget *>(QStringLiteral("PageControlStatisticheEstrazioni"));
         QVERIFY(sotto);
         const char *const sottogriglie[] = {"ExtStringGrid1", "ExtStringGrid2", "ExtStringGrid6"};
