@@ -204,6 +204,27 @@ TEST(ElaboraSpia, SuperstarUgualeAUnNumero)
     }
 }
 
+TEST(ElaboraSpia, SuperstarZeroNonContaNeFaCoppia)
+{
+    // Draws before 28/03/2006 store superstar 0: no superstar. The analysed record 2
+    // counts its six numbers and the jolly only: seven numbers, 21 pairs, no 0.
+    auto arch = Archivio({{60, 61, 62, 63, 64, 65},
+                          {7, 11, 12, 13, 14, 15, 80, 0},
+                          {1, 2, 3, 4, 5, 6, 80, 0},
+                          {40, 41, 42, 43, 44, 45, 81, 0}});
+    ParametriSpia p = Parametri({7}, 1, 3);
+    auto r = ElaboraSpia(arch, p, nullo);
+    EXPECT_EQ(r.estrazioniSpia, 1);
+    ASSERT_EQ(r.numeri.righe(), 1 + 7);
+    for (int i = 1; i < r.numeri.righe(); ++i)
+        EXPECT_NE(r.numeri.testo(i, 1), "0");
+    ASSERT_EQ(r.ambi.righe(), 1 + 21);
+    for (int i = 1; i < r.ambi.righe(); ++i) {
+        EXPECT_NE(r.ambi.testo(i, 1), "0");
+        EXPECT_NE(r.ambi.testo(i, 2), "0");
+    }
+}
+
 TEST(ElaboraSpia, FinestreSovrapposteAnalizzateUnaVolta)
 {
     // Spy draws at records 1 and 3 with N = 4: records 2, 4, 5 analysed once, 3 never.
