@@ -64,6 +64,7 @@ PaginaEstrazioni::PaginaEstrazioni(StatoCondiviso &stato, QWidget *parent)
     auto *principale = new QHBoxLayout;
     pagina->addLayout(principale, 1);
     auto *colonna = new QVBoxLayout;
+    m_colonnaTabella = colonna;
     principale->addLayout(colonna, 0);
     m_destra = new QVBoxLayout;
     principale->addLayout(m_destra, 1);
@@ -257,16 +258,18 @@ void PaginaEstrazioni::ImpostaAltezzaRighe(int altezza)
 {
     // The wished height; a shorter window gets rows down to AltezzaRigaMinima.
     m_tabella->setMinimumHeight(2 * m_tabella->frameWidth() + (AltezzaRigaMinima + 10) + 15 * AltezzaRigaMinima);
-    m_tabella->setMaximumHeight(QWIDGETSIZE_MAX);
     m_altezzaRigaVoluta = std::max(altezza, AltezzaRigaMinima);
     AdattaRighe();
 }
 
 void PaginaEstrazioni::AdattaRighe()
 {
-    // The grid's height divided among the header (10 pixels taller) and fifteen rows.
-    const int disponibile = m_tabella->height() - 2 * m_tabella->frameWidth() - 10;
+    // The column's height divided among the header (10 pixels taller) and fifteen
+    // rows; the table then ends at its last row.
+    const int colonna = m_colonnaTabella->geometry().height();
+    const int disponibile = (colonna > 0 ? colonna : m_tabella->height()) - 2 * m_tabella->frameWidth() - 10;
     const int altezza = std::max(m_tabella->isVisible() ? disponibile / 16 : m_altezzaRigaVoluta, AltezzaRigaMinima);
+    m_tabella->setMaximumHeight(2 * m_tabella->frameWidth() + 10 + 16 * altezza);
     // Taller rows take a larger font, as long as the statistics keep their room beside the table.
     const int spazio = width() - m_destra->minimumSize().width() - 40;
     int font = std::max(16, altezza * 2 / 3);

@@ -118,6 +118,7 @@ private:
 
     ExtStringGrid *m_tabella;
     class QVBoxLayout *m_destra;
+    class QVBoxLayout *m_colonnaTabella;
     int m_fontTabella = 16;
     // Font, widths and heights of the draws table for its rows' height.
     void ApplicaMisureTabella(sestina::Griglia &g) const;
