@@ -9,8 +9,6 @@
 #include <cmath>
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace sestina::archivio {
 
@@ -187,16 +185,15 @@ void TDBaseTable::CreaTabella()
     const std::string temp = m_nome + ".nuovo";
     try {
         ScriviFileCompleto(temp, byte, m_nome);
+        CollegaFile(temp, m_nome);
     } catch (...) {
-        ::unlink(temp.c_str());
+        try {
+            CancellaFile(temp);
+        } catch (...) {
+        }
         throw;
     }
-    if (::link(temp.c_str(), m_nome.c_str()) != 0) {
-        int e = errno;
-        ::unlink(temp.c_str());
-        throw Errore::diFile("impossibile creare", m_nome, e);
-    }
-    ::unlink(temp.c_str());
+    CancellaFile(temp);
 }
 
 void TDBaseTable::Apri()
