@@ -3,11 +3,13 @@
 #include "app/Edizione.h"
 #include "app/Errore.h"
 #include "app/FileAtomico.h"
+#include "app/Impostazioni.h"
 #include "app/Testo.h"
 #include "archive/GiornaleArchivio.h"
 #include "archive/RecordFile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <limits>
 
 namespace sestina::archivio {
@@ -208,6 +210,46 @@ void Archivio::Sostituisci(const std::vector<Estrazione> &estrazioni)
         numeri.append(reinterpret_cast<const char *>(s.data()), s.size());
     }
     SostituisciConGiornale(m_dir, date, numeri);
+}
+
+int EstrazioniPresenti(const Archivio &a)
+{
+    try {
+        return a.LeggiUltimaEstrazione() + 1;
+    } catch (const Errore &) {
+        return 0;
+    }
+}
+
+bool RiduzioneDaConfermare(int presenti, size_t nuove)
+{
+    return static_cast<long long>(nuove) < static_cast<long long>(presenti) - CaloSenzaConferma;
+}
+
+std::string TestoRiduzione(int presenti, size_t nuove)
+{
+    return Formato("L'importazione ridurrebbe l'archivio da %d a %zu estrazioni.", presenti, nuove);
+}
+
+bool FileDelProgramma(const std::string &directory, const std::string &percorso)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> nomi(TabellaFileArchivio.begin(), TabellaFileArchivio.end());
+    for (const char *n : {FileUtente, FileImportiVincite, FileDatiPrivati, FileListaLoghi, NomeFileGiornale})
+        nomi.emplace_back(n);
+    nomi.push_back(FileGiorniEstrazione);
+    std::error_code ec;
+    const fs::path bersaglio = fs::weakly_canonical(fs::absolute(percorso, ec), ec);
+    for (const auto &n : nomi) {
+        const fs::path proprio = fs::path(directory) / n;
+        std::error_code e1, e2;
+        // The same file under another name (a link) counts too.
+        if (fs::exists(proprio, e1) && fs::exists(percorso, e2) && fs::equivalent(proprio, percorso, e1))
+            return true;
+        if (!ec && fs::weakly_canonical(fs::absolute(proprio, e1), e1) == bersaglio)
+            return true;
+    }
+    return false;
 }
 
 std::string TestoListaDate(const RecordData &d) { return Formato("%d/%d/%d ", d.giorno, d.mese, d.anno); }

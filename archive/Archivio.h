@@ -52,6 +52,19 @@ private:
     std::string m_dir;
 };
 
+// An import that would leave the archive more than this many draws shorter is
+// a likely mistake (a wrong or cut file): the window asks, the CLI wants --sostituisci.
+inline constexpr int CaloSenzaConferma = 3;
+// Draws the archive holds now; 0 when its files are missing or unreadable.
+int EstrazioniPresenti(const Archivio &a);
+bool RiduzioneDaConfermare(int presenti, size_t nuove);
+// "L'importazione ridurrebbe l'archivio da 500 a 12 estrazioni."
+std::string TestoRiduzione(int presenti, size_t nuove);
+
+// Whether `percorso` is one of the program's own files in `directory` (archive
+// files, their journal, settings files): exports must never write over them.
+bool FileDelProgramma(const std::string &directory, const std::string &percorso);
+
 // "%d/%d/%d " (one trailing space), the text of the date lists.
 std::string TestoListaDate(const RecordData &d);
 // Every date, oldest first (RiempiDateCrescenti) or newest first.
