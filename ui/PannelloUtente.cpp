@@ -4,6 +4,7 @@
 #include "app/FileAtomico.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
+#include "ui/Pagina.h"
 #include "ui/Qt.h"
 
 #include <QFormLayout>
@@ -62,20 +63,8 @@ PannelloUtente::PannelloUtente(StatoCondiviso &stato, QWidget *parent) : QFrame(
     spinl->addWidget(su);
     spinl->addWidget(giu);
     imgl->addWidget(spin, 0, 1, 2, 1);
-    connect(su, &QToolButton::clicked, this, [this] {
-        try {
-            ImmagineSuccessiva();
-        } catch (const Errore &e) {
-            Dialoghi::Errore(this, Q(e.what()));
-        }
-    });
-    connect(giu, &QToolButton::clicked, this, [this] {
-        try {
-            ImmaginePrecedente();
-        } catch (const Errore &e) {
-            Dialoghi::Errore(this, Q(e.what()));
-        }
-    });
+    connect(su, &QToolButton::clicked, this, [this] { EseguiAzione(this, [this] { ImmagineSuccessiva(); }); });
+    connect(giu, &QToolButton::clicked, this, [this] { EseguiAzione(this, [this] { ImmaginePrecedente(); }); });
     griglia->addWidget(img, 1, 0);
 
     auto *importi = new QGroupBox(QStringLiteral("Importi"), this);
@@ -129,13 +118,7 @@ PannelloUtente::PannelloUtente(StatoCondiviso &stato, QWidget *parent) : QFrame(
     pulsanti->addWidget(salva);
     griglia->addLayout(pulsanti, 3, 0, 1, 2);
     connect(esci, &QPushButton::clicked, this, &QWidget::hide);
-    connect(salva, &QPushButton::clicked, this, [this] {
-        try {
-            Salva();
-        } catch (const Errore &e) {
-            Dialoghi::Errore(this, Q(e.what()));
-        }
-    });
+    connect(salva, &QPushButton::clicked, this, [this] { EseguiAzione(this, [this] { Salva(); }); });
 }
 
 bool PannelloUtente::eventFilter(QObject *o, QEvent *e)
@@ -177,6 +160,9 @@ void PannelloUtente::LayoutTabellaPremi()
 void PannelloUtente::MostraImmagine()
 {
     const int i = m_stato.impostazioni.IndiceImmagine;
+    if (i < 0 || i >= m_stato.ListaImmagini.Count())
+        throw Errore(Formato("L'immagine %d non è nell'elenco \"%s\", che ne contiene %d", i, FileListaLoghi,
+                             m_stato.ListaImmagini.Count()));
     const std::string &file = m_stato.ListaImmagini[i];
     std::string percorso = file.size() > 0 && file[0] == '/' ? file : m_stato.percorso(file);
     QPixmap p;

@@ -105,18 +105,22 @@ void TForm1::FormCreate()
         // The window still opens.
         Dialoghi::Errore(this, Q(e.what()));
     }
+    std::string erroriImpostazioni;
     try {
         m_stato.ListaImmagini.LoadFromFile(m_stato.percorso(FileListaLoghi));
-        impostazioniPronte = true;
     } catch (const Errore &e) {
-        Dialoghi::Errore(this, Q(e.what()));
+        erroriImpostazioni = e.what();
     }
     try {
         m_estrazioni->pannello()->CaricaImpostazioni();
     } catch (const Errore &e) {
-        impostazioniPronte = false;
-        Dialoghi::Errore(this, Q(e.what()));
+        erroriImpostazioni += (erroriImpostazioni.empty() ? "" : "\n") + std::string(e.what());
     }
+    // One message for every settings file that could not be read.
+    if (erroriImpostazioni.empty())
+        impostazioniPronte = true;
+    else
+        Dialoghi::Errore(this, Q(erroriImpostazioni));
     try {
         m_estrazioni->CaricaGiorniEstrazione();
     } catch (const Errore &e) {

@@ -7,6 +7,7 @@
 #include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
+#include "ui/Pagina.h"
 #include "ui/TForm1.h"
 
 #include <QLineEdit>
@@ -15,6 +16,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <new>
+#include <stdexcept>
 
 using namespace sestina;
 
@@ -121,6 +124,18 @@ private Q_SLOTS:
         m_form->findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(QStringLiteral("Anna"));
         salva();
         QCOMPARE(prova::LeggiByte(percorso("Utente.DAT")).substr(0, 6), std::string("Anna\r\n"));
+    }
+
+    void memoriaEsauritaEdErroriImprevistiDiventanoUnMessaggio()
+    {
+        apri([](const std::string &) {});
+        Dialoghi::PulisciMessaggi();
+        QVERIFY(!EseguiAzione(m_form.get(), [] { throw std::bad_alloc(); }));
+        QVERIFY(!EseguiAzione(m_form.get(), [] { throw std::out_of_range("vector::_M_range_check"); }));
+        QCOMPARE(testi(Dialoghi::Tipo::Errore),
+                 (QStringList{QStringLiteral("Memoria esaurita: l'operazione è stata interrotta"),
+                              QStringLiteral("Errore imprevisto: vector::_M_range_check")}));
+        QVERIFY(m_form->isVisible());
     }
 
     void unaModificaInterrottaVieneAnnullataAllAvvio()

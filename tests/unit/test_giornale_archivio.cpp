@@ -134,10 +134,12 @@ void ProvaOgniPasso(Modo modo)
             const bool vecchio = ora == vecchie, nuovo = ora == nuove;
             EXPECT_TRUE(vecchio || nuovo) << ora.size() << " estrazioni";
             esiti.insert(vecchio ? "vecchio" : "nuovo");
-            if (messaggio && messaggio->find("annullat") != std::string::npos)
+            if (messaggio && messaggio->find("annullat") != std::string::npos) {
                 EXPECT_TRUE(vecchio) << *messaggio;
-            if (messaggio && messaggio->find("completat") != std::string::npos)
+            }
+            if (messaggio && messaggio->find("completat") != std::string::npos) {
                 EXPECT_TRUE(nuovo) << *messaggio;
+            }
             EXPECT_EQ(FileNellaCartella(t.dir()), (std::set<std::string>{"ggmeanno1.cxz", "Superena.cxz"}));
             // A second start finds nothing left to do.
             EXPECT_EQ(a.Ripristina(), std::nullopt);
@@ -145,8 +147,9 @@ void ProvaOgniPasso(Modo modo)
                 break;
         }
         EXPECT_GT(n, 3) << s.nome << ": troppo poche modifiche osservate";
-        if (modo == Modo::Interruzione)
+        if (modo == Modo::Interruzione) {
             EXPECT_EQ(esiti, (std::set<std::string>{"vecchio", "nuovo"})) << s.nome;
+        }
     }
 }
 
