@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -13,13 +14,25 @@ namespace sestina::fuzz {
 
 inline const std::string &CartellaFuzz()
 {
-    static const std::string dir = [] {
-        std::string modello = (::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + std::string("/sestina-fuzz-XXXXXX");
-        if (!::mkdtemp(modello.data()))
-            std::abort();
-        return modello + "/";
-    }();
-    return dir;
+    // Removed when the fuzzer exits.
+    struct Cartella {
+        std::string dir;
+        Cartella()
+        {
+            std::string modello =
+                (::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + std::string("/sestina-fuzz-XXXXXX");
+            if (!::mkdtemp(modello.data()))
+                std::abort();
+            dir = modello + "/";
+        }
+        ~Cartella()
+        {
+            std::error_code ec;
+            std::filesystem::remove_all(dir, ec);
+        }
+    };
+    static const Cartella c;
+    return c.dir;
 }
 
 // Writes a file without the flushing of the program's own writers: speed matters here.
