@@ -1,6 +1,7 @@
 // The archive survives a program stopped, or an operation failing, at every
 // change it makes to the disk: the next start sees the whole old archive or the
 // whole new one, and is told which.
+#include "app/Edizione.h"
 #include "app/Errore.h"
 #include "app/FileAtomico.h"
 #include "archive/Archivio.h"
@@ -266,4 +267,49 @@ TEST(GiornaleArchivio, UnGiornaleRovinatoNonVieneIndovinato)
         EXPECT_NE(std::string(e.what()).find("spostare altrove"), std::string::npos) << e.what();
     }
     EXPECT_EQ(Archivio(t.dir()).LeggiTutte(), prova::EstrazioniCasuali(5, 5));
+}
+
+// The right-click truncation cuts all fourteen files of the table: all of them or none.
+TEST(GiornaleArchivio, TroncamentoDiTuttiIFileInterrottoAOgniPasso)
+{
+    const auto vecchie = prova::EstrazioniCasuali(5, 40);
+    auto prepara = [&](const std::string &dir) {
+        prova::ScriviArchivio(dir, vecchie);
+        for (int i = 0; i <= 12; ++i)
+            if (i != IndiceSuperenalotto)
+                prova::ScriviByte(dir + TabellaFileArchivio[static_cast<size_t>(i)],
+                                  std::string(static_cast<size_t>(DimensioneRecord(i)) * 40, '\x21'));
+    };
+    auto lunghezze = [](const std::string &dir) {
+        std::vector<std::uintmax_t> l;
+        for (int i = 0; i <= 13; ++i)
+            l.push_back(std::filesystem::file_size(dir + TabellaFileArchivio[static_cast<size_t>(i)]) /
+                        static_cast<std::uintmax_t>(DimensioneRecord(i)));
+        return l;
+    };
+    std::set<std::uintmax_t> esiti;
+    for (int n = 1;; ++n) {
+        ASSERT_LT(n, 100);
+        prova::CartellaTemporanea t;
+        prepara(t.dir());
+        bool scattato;
+        {
+            Sabotatore sab(Modo::Interruzione, n);
+            try {
+                Archivio(t.dir()).TroncaTutti(30);
+            } catch (const ProgrammaInterrotto &) {
+            }
+            scattato = sab.scattato();
+        }
+        Archivio(t.dir()).Ripristina();
+        const auto l = lunghezze(t.dir());
+        EXPECT_EQ(std::set<std::uintmax_t>(l.begin(), l.end()).size(), 1u) << "fermato alla modifica " << n;
+        esiti.insert(l[13]);
+        if (l[13] == 40) {
+            EXPECT_EQ(Archivio(t.dir()).LeggiTutte(), vecchie);
+        }
+        if (!scattato)
+            break;
+    }
+    EXPECT_EQ(esiti, (std::set<std::uintmax_t>{30, 40}));
 }
