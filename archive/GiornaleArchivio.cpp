@@ -371,8 +371,8 @@ std::optional<std::string> RipristinaArchivio(const std::string &dir)
             for (const auto &c : Coppie(dir, g))
                 Cancella(c.nuovo);
             if (fatto)
-                messaggio = "L'importazione interrotta è stata completata: l'archivio contiene le " +
-                            ContaEstrazioni(dir) + " importate.";
+                messaggio = "L'importazione interrotta è stata completata: l'archivio contiene le estrazioni "
+                            "importate (" + ContaEstrazioni(dir) + ").";
         } else {
             AnnullaImportazione(dir, g);
             messaggio = "L'importazione interrotta è stata annullata: l'archivio è tornato quello di prima (" +

@@ -214,7 +214,8 @@ TEST(GiornaleArchivio, IlMessaggioDiceCosaEAccaduto)
         }
         auto r = a.Ripristina();
         if (r && r->find("completata") != std::string::npos) {
-            EXPECT_EQ(*r, "L'importazione interrotta è stata completata: l'archivio contiene le 12 estrazioni importate.");
+            EXPECT_EQ(*r, "L'importazione interrotta è stata completata: l'archivio contiene le estrazioni importate (12 "
+                          "estrazioni).");
             EXPECT_EQ(a.LeggiTutte(), importate);
             completata = true;
         }
