@@ -10,8 +10,11 @@ PACCHETTI="build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth imagemagick
-  python3 python3-dbfread python3-dbf"
+  python3 python3-dbfread python3-dbf
+  clang libclang-rt-14-dev"
 # qt6-translations-l10n: the file dialogs, message boxes and menus of the toolkit in Italian.
+# clang and its libFuzzer/sanitizer runtime build the fuzzers that try every file
+# reader with millions of damaged inputs, so a bad file never crashes the program.
 # Skip apt when everything is already there (repeat runs, CI on a prepared machine).
 mancanti=""
 for p in $PACCHETTI; do
