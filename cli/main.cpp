@@ -1,5 +1,8 @@
+#include "app/Errore.h"
+#include "app/SceltaCartella.h"
 #include "cli/Cli.h"
 
+#include <algorithm>
 #include <clocale>
 #include <filesystem>
 #include <iostream>
@@ -14,6 +17,16 @@ int main(int argc, char **argv)
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     dir = ec ? std::filesystem::current_path().string() : exe.parent_path().string();
     std::vector<std::string> args(argv + 1, argv + argc);
+    // Installed, it works on the user's data folder (seeded on first start), unless --dir names one.
+    bool dirData = std::any_of(args.begin(), args.end(), [](const std::string &a) { return a.rfind("--dir", 0) == 0; });
+    if (!dirData) {
+        try {
+            dir = sestina::ScegliDirectoryProgramma(dir).dir;
+        } catch (const sestina::Errore &e) {
+            std::cerr << e.what() << "\n";
+            return 1;
+        }
+    }
     int rc = sestina::cli::EseguiCli(args, std::cout, std::cerr, dir);
     std::cout.flush();
     return rc;

@@ -1,4 +1,7 @@
 #include "app/Edizione.h"
+#include "app/Errore.h"
+#include "app/SceltaCartella.h"
+#include "ui/Dialoghi.h"
 #include "ui/Qt.h"
 #include "ui/TForm1.h"
 
@@ -32,7 +35,14 @@ int main(int argc, char **argv)
     splash.show();
     app.processEvents();
 
-    TForm1 finestra(QCoreApplication::applicationDirPath());
+    // Installed, the program folder is the user's data folder, seeded on first start.
+    QString dir = QCoreApplication::applicationDirPath();
+    try {
+        dir = Q(sestina::ScegliDirectoryProgramma(S(dir)).dir);
+    } catch (const sestina::Errore &e) {
+        Dialoghi::Errore(nullptr, Q(e.what()));
+    }
+    TForm1 finestra(dir);
     finestra.show();
     splash.finish(&finestra);
     return app.exec();
