@@ -8,12 +8,14 @@
 #include "archive/Navigazione.h"
 #include "archive/TabellaEstrazioni.h"
 #include "export/GrigliaCSV.h"
+#include "ui/AggiornamentoArchivio.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/PannelloUtente.h"
 #include "ui/Piattaforma.h"
 #include "ui/Qt.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -187,11 +189,16 @@ void PaginaEstrazioni::CostruisciLatoDestro(QVBoxLayout *lato)
     });
     connect(bottone("SpeedButton7", QStringLiteral("Guida In Linea")), &QPushButton::clicked, this,
             [this] { GuidaInLinea(); });
-    // The caption is set at start (two lines, LF CR between them).
-    auto *aggiorna = bottone("SpeedButton1", QString());
-    aggiorna->setText(QStringLiteral("AGGIORNA TRAMITE INTERNET\n\rDopo il download riavvia il programma"));
+    // The update runs inside the program: no restart, so no second line asking for one.
+    auto *aggiorna = bottone("SpeedButton1", QStringLiteral("AGGIORNA TRAMITE INTERNET"));
     aggiorna->setMinimumHeight(44);
     connect(aggiorna, &QPushButton::clicked, this, [this] { AggiornaTramiteInternet(); });
+    auto *cambia = new QAction(QStringLiteral("Cambia indirizzo di aggiornamento..."), aggiorna);
+    cambia->setObjectName(QStringLiteral("AzioneCambiaIndirizzo"));
+    aggiorna->addAction(cambia);
+    aggiorna->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(cambia, &QAction::triggered, this,
+            [this] { Esegui([this] { (void)AggiornamentoArchivio::CambiaIndirizzo(this, m_stato); }); });
     connect(bottone("btn_TestEsporta", QStringLiteral("Test Esporta")), &QPushButton::clicked, this,
             [this] { TestEsporta(); });
     connect(bottone("Button5", QStringLiteral("Tronca i file")), &QPushButton::clicked, this,
@@ -555,9 +562,11 @@ void PaginaEstrazioni::GuidaInLinea()
 
 void PaginaEstrazioni::AggiornaTramiteInternet()
 {
-    // The shell's failure is not checked: the program ends either way.
-    (void)Piattaforma::AvviaProgramma(Q(m_stato.percorso("aggiorna-archivio")));
-    Q_EMIT richiestaUscita();
+    if (m_statoModifica != Stato::Navigazione) {
+        Dialoghi::Avviso(this, QStringLiteral("Salvare o annullare l'estrazione in corso prima di aggiornare l'archivio"));
+        return;
+    }
+    Esegui([this] { AggiornamentoArchivio::Aggiorna(this, m_stato); });
 }
 
 void PaginaEstrazioni::TestEsporta()

@@ -68,7 +68,6 @@ TForm1::TForm1(const QString &dir, QWidget *parent) : QMainWindow(parent)
         m_pagine->AggiungiPagina(v.pagina, Q(v.titolo), style()->standardIcon(v.icona));
         m_elenco.push_back(v.pagina);
     }
-    connect(m_estrazioni, &PaginaEstrazioni::richiestaUscita, this, &QWidget::close);
     FormCreate();
 }
 

@@ -107,7 +107,8 @@ std::string Scarica(const std::string &indirizzo, Progresso &p, const OpzioniSca
     if (!risposta->isFinished())
         ciclo.exec();
     controllo.stop();
-    corpo += risposta->readAll();
+    if (risposta->isOpen())
+        corpo += risposta->readAll();
 
     const std::string prefisso = "Scaricamento da " + indirizzo + " non riuscito: ";
     if (!motivo.empty())

@@ -352,11 +352,6 @@ private Q_SLOTS:
         std::filesystem::remove(percorso("help.html"));
         clic("SpeedButton7");
         QVERIFY(Dialoghi::Messaggi().back().testo.contains(QStringLiteral("guida")));
-        auto *aggiorna = m_form->findChild<QPushButton *>(QStringLiteral("SpeedButton1"));
-        QCOMPARE(aggiorna->text(), QStringLiteral("AGGIORNA TRAMITE INTERNET\n\rDopo il download riavvia il programma"));
-        clic("SpeedButton1");
-        QVERIFY(avviato.endsWith(QStringLiteral("/aggiorna-archivio")));
-        QTRY_VERIFY(!m_form->isVisible());
     }
 
     void salvaCSV()
