@@ -11,8 +11,8 @@
 #include "ui/AggiornamentoArchivio.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
+#include "ui/FinestraGuida.h"
 #include "ui/PannelloUtente.h"
-#include "ui/Piattaforma.h"
 #include "ui/Qt.h"
 
 #include <QAction>
@@ -551,13 +551,8 @@ void PaginaEstrazioni::SalvaCSV()
 
 void PaginaEstrazioni::GuidaInLinea()
 {
-    const QString guida = Q(m_stato.percorso("help.html"));
-    if (!EsisteFile(S(guida))) {
-        Dialoghi::Avviso(this, QStringLiteral("La guida in linea non è installata: manca il file\r\n\r\n") + guida);
-        return;
-    }
-    if (!Piattaforma::ApriDocumento(guida))
-        Dialoghi::Avviso(this, QStringLiteral("Nessun programma disponibile per aprire la guida:\r\n\r\n") + guida);
+    // The contents of the guide, in the program's own help window.
+    FinestraGuida::Apri(window(), Q(m_stato.DirectoryProgramma), QStringLiteral("indice.html"));
 }
 
 void PaginaEstrazioni::AggiornaTramiteInternet()
