@@ -70,7 +70,8 @@ FinestraGuida::FinestraGuida(const QString &cartella, QWidget *parent) : QWidget
     divisore->addWidget(sinistra);
     divisore->addWidget(m_testo);
     divisore->setStretchFactor(1, 1);
-    divisore->setSizes({260, 740});
+    divisore->setSizes({300, 700});
+    m_elenco->setWordWrap(true);
     auto *l = new QHBoxLayout(this);
     l->addWidget(divisore);
 
