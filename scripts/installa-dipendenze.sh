@@ -10,7 +10,10 @@ PACCHETTI="build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth imagemagick
-  python3 python3-dbfread python3-dbf"
+  python3 python3-dbfread python3-dbf
+  dpkg-dev"
+# dpkg-dev: "cpack -G DEB" finds the package's library dependencies with dpkg-shlibdeps,
+# so "apt install ./sestina_*.deb" brings in everything the program needs.
 # Skip apt when everything is already there (repeat runs, CI on a prepared machine).
 mancanti=""
 for p in $PACCHETTI; do
