@@ -26,7 +26,8 @@ std::string ConBarra(std::string d)
 
 bool HaArchivio(const std::string &dir)
 {
-    return EsisteFile(dir + TabellaFileArchivio[IndiceFileDate]) && EsisteFile(dir + TabellaFileArchivio[IndiceSuperenalotto]);
+    return EsisteFile(dir + TabellaFileArchivio[IndiceFileDate]) &&
+           EsisteFile(dir + TabellaFileArchivio[IndiceSuperenalotto]);
 }
 
 } // namespace

@@ -73,16 +73,16 @@ std::vector<Estrazione> EstrazioniNuove(const std::vector<Estrazione> &archivio,
         if (a.data.data() == s.data.data()) {
             if (!(a == s))
                 throw Errore("Aggiornamento rifiutato: l'estrazione del " + a.data.data().breve() +
-                             " è diversa nell'archivio e nel file.\r\nArchivio: " + Descrivi(a) +
-                             "\r\nFile: " + Descrivi(s) + "\r\nL'archivio non è stato modificato.");
+                             " è diversa nell'archivio e nel file.\nArchivio: " + Descrivi(a) +
+                             "\nFile: " + Descrivi(s) + "\nL'archivio non è stato modificato.");
             ++i;
             ++j;
         } else if (a.data.data() < s.data.data()) {
             throw Errore("Aggiornamento rifiutato: l'estrazione del " + Descrivi(a) +
-                         " dell'archivio manca nel file.\r\nL'archivio non è stato modificato.");
+                         " dell'archivio manca nel file.\nL'archivio non è stato modificato.");
         } else {
             throw Errore("Aggiornamento rifiutato: l'estrazione del " + Descrivi(s) +
-                         " del file manca nell'archivio.\r\nL'archivio non è stato modificato.");
+                         " del file manca nell'archivio.\nL'archivio non è stato modificato.");
         }
     }
     if (i < archivio.size() || j == sorgente.size())
@@ -95,9 +95,9 @@ std::vector<Estrazione> EstrazioniNuove(const std::vector<Estrazione> &archivio,
         if (prima && !Segue(*prima, nuove[k]))
             throw Errore("Aggiornamento rifiutato: mancano estrazioni tra il " + prima->data.data().breve() +
                          " (concorso " + std::to_string(prima->data.concorso) + ") e il " +
-                         nuove[k].data.data().breve() + " (concorso " + std::to_string(nuove[k].data.concorso) +
-                         ")" + (k == 0 && !sovrapposti ? ": il file inizia dopo la fine dell'archivio" : "") +
-                         ".\r\nL'archivio non è stato modificato.");
+                         nuove[k].data.data().breve() + " (concorso " + std::to_string(nuove[k].data.concorso) + ")" +
+                         (k == 0 && !sovrapposti ? ": il file inizia dopo la fine dell'archivio" : "") +
+                         ".\nL'archivio non è stato modificato.");
     }
     return nuove;
 }

@@ -76,7 +76,8 @@ int Schermate(const QString &programma, const QString &guida)
     }
     QInputDialog indirizzo(&finestra);
     indirizzo.setWindowTitle(QStringLiteral("Indirizzo di aggiornamento"));
-    indirizzo.setLabelText(AggiornamentoArchivio::SpiegazioneIndirizzo().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    indirizzo.setLabelText(
+        AggiornamentoArchivio::SpiegazioneIndirizzo().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     indirizzo.setTextValue(QStringLiteral("https://www.esempio.it/superenalotto.csv"));
     indirizzo.setOkButtonText(QStringLiteral("OK"));
     indirizzo.setCancelButtonText(QStringLiteral("Annulla"));

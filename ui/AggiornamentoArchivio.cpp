@@ -52,23 +52,22 @@ std::string Scarica(QWidget *parent, const std::string &indirizzo)
 
 QString SpiegazioneIndirizzo()
 {
-    return QStringLiteral(
-        "Indirizzo da cui scaricare le estrazioni (http:// oppure https://),\r\n"
-        "oppure il percorso di un file CSV sul computer.\r\n\r\n"
-        "Il file è un CSV come quello letto da \"sestina-cli importa-csv\": la prima riga è\r\n"
-        "    data;concorso;n1;n2;n3;n4;n5;n6;jolly;superstar\r\n"
-        "poi un'estrazione per riga, dalla più vecchia alla più recente, per esempio\r\n"
-        "    18/08/2026;132;10;16;24;25;39;66;70;6\r\n\r\n"
-        "Le estrazioni già in archivio devono coincidere con quelle del file: vengono aggiunte\r\n"
-        "solo quelle più recenti. L'indirizzo viene ricordato; per cambiarlo, tasto destro\r\n"
-        "sul pulsante \"AGGIORNA TRAMITE INTERNET\".");
+    return QStringLiteral("Indirizzo da cui scaricare le estrazioni (http:// oppure https://),\r\n"
+                          "oppure il percorso di un file CSV sul computer.\r\n\r\n"
+                          "Il file è un CSV come quello letto da \"sestina-cli importa-csv\": la prima riga è\r\n"
+                          "    data;concorso;n1;n2;n3;n4;n5;n6;jolly;superstar\r\n"
+                          "poi un'estrazione per riga, dalla più vecchia alla più recente, per esempio\r\n"
+                          "    18/08/2026;132;10;16;24;25;39;66;70;6\r\n\r\n"
+                          "Le estrazioni già in archivio devono coincidere con quelle del file: vengono aggiunte\r\n"
+                          "solo quelle più recenti. L'indirizzo viene ricordato; per cambiarlo, tasto destro\r\n"
+                          "sul pulsante \"AGGIORNA TRAMITE INTERNET\".");
 }
 
 bool CambiaIndirizzo(QWidget *parent, StatoCondiviso &stato)
 {
     const std::string attuale = archivio::LeggiIndirizzoAggiornamento(stato.DirectoryProgramma);
-    auto scelto = Dialoghi::ChiediTesto(parent, QStringLiteral("Indirizzo di aggiornamento"), SpiegazioneIndirizzo(),
-                                        Q(attuale));
+    auto scelto =
+        Dialoghi::ChiediTesto(parent, QStringLiteral("Indirizzo di aggiornamento"), SpiegazioneIndirizzo(), Q(attuale));
     if (!scelto || scelto->trimmed().isEmpty())
         return false;
     archivio::ScriviIndirizzoAggiornamento(stato.DirectoryProgramma, S(scelto->trimmed()));

@@ -41,7 +41,8 @@ QString LeggiTesto(const QString &percorso)
 
 } // namespace
 
-FinestraGuida::FinestraGuida(const QString &cartella, QWidget *parent) : QWidget(parent, Qt::Window), m_cartella(cartella)
+FinestraGuida::FinestraGuida(const QString &cartella, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_cartella(cartella)
 {
     setObjectName(QStringLiteral("FinestraGuida"));
     setWindowTitle(QStringLiteral("Guida In Linea - Sestina"));
@@ -162,10 +163,14 @@ void FinestraGuida::Cerca(const QString &testo)
     else if (trovate == 0)
         m_risultati->setText(QStringLiteral("Nessuna sezione contiene \"%1\"").arg(testo.trimmed()));
     else
-        m_risultati->setText(trovate == 1 ? QStringLiteral("1 sezione trovata") : QStringLiteral("%1 sezioni trovate").arg(trovate));
+        m_risultati->setText(trovate == 1 ? QStringLiteral("1 sezione trovata")
+                                          : QStringLiteral("%1 sezioni trovate").arg(trovate));
 }
 
-QString FinestraGuida::sezioneCorrente() const { return m_sezioneCorrente; }
+QString FinestraGuida::sezioneCorrente() const
+{
+    return m_sezioneCorrente;
+}
 
 int FinestraGuida::sezioniVisibili() const
 {
@@ -178,10 +183,10 @@ int FinestraGuida::sezioniVisibili() const
 QString FinestraGuida::SezionePerPagina(const QString &nomePagina)
 {
     static const std::pair<const char *, const char *> sezioni[] = {
-        {"TabSheet1", "estrazioni.html"}, {"TabNumSpia", "numeri-spia.html"}, {"TabSheet2", "consulta.html"},
-        {"TabSheet3", "stat.html"},       {"TabSheet4", "in-calore.html"},    {"TabSheet5", "sistemi.html"},
-        {"TabSheet9", "astro.html"},      {"TabSheet10", "stampa.html"},      {"TabSheet11", "ambo.html"},
-        {"TabSheet12", "metodi.html"},    {"TabSheet13", "cruci.html"},       {"TabSheet14", "armonia.html"},
+        {"TabSheet1", "estrazioni.html"},     {"TabNumSpia", "numeri-spia.html"}, {"TabSheet2", "consulta.html"},
+        {"TabSheet3", "stat.html"},           {"TabSheet4", "in-calore.html"},    {"TabSheet5", "sistemi.html"},
+        {"TabSheet9", "astro.html"},          {"TabSheet10", "stampa.html"},      {"TabSheet11", "ambo.html"},
+        {"TabSheet12", "metodi.html"},        {"TabSheet13", "cruci.html"},       {"TabSheet14", "armonia.html"},
         {"Panel10", "estrazioni.html#utente"}};
     for (const auto &[pagina, sezione] : sezioni)
         if (nomePagina == QLatin1String(pagina))

@@ -28,7 +28,10 @@ void AssicuraApplicazione()
     static QCoreApplication app(argc, argv);
 }
 
-std::string Testo(const QString &s) { return s.toStdString(); }
+std::string Testo(const QString &s)
+{
+    return s.toStdString();
+}
 
 // The network layer's reasons are English; the common ones get an Italian text.
 std::string Motivo(const QNetworkReply &r, qint64 ricevuti)
@@ -91,8 +94,9 @@ std::string Scarica(const std::string &indirizzo, Progresso &p, const OpzioniSca
         if (corpo.size() > opzioni.dimensioneMassima)
             abbandona("il file è troppo grande (oltre " + std::to_string(opzioni.dimensioneMassima) + " byte)");
     });
-    QObject::connect(risposta.get(), &QNetworkReply::downloadProgress, &ciclo,
-                     [&](qint64 ricevuti, qint64 totale) { p.Avanza(static_cast<long>(ricevuti), static_cast<long>(std::max<qint64>(totale, 0))); });
+    QObject::connect(risposta.get(), &QNetworkReply::downloadProgress, &ciclo, [&](qint64 ricevuti, qint64 totale) {
+        p.Avanza(static_cast<long>(ricevuti), static_cast<long>(std::max<qint64>(totale, 0)));
+    });
     QObject::connect(risposta.get(), &QNetworkReply::finished, &ciclo, &QEventLoop::quit);
     // The stop request and the overall limit are looked at a few times a second.
     QTimer controllo;

@@ -25,7 +25,10 @@ const Lista &Reali()
     }();
     return r;
 }
-Lista Parte(size_t da, size_t a) { return Lista(Reali().begin() + static_cast<long>(da), Reali().begin() + static_cast<long>(a)); }
+Lista Parte(size_t da, size_t a)
+{
+    return Lista(Reali().begin() + static_cast<long>(da), Reali().begin() + static_cast<long>(a));
+}
 
 class CliAggiorna : public ::testing::Test {
 protected:
@@ -45,7 +48,10 @@ protected:
     std::string date, numeri;
 };
 
-std::string Ultima() { return "Aggiunte 10 estrazioni (ultima: " + Reali()[39].data.data().breve() + ")\n"; }
+std::string Ultima()
+{
+    return "Aggiunte 10 estrazioni (ultima: " + Reali()[39].data.data().breve() + ")\n";
+}
 
 } // namespace
 
@@ -87,10 +93,13 @@ TEST_F(CliAggiorna, ScaricamentiRifiutatiNonToccanoLArchivio)
     };
     const Caso casi[] = {
         {"ServerMuto", RispostaHttp{buono, 200, true, -1, true}, "non risponde"},
-        {"TroncatoConLunghezza", RispostaHttp{buono, 200, true, static_cast<long long>(buono.size() / 2)}, "incompleto"},
+        {"TroncatoConLunghezza", RispostaHttp{buono, 200, true, static_cast<long long>(buono.size() / 2)},
+         "incompleto"},
         // cut inside the superstar of the last draw: the line still has ten fields
-        {"TroncatoSenzaLunghezza", RispostaHttp{buono, 200, false, static_cast<long long>(buono.size() - 3)}, "incompleto"},
-        {"EstrazionePassataDiversa", RispostaHttp{archivio::ScriviArchivioCSV(diversa)}, Reali()[25].data.data().breve()},
+        {"TroncatoSenzaLunghezza", RispostaHttp{buono, 200, false, static_cast<long long>(buono.size() - 3)},
+         "incompleto"},
+        {"EstrazionePassataDiversa", RispostaHttp{archivio::ScriviArchivioCSV(diversa)},
+         Reali()[25].data.data().breve()},
         {"NonTrovato", RispostaHttp{"non c'è", 404}, "404"},
         {"NonUnCSV", RispostaHttp{"<html>pagina</html>\n"}, "intestazione"},
     };

@@ -1,7 +1,7 @@
 // "AGGIORNA TRAMITE INTERNET" on the draws page, against a local HTTP server.
+#include "FinestraProva.h"
 #include "archive/Aggiornamento.h"
 #include "archive/ArchivioCSV.h"
-#include "FinestraProva.h"
 #include "support/ServerHttpProva.h"
 #include "ui/PaginaEstrazioni.h"
 
@@ -23,7 +23,10 @@ const Lista &Reali()
     }();
     return r;
 }
-Lista Parte(size_t da, size_t a) { return Lista(Reali().begin() + static_cast<long>(da), Reali().begin() + static_cast<long>(a)); }
+Lista Parte(size_t da, size_t a)
+{
+    return Lista(Reali().begin() + static_cast<long>(da), Reali().begin() + static_cast<long>(a));
+}
 } // namespace
 
 class TestAggiornamento : public QObject {
@@ -65,10 +68,12 @@ private Q_SLOTS:
         clicAggiorna();
         // The question explains the format.
         QCOMPARE(testi(Dialoghi::Tipo::Richiesta).size(), 1);
-        QVERIFY(testi(Dialoghi::Tipo::Richiesta)[0].contains(QStringLiteral("data;concorso;n1;n2;n3;n4;n5;n6;jolly;superstar")));
+        QVERIFY(testi(Dialoghi::Tipo::Richiesta)[0].contains(
+            QStringLiteral("data;concorso;n1;n2;n3;n4;n5;n6;jolly;superstar")));
         QCOMPARE(archivio::LeggiIndirizzoAggiornamento(dir()), server.indirizzo());
         QCOMPARE(testi(Dialoghi::Tipo::Informazione),
-                 QStringList{QString::fromStdString("Aggiunte 10 estrazioni (ultima: " + Reali()[39].data.data().breve() + ")")});
+                 QStringList{QString::fromStdString(
+                     "Aggiunte 10 estrazioni (ultima: " + Reali()[39].data.data().breve() + ")")});
         QCOMPARE(m_form->stato().UltimaEstrazione, 39);
         QCOMPARE(m_aggiornaViste, 1);
         QCOMPARE(m_form->paginaEstrazioni()->CursoreEstrazioni(), 39);
@@ -140,7 +145,8 @@ private Q_SLOTS:
         QCOMPARE(archivio::LeggiIndirizzoAggiornamento(dir()), file);
         clicAggiorna();
         QCOMPARE(testi(Dialoghi::Tipo::Informazione),
-                 QStringList{QString::fromStdString("Aggiunte 2 estrazioni (ultima: " + Reali()[31].data.data().breve() + ")")});
+                 QStringList{QString::fromStdString(
+                     "Aggiunte 2 estrazioni (ultima: " + Reali()[31].data.data().breve() + ")")});
     }
 
     void nonDuranteLInserimentoDiUnEstrazione()

@@ -16,7 +16,10 @@ using namespace sestina;
 
 namespace {
 
-QString Sorgenti() { return QStringLiteral(SESTINA_SOURCE_DIR "/doc/guida"); }
+QString Sorgenti()
+{
+    return QStringLiteral(SESTINA_SOURCE_DIR "/doc/guida");
+}
 
 QString Leggi(const QString &percorso)
 {
@@ -39,7 +42,8 @@ private Q_SLOTS:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         // The guide of the build, with its screenshots, as the program folder's own.
-        std::filesystem::create_directory_symlink(SESTINA_PROGRAM_DIR "/guida", m_dir->filePath(QStringLiteral("guida")).toStdString());
+        std::filesystem::create_directory_symlink(SESTINA_PROGRAM_DIR "/guida",
+                                                  m_dir->filePath(QStringLiteral("guida")).toStdString());
         m_form = ApriFinestraProva(*m_dir, prova::EstrazioniCasuali(2, 40));
         QVERIFY(m_form->avvioCompleto());
     }
@@ -89,7 +93,8 @@ private Q_SLOTS:
 
     void laRicercaFiltraLeSezioni()
     {
-        FinestraGuida *g = FinestraGuida::Apri(m_form.get(), QString::fromStdString(m_form->stato().DirectoryProgramma), QStringLiteral("indice.html"));
+        FinestraGuida *g = FinestraGuida::Apri(m_form.get(), QString::fromStdString(m_form->stato().DirectoryProgramma),
+                                               QStringLiteral("indice.html"));
         auto *cerca = g->findChild<QLineEdit *>(QStringLiteral("CercaGuida"));
         auto *elenco = g->findChild<QListWidget *>(QStringLiteral("ElencoSezioni"));
         const int tutte = g->sezioniVisibili();
@@ -99,7 +104,8 @@ private Q_SLOTS:
         QVERIFY(g->sezioniVisibili() < tutte);
         for (int i = 0; i < elenco->count(); ++i) {
             const QString file = elenco->item(i)->data(Qt::UserRole).toString();
-            const bool contiene = Leggi(Sorgenti() + QLatin1Char('/') + file).contains(QStringLiteral("superstar"), Qt::CaseInsensitive);
+            const bool contiene =
+                Leggi(Sorgenti() + QLatin1Char('/') + file).contains(QStringLiteral("superstar"), Qt::CaseInsensitive);
             QCOMPARE(!elenco->item(i)->isHidden(), contiene);
         }
         // Enter shows the first section found, with the word selected.
@@ -111,7 +117,8 @@ private Q_SLOTS:
         QVERIFY(g->sezioniVisibili() > 0);
         cerca->setText(QStringLiteral("parolachenonce"));
         QCOMPARE(g->sezioniVisibili(), 0);
-        QVERIFY(g->findChild<QLabel *>(QStringLiteral("RisultatiRicerca"))->text().startsWith(QStringLiteral("Nessuna")));
+        QVERIFY(
+            g->findChild<QLabel *>(QStringLiteral("RisultatiRicerca"))->text().startsWith(QStringLiteral("Nessuna")));
         cerca->clear();
         QCOMPARE(g->sezioniVisibili(), tutte);
         // Choosing a section in the contents shows it.
@@ -129,7 +136,8 @@ private Q_SLOTS:
             auto it = rif.globalMatch(Leggi(Sorgenti() + QLatin1Char('/') + p));
             while (it.hasNext()) {
                 const QString f = it.next().captured(1);
-                QVERIFY2(QFile::exists(QStringLiteral(SESTINA_PROGRAM_DIR "/guida/") + f), qPrintable(p + QStringLiteral(": ") + f));
+                QVERIFY2(QFile::exists(QStringLiteral(SESTINA_PROGRAM_DIR "/guida/") + f),
+                         qPrintable(p + QStringLiteral(": ") + f));
             }
         }
     }

@@ -11,11 +11,11 @@ namespace sestina::prova {
 struct RispostaHttp {
     std::string corpo;
     int stato = 200;
-    bool lunghezza = true;     // send Content-Length
-    long long taglia = -1;     // send only this many bytes of the body, then close
-    bool muto = false;         // read the request, then say nothing until the server stops
-    int pezzi = 1;             // send the body in this many pieces ...
-    int pausaMs = 0;           // ... with this pause before each
+    bool lunghezza = true; // send Content-Length
+    long long taglia = -1; // send only this many bytes of the body, then close
+    bool muto = false;     // read the request, then say nothing until the server stops
+    int pezzi = 1;         // send the body in this many pieces ...
+    int pausaMs = 0;       // ... with this pause before each
 };
 
 // A tiny HTTP server on 127.0.0.1 and a free port, run by the test itself in a

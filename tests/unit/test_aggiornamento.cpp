@@ -30,7 +30,10 @@ const Lista &Reali()
     return fetta;
 }
 
-Lista Parte(size_t da, size_t a) { return Lista(Reali().begin() + static_cast<long>(da), Reali().begin() + static_cast<long>(a)); }
+Lista Parte(size_t da, size_t a)
+{
+    return Lista(Reali().begin() + static_cast<long>(da), Reali().begin() + static_cast<long>(a));
+}
 
 std::string ErroreDi(const Lista &archivio, const Lista &sorgente)
 {
@@ -66,24 +69,23 @@ TEST_P(UnioneAccettata, AggiungeSoloLeEstrazioniSuccessive)
               Parte(c.nuoveDa, c.nuoveA));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casi, UnioneAccettata,
-    ::testing::Values(
-        // archive [0,15); the source overlaps its last five draws and goes on over the year change
-        CasoUnione{"SovrapposizioneConcorde", 0, 15, 10, 30, 15, 30},
-        CasoUnione{"SorgenteConTuttaLaStoria", 0, 15, 0, 30, 15, 30},
-        CasoUnione{"SorgenteUgualeAllArchivio", 0, 15, 0, 15, 0, 0},
-        CasoUnione{"SorgenteDentroLArchivio", 0, 15, 3, 9, 0, 0},
-        CasoUnione{"SorgenteFinisceInsiemeAllArchivio", 0, 15, 12, 15, 0, 0},
-        // no overlap, but the first draw of the source is the very next contest
-        CasoUnione{"SorgenteContiguaSenzaSovrapposizione", 0, 15, 15, 30, 15, 30},
-        // contest 1 of the new year right after the last draw of the old one
-        CasoUnione{"NuovoAnnoDalConcorsoUno", 0, 20, 20, 25, 20, 25},
-        // draws older than the whole archive are ignored, not prepended
-        CasoUnione{"SorgentePiuVecchiaDellArchivio", 5, 15, 0, 20, 15, 20},
-        CasoUnione{"ArchivioVuoto", 0, 0, 4, 30, 4, 30},
-        CasoUnione{"SorgenteVuota", 0, 15, 0, 0, 0, 0}),
-    [](const auto &info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Casi, UnioneAccettata,
+                         ::testing::Values(
+                             // archive [0,15); the source overlaps its last five draws and goes on over the year change
+                             CasoUnione{"SovrapposizioneConcorde", 0, 15, 10, 30, 15, 30},
+                             CasoUnione{"SorgenteConTuttaLaStoria", 0, 15, 0, 30, 15, 30},
+                             CasoUnione{"SorgenteUgualeAllArchivio", 0, 15, 0, 15, 0, 0},
+                             CasoUnione{"SorgenteDentroLArchivio", 0, 15, 3, 9, 0, 0},
+                             CasoUnione{"SorgenteFinisceInsiemeAllArchivio", 0, 15, 12, 15, 0, 0},
+                             // no overlap, but the first draw of the source is the very next contest
+                             CasoUnione{"SorgenteContiguaSenzaSovrapposizione", 0, 15, 15, 30, 15, 30},
+                             // contest 1 of the new year right after the last draw of the old one
+                             CasoUnione{"NuovoAnnoDalConcorsoUno", 0, 20, 20, 25, 20, 25},
+                             // draws older than the whole archive are ignored, not prepended
+                             CasoUnione{"SorgentePiuVecchiaDellArchivio", 5, 15, 0, 20, 15, 20},
+                             CasoUnione{"ArchivioVuoto", 0, 0, 4, 30, 4, 30},
+                             CasoUnione{"SorgenteVuota", 0, 15, 0, 0, 0, 0}),
+                         [](const auto &info) { return std::string(info.param.nome); });
 
 TEST(Aggiornamento, UnaEstrazionePassataDiversaVieneRifiutataENominata)
 {
@@ -95,7 +97,8 @@ TEST(Aggiornamento, UnaEstrazionePassataDiversaVieneRifiutataENominata)
     const Modifica modifiche[] = {
         {"numero", [](Estrazione &e) { e.numeri.numeri[2] = static_cast<std::uint8_t>(e.numeri.numeri[2] % 90 + 1); }},
         {"jolly", [](Estrazione &e) { e.numeri.jolly = static_cast<std::uint8_t>(e.numeri.jolly % 90 + 1); }},
-        {"superstar", [](Estrazione &e) { e.numeri.superstar = static_cast<std::uint8_t>(e.numeri.superstar % 90 + 1); }},
+        {"superstar",
+         [](Estrazione &e) { e.numeri.superstar = static_cast<std::uint8_t>(e.numeri.superstar % 90 + 1); }},
         {"concorso", [](Estrazione &e) { e.data.concorso += 1; }},
         {"ordine", [](Estrazione &e) { std::swap(e.numeri.numeri[0], e.numeri.numeri[1]); }},
     };

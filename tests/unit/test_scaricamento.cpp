@@ -41,7 +41,8 @@ std::string ErroreDi(const std::function<void()> &f)
 TEST(Scaricamento, RiportaIlProgressoFinoAllaFine)
 {
     const std::string corpo(50000, 'x');
-    ServerHttpProva server([&](const std::string &) { return RispostaHttp{corpo + "\n", 200, true, -1, false, 5, 20}; });
+    ServerHttpProva server(
+        [&](const std::string &) { return RispostaHttp{corpo + "\n", 200, true, -1, false, 5, 20}; });
     ProgressoProva p;
     EXPECT_EQ(rete::Scarica(server.indirizzo(), p), corpo + "\n");
     ASSERT_FALSE(p.fatti.empty());
