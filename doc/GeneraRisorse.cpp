@@ -92,6 +92,17 @@ int Schermate(const QString &programma, const QString &guida)
     return ok ? 0 : 1;
 }
 
+// A section of the guide as the help window shows it, for whoever writes the guide.
+int Sezione(const QString &guida, const QString &sezione, const QString &png)
+{
+    FinestraGuida g(guida);
+    g.resize(1000, 1400);
+    g.MostraSezione(sezione);
+    g.show();
+    QCoreApplication::processEvents();
+    return g.grab().save(png) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -106,6 +117,9 @@ int main(int argc, char **argv)
         return Icone(a[2]);
     if (a.size() == 4 && a[1] == QLatin1String("schermate"))
         return Schermate(a[2], a[3]);
-    std::fprintf(stderr, "uso: genera-risorse icone CARTELLA | schermate CARTELLA_PROGRAMMA CARTELLA_GUIDA\n");
+    if (a.size() == 5 && a[1] == QLatin1String("sezione"))
+        return Sezione(a[2], a[3], a[4]);
+    std::fprintf(stderr, "uso: genera-risorse icone CARTELLA | schermate CARTELLA_PROGRAMMA CARTELLA_GUIDA | "
+                         "sezione CARTELLA_GUIDA FILE.html IMMAGINE.png\n");
     return 2;
 }
