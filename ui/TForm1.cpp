@@ -5,7 +5,6 @@
 #include "archive/Archivio.h"
 #include "ui/Dialoghi.h"
 #include "ui/FinestraGuida.h"
-#include "ui/IconaProgramma.h"
 #include "ui/PageControl.h"
 #include "ui/PaginaAmbo.h"
 #include "ui/PaginaArmonia.h"
@@ -78,7 +77,6 @@ TForm1::TForm1(const QString &dir, QWidget *parent) : QMainWindow(parent)
         FinestraGuida::Apri(this, Q(m_stato.DirectoryProgramma),
                             FinestraGuida::SezionePerPagina(davanti ? davanti->objectName() : QString()));
     });
-    setWindowIcon(IconaProgramma());
     FormCreate();
 }
 

@@ -2,6 +2,7 @@
 #include "app/Errore.h"
 #include "app/SceltaCartella.h"
 #include "ui/Dialoghi.h"
+#include "ui/IconaProgramma.h"
 #include "ui/Qt.h"
 #include "ui/TForm1.h"
 
@@ -19,6 +20,9 @@ int main(int argc, char **argv)
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication::setApplicationName(Q(sestina::TitoloProdotto));
+    // Every window carries the program's icon; the desktop ties them to sestina.desktop.
+    QApplication::setWindowIcon(IconaProgramma());
+    QGuiApplication::setDesktopFileName(QStringLiteral("sestina"));
 
     QPixmap immagine(420, 160);
     immagine.fill(QColor(31, 78, 156));
