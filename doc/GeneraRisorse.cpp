@@ -24,11 +24,17 @@
 
 namespace {
 
+constexpr int LarghezzaGuida = 640;
+
 bool Salva(QWidget *w, const QString &cartella, const QString &nome)
 {
     QCoreApplication::processEvents();
     const QString file = cartella + QLatin1Char('/') + nome + QStringLiteral(".png");
-    if (!w->grab().save(file)) {
+    // Scaled here, smoothly, to the width the guide shows: the help window would scale it coarsely.
+    QImage img = w->grab().toImage();
+    if (img.width() > LarghezzaGuida)
+        img = img.scaledToWidth(LarghezzaGuida, Qt::SmoothTransformation);
+    if (!img.save(file)) {
         std::fprintf(stderr, "genera-risorse: impossibile scrivere %s\n", qPrintable(file));
         return false;
     }
