@@ -81,7 +81,10 @@ FinestraGuida::FinestraGuida(const QString &cartella, QWidget *parent)
     connect(m_cerca, &QLineEdit::returnPressed, this, [this] {
         for (int i = 0; i < m_elenco->count(); ++i)
             if (!m_elenco->item(i)->isHidden()) {
-                m_elenco->setCurrentRow(i);
+                if (m_elenco->currentRow() == i)
+                    MostraSezione(m_elenco->item(i)->data(Qt::UserRole).toString());
+                else
+                    m_elenco->setCurrentRow(i);
                 return;
             }
     });

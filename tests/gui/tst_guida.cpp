@@ -112,6 +112,10 @@ private Q_SLOTS:
         QTest::keyClick(cerca, Qt::Key_Return);
         auto *testo = g->findChild<QTextBrowser *>(QStringLiteral("TestoGuida"));
         QCOMPARE(testo->textCursor().selectedText().toLower(), QStringLiteral("superstar"));
+        // Enter again on the section already shown selects the word once more.
+        testo->moveCursor(QTextCursor::End);
+        QTest::keyClick(cerca, Qt::Key_Return);
+        QCOMPARE(testo->textCursor().selectedText().toLower(), QStringLiteral("superstar"));
         // Case and accents do not matter; a word found nowhere empties the list.
         cerca->setText(QStringLiteral("CITTA"));
         QVERIFY(g->sezioniVisibili() > 0);
