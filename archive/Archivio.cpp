@@ -3,14 +3,14 @@
 #include "app/Edizione.h"
 #include "app/Errore.h"
 #include "app/FileAtomico.h"
+#include "app/Impostazioni.h"
 #include "app/Testo.h"
+#include "archive/GiornaleArchivio.h"
 #include "archive/RecordFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
+#include <filesystem>
+#include <limits>
 
 namespace sestina::archivio {
 
@@ -88,131 +88,168 @@ std::vector<Estrazione> Archivio::LeggiTutte() const
     return out;
 }
 
-void Archivio::Scrivi(int n, const Estrazione &e)
-{
-    RecordData vecchiaData;
-    bool aggiunta;
-    {
-        RecordFile date(percorsoDate(), RecordData::Dimensione);
-        int conta = date.ContaRecord();
-        aggiunta = n == conta;
-        if (!aggiunta) {
-            std::uint8_t b[8];
-            date.Leggi(n, b);
-            vecchiaData = RecordData::Decodifica(b);
-        }
-        auto b = e.data.Codifica();
-        date.Scrivi(n, b.data());
-        date.Chiudi();
-    }
-    try {
-        RecordFile numeri(percorsoNumeri(), RecordSuperenalotto::Dimensione);
-        auto b = e.numeri.Codifica();
-        numeri.Scrivi(n, b.data());
-        numeri.Chiudi();
-    } catch (const Errore &) {
-        // Undo the date write so both files keep the same length and content.
-        try {
-            RecordFile date(percorsoDate(), RecordData::Dimensione);
-            if (aggiunta) {
-                date.Tronca(n);
-            } else {
-                auto b = vecchiaData.Codifica();
-                date.Scrivi(n, b.data());
-            }
-            date.Chiudi();
-        } catch (const Errore &) {
-        }
-        throw;
-    }
-}
-
-int Archivio::EliminaUltima()
-{
-    {
-        RecordFile numeri(percorsoNumeri(), RecordSuperenalotto::Dimensione);
-        numeri.Tronca(numeri.ContaRecord() - 1);
-        numeri.Chiudi();
-    }
-    RecordFile date(percorsoDate(), RecordData::Dimensione);
-    date.Tronca(date.ContaRecord() - 1);
-    int ultima = date.ContaRecord() - 1;
-    date.Chiudi();
-    return ultima;
-}
-
-int Archivio::Tronca(int n)
-{
-    {
-        RecordFile numeri(percorsoNumeri(), RecordSuperenalotto::Dimensione);
-        numeri.Tronca(n);
-        numeri.Chiudi();
-    }
-    RecordFile date(percorsoDate(), RecordData::Dimensione);
-    date.Tronca(n);
-    int ultima = date.ContaRecord() - 1;
-    date.Chiudi();
-    return ultima;
-}
-
-int Archivio::TroncaTutti(int n)
-{
-    for (int i = 0; i < static_cast<int>(TabellaFileArchivio.size()); ++i) {
-        RecordFile f(percorso(i), DimensioneRecord(i));
-        f.Tronca(n);
-        f.Chiudi();
-    }
-    return LeggiUltimaEstrazione();
-}
-
 namespace {
 
-void ScriviTutto(const std::string &percorso, const std::vector<std::uint8_t> &dati)
+using Accesso = RecordFile::Accesso;
+
+// The journal entry of a file before a change: its count and the records from `inizio` on.
+VoceGiornale Voce(const std::string &dir, int indice, int inizio, int fine)
 {
-    ScriviFileCompleto(percorso, std::string_view(reinterpret_cast<const char *>(dati.data()), dati.size()));
+    const int dim = DimensioneRecord(indice);
+    RecordFile f(dir + TabellaFileArchivio.at(static_cast<size_t>(indice)), dim);
+    VoceGiornale v;
+    v.indiceFile = indice;
+    v.conta = f.ContaRecord();
+    v.inizio = std::max(0, std::min(inizio, v.conta));
+    const int quanti = std::min(fine, v.conta) - v.inizio;
+    if (quanti > 0) {
+        auto b = f.LeggiBlocco(v.inizio, quanti);
+        v.salvati.assign(reinterpret_cast<const char *>(b.data()), b.size());
+    }
+    f.Chiudi();
+    return v;
+}
+
+void ScriviRecord(const std::string &percorso, int n, const std::array<std::uint8_t, 8> &b)
+{
+    RecordFile f(percorso, 8, Accesso::Scrittura);
+    f.Scrivi(n, b.data());
+    f.Chiudi();
+}
+
+int TroncaFile(const std::string &percorso, int dimensione, int n)
+{
+    RecordFile f(percorso, dimensione, Accesso::Scrittura);
+    f.Tronca(n);
+    int conta = f.ContaRecord();
+    f.Chiudi();
+    return conta;
 }
 
 } // namespace
 
+std::optional<std::string> Archivio::Ripristina() const { return RipristinaArchivio(m_dir); }
+
+void Archivio::Scrivi(int n, const Estrazione &e)
+{
+    Ripristina();
+    Giornale g;
+    g.voci.push_back(Voce(m_dir, IndiceFileDate, n, n + 1));
+    g.voci.push_back(Voce(m_dir, IndiceSuperenalotto, n, n + 1));
+    if (n < 0 || n > g.voci[0].conta)
+        throw Errore("Errore di I/O: scrittura oltre la fine del file \"" + percorsoDate() + "\"", percorsoDate());
+    g.operazione = n == g.voci[0].conta ? OperazioneGiornale::Aggiunta : OperazioneGiornale::Modifica;
+    // The date first, then the numbers; a failure between them is undone.
+    EseguiConGiornale(m_dir, g, [&] {
+        ScriviRecord(percorsoDate(), n, e.data.Codifica());
+        ScriviRecord(percorsoNumeri(), n, e.numeri.Codifica());
+    });
+}
+
+int Archivio::EliminaUltima()
+{
+    Ripristina();
+    Giornale g;
+    g.operazione = OperazioneGiornale::Eliminazione;
+    const int contaNumeri = RecordFile::ContaRecordDi(percorsoNumeri(), RecordSuperenalotto::Dimensione);
+    const int contaDate = RecordFile::ContaRecordDi(percorsoDate(), RecordData::Dimensione);
+    if (contaDate == 0)
+        throw Errore("L'archivio non contiene estrazioni da eliminare");
+    g.voci.push_back(Voce(m_dir, IndiceSuperenalotto, contaNumeri - 1, contaNumeri));
+    g.voci.push_back(Voce(m_dir, IndiceFileDate, contaDate - 1, contaDate));
+    int conta = 0;
+    EseguiConGiornale(m_dir, g, [&] {
+        TroncaFile(percorsoNumeri(), RecordSuperenalotto::Dimensione, contaNumeri - 1);
+        conta = TroncaFile(percorsoDate(), RecordData::Dimensione, contaDate - 1);
+    });
+    return conta - 1;
+}
+
+int Archivio::Tronca(int n)
+{
+    Ripristina();
+    n = std::max(n, 0);
+    Giornale g;
+    g.operazione = OperazioneGiornale::Troncamento;
+    g.voci.push_back(Voce(m_dir, IndiceSuperenalotto, n, std::numeric_limits<int>::max()));
+    g.voci.push_back(Voce(m_dir, IndiceFileDate, n, std::numeric_limits<int>::max()));
+    int conta = 0;
+    EseguiConGiornale(m_dir, g, [&] {
+        TroncaFile(percorsoNumeri(), RecordSuperenalotto::Dimensione, n);
+        conta = TroncaFile(percorsoDate(), RecordData::Dimensione, n);
+    });
+    return conta - 1;
+}
+
+int Archivio::TroncaTutti(int n)
+{
+    Ripristina();
+    n = std::max(n, 0);
+    // Every file is opened before any is cut: a missing one stops the operation untouched.
+    Giornale g;
+    g.operazione = OperazioneGiornale::Troncamento;
+    for (int i = 0; i < static_cast<int>(TabellaFileArchivio.size()); ++i)
+        g.voci.push_back(Voce(m_dir, i, n, std::numeric_limits<int>::max()));
+    EseguiConGiornale(m_dir, g, [&] {
+        for (int i = 0; i < static_cast<int>(TabellaFileArchivio.size()); ++i)
+            TroncaFile(percorso(i), DimensioneRecord(i), n);
+    });
+    return LeggiUltimaEstrazione();
+}
+
 void Archivio::Sostituisci(const std::vector<Estrazione> &estrazioni)
 {
-    std::vector<std::uint8_t> date, numeri;
+    Ripristina();
+    std::string date, numeri;
     date.reserve(estrazioni.size() * 8);
     numeri.reserve(estrazioni.size() * 8);
     for (const auto &e : estrazioni) {
         auto d = e.data.Codifica();
         auto s = e.numeri.Codifica();
-        date.insert(date.end(), d.begin(), d.end());
-        numeri.insert(numeri.end(), s.begin(), s.end());
+        date.append(reinterpret_cast<const char *>(d.data()), d.size());
+        numeri.append(reinterpret_cast<const char *>(s.data()), s.size());
     }
-    const std::string pd = percorsoDate(), pn = percorsoNumeri();
-    const std::string td = pd + ".nuovo", tn = pn + ".nuovo", bn = pn + ".vecchio";
+    SostituisciConGiornale(m_dir, date, numeri);
+}
+
+int EstrazioniPresenti(const Archivio &a)
+{
     try {
-        ScriviTutto(td, date);
-        ScriviTutto(tn, numeri);
-    } catch (...) {
-        ::unlink(td.c_str());
-        ::unlink(tn.c_str());
-        throw;
+        return a.LeggiUltimaEstrazione() + 1;
+    } catch (const Errore &) {
+        return 0;
     }
-    // Keep the old numbers file reachable until the date file is in place too.
-    ::unlink(bn.c_str());
-    bool avevaNumeri = ::link(pn.c_str(), bn.c_str()) == 0;
-    if (std::rename(tn.c_str(), pn.c_str()) != 0) {
-        int e = errno;
-        ::unlink(td.c_str());
-        ::unlink(tn.c_str());
-        ::unlink(bn.c_str());
-        throw Errore::diFile("impossibile sostituire", pn, e);
+}
+
+bool RiduzioneDaConfermare(int presenti, size_t nuove)
+{
+    return static_cast<long long>(nuove) < static_cast<long long>(presenti) - CaloSenzaConferma;
+}
+
+std::string TestoRiduzione(int presenti, size_t nuove)
+{
+    return Formato("L'importazione ridurrebbe l'archivio da %d a %zu estrazioni.", presenti, nuove);
+}
+
+bool FileDelProgramma(const std::string &directory, const std::string &percorso)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> nomi(TabellaFileArchivio.begin(), TabellaFileArchivio.end());
+    for (const char *n : {FileUtente, FileImportiVincite, FileDatiPrivati, FileListaLoghi, NomeFileGiornale})
+        nomi.emplace_back(n);
+    nomi.push_back(FileGiorniEstrazione);
+    std::error_code ec;
+    const fs::path bersaglio = fs::weakly_canonical(fs::absolute(percorso, ec), ec);
+    for (const auto &n : nomi) {
+        const fs::path proprio = fs::path(directory) / n;
+        std::error_code e1, e2;
+        // The same file under another name (a link) counts too.
+        if (fs::exists(proprio, e1) && fs::exists(percorso, e2) && fs::equivalent(proprio, percorso, e1))
+            return true;
+        if (!ec && fs::weakly_canonical(fs::absolute(proprio, e1), e1) == bersaglio)
+            return true;
     }
-    if (std::rename(td.c_str(), pd.c_str()) != 0) {
-        int e = errno;
-        if (avevaNumeri)
-            std::rename(bn.c_str(), pn.c_str());
-        ::unlink(td.c_str());
-        throw Errore::diFile("impossibile sostituire", pd, e);
-    }
-    ::unlink(bn.c_str());
+    return false;
 }
 
 std::string TestoListaDate(const RecordData &d) { return Formato("%d/%d/%d ", d.giorno, d.mese, d.anno); }

@@ -2,6 +2,7 @@
 
 #include "archive/Record.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,9 @@ namespace sestina::archivio {
 
 // The draw archive of this edition in a program folder: the date file and
 // "Superena.cxz", record n of each belonging to draw n. Every call opens the
-// files it needs and closes them before it returns.
+// files it needs and closes them before it returns. Every change runs under the
+// archive's journal (GiornaleArchivio.h): both files change together or not at
+// all, as the next start sees them.
 class Archivio {
 public:
     explicit Archivio(std::string directory); // with or without a trailing '/'
@@ -29,16 +32,18 @@ public:
     // Records 0 .. LeggiUltimaEstrazione() of both files, oldest first.
     std::vector<Estrazione> LeggiTutte() const;
 
-    // Writes draw n (n equal to the count appends): the date first, then the
-    // numbers. When the numbers cannot be written the date write is undone, so
-    // the two files never differ in length.
+    // Finishes or undoes a change that was interrupted; the message for the
+    // user, or nothing when the archive was in order. Every change runs it first.
+    std::optional<std::string> Ripristina() const;
+
+    // Writes draw n (n equal to the count appends): the date first, then the numbers.
     void Scrivi(int n, const Estrazione &e);
     // Removes the last draw; returns the new UltimaEstrazione.
     int EliminaUltima();
     // Keeps draws 0 .. n-1 ("Superena.cxz" first, the date file last); returns the new UltimaEstrazione.
     int Tronca(int n);
-    // Truncates every file of the archive table at n, in table order; stops at the
-    // first missing file. Returns the new UltimaEstrazione.
+    // Truncates every file of the archive table at n, in table order; a missing
+    // file stops it before any file is touched. Returns the new UltimaEstrazione.
     int TroncaTutti(int n);
     // Replaces the whole archive with these draws: both files or neither.
     void Sostituisci(const std::vector<Estrazione> &estrazioni);
@@ -46,6 +51,19 @@ public:
 private:
     std::string m_dir;
 };
+
+// An import that would leave the archive more than this many draws shorter is
+// a likely mistake (a wrong or cut file): the window asks, the CLI wants --sostituisci.
+inline constexpr int CaloSenzaConferma = 3;
+// Draws the archive holds now; 0 when its files are missing or unreadable.
+int EstrazioniPresenti(const Archivio &a);
+bool RiduzioneDaConfermare(int presenti, size_t nuove);
+// "L'importazione ridurrebbe l'archivio da 500 a 12 estrazioni."
+std::string TestoRiduzione(int presenti, size_t nuove);
+
+// Whether `percorso` is one of the program's own files in `directory` (archive
+// files, their journal, settings files): exports must never write over them.
+bool FileDelProgramma(const std::string &directory, const std::string &percorso);
 
 // "%d/%d/%d " (one trailing space), the text of the date lists.
 std::string TestoListaDate(const RecordData &d);

@@ -2,6 +2,7 @@
 
 #include "app/Data.h"
 #include "app/Errore.h"
+#include "app/FileAtomico.h"
 #include "app/TExStringList.h"
 #include "app/Testo.h"
 
@@ -32,6 +33,9 @@ std::vector<std::string> Campi(const std::string &riga)
 
 std::vector<Estrazione> LeggiArchivioCSV(std::string_view testo)
 {
+    // Spreadsheets often save UTF-8 with a byte-order mark.
+    if (testo.substr(0, 3) == "\xEF\xBB\xBF")
+        testo.remove_prefix(3);
     TExStringList righe;
     righe.SetText(testo);
     auto errore = [](int riga, const std::string &motivo) {
@@ -39,6 +43,11 @@ std::vector<Estrazione> LeggiArchivioCSV(std::string_view testo)
     };
     if (righe.Count() == 0)
         throw Errore("File CSV non valido: il file è vuoto");
+    bool soloVuote = true;
+    for (int i = 0; i < righe.Count() && soloVuote; ++i)
+        soloVuote = Trim(righe[i]).empty();
+    if (soloVuote)
+        throw Errore("File CSV non valido: il file non contiene estrazioni");
     if (Trim(righe[0]).rfind("data;concorso;", 0) != 0)
         throw errore(1, "manca l'intestazione \"" + std::string(IntestazioneCSV) + "\"");
     std::vector<Estrazione> out;
@@ -75,7 +84,21 @@ std::vector<Estrazione> LeggiArchivioCSV(std::string_view testo)
         e.numeri.superstar = static_cast<std::uint8_t>(valori[7]);
         out.push_back(e);
     }
+    if (out.empty())
+        throw Errore("File CSV non valido: il file non contiene estrazioni");
     return out;
+}
+
+std::vector<Estrazione> LeggiArchivioCSVByte(std::string_view byte)
+{
+    if (byte.substr(0, 3) == "\xEF\xBB\xBF")
+        return LeggiArchivioCSV(byte);
+    return LeggiArchivioCSV(DaCp1252AUtf8(byte));
+}
+
+std::vector<Estrazione> LeggiFileArchivioCSV(const std::string &percorso)
+{
+    return LeggiArchivioCSVByte(LeggiFile(percorso));
 }
 
 std::string ScriviArchivioCSV(const std::vector<Estrazione> &estrazioni)

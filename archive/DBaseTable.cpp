@@ -9,8 +9,6 @@
 #include <cmath>
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace sestina::archivio {
 
@@ -187,16 +185,15 @@ void TDBaseTable::CreaTabella()
     const std::string temp = m_nome + ".nuovo";
     try {
         ScriviFileCompleto(temp, byte, m_nome);
+        CollegaFile(temp, m_nome);
     } catch (...) {
-        ::unlink(temp.c_str());
+        try {
+            CancellaFile(temp);
+        } catch (...) {
+        }
         throw;
     }
-    if (::link(temp.c_str(), m_nome.c_str()) != 0) {
-        int e = errno;
-        ::unlink(temp.c_str());
-        throw Errore::diFile("impossibile creare", m_nome, e);
-    }
-    ::unlink(temp.c_str());
+    CancellaFile(temp);
 }
 
 void TDBaseTable::Apri()
@@ -223,7 +220,8 @@ void TDBaseTable::ApriByte(std::string byte)
         throw Errore("File corrupted");
     std::vector<Campo> campi;
     int offset = 1;
-    for (size_t p = 32; p < hl && static_cast<std::uint8_t>(m_byte[p]) != FineIntestazione; p += 32) {
+    size_t p = 32;
+    for (; p < hl && static_cast<std::uint8_t>(m_byte[p]) != FineIntestazione; p += 32) {
         if (p + 32 > hl)
             throw Errore("File corrupted");
         Campo c;
@@ -247,6 +245,9 @@ void TDBaseTable::ApriByte(std::string byte)
     }
     if (offset != Leggi16(m_byte, 10))
         throw Errore("File corrupted");
+    // dBASE III puts the data right after the 0x0D mark; some writers add one 0x00.
+    m_intestazioneCoerente =
+        p < hl && (hl == p + 1 || (hl == p + 2 && m_byte[p + 1] == '\0'));
 
     m_campi = std::move(campi);
     m_lunghezzaIntestazione = static_cast<int>(hl);

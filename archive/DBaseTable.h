@@ -76,6 +76,9 @@ public:
     const Campo &CampoPerNome(std::string_view nome) const;
 
     int LunghezzaIntestazione() const { return m_lunghezzaIntestazione; }
+    // False when the header length written in the file is not where the field
+    // descriptors end (their 0x0D mark missing or followed by other bytes).
+    bool IntestazioneCoerente() const { return m_intestazioneCoerente; }
     int LunghezzaRecord() const { return m_lunghezzaRecord; }
     // The record count written in the header.
     std::uint32_t ContaRecord() const;
@@ -147,6 +150,7 @@ private:
     int m_lunghezzaRecord = 0;
     int m_presenti = 0;
     bool m_codaIncompleta = false;
+    bool m_intestazioneCoerente = true;
 
     size_t m_posizione = 0; // byte offset of the current record; 0 before the first
     bool m_fine = true;

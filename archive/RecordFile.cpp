@@ -1,6 +1,7 @@
 #include "archive/RecordFile.h"
 
 #include "app/Errore.h"
+#include "app/FileAtomico.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -9,10 +10,10 @@
 
 namespace sestina::archivio {
 
-RecordFile::RecordFile(std::string percorso, int dimensioneRecord)
+RecordFile::RecordFile(std::string percorso, int dimensioneRecord, Accesso accesso)
     : m_percorso(std::move(percorso)), m_dimensione(dimensioneRecord)
 {
-    m_fd = ::open(m_percorso.c_str(), O_RDWR | O_CLOEXEC);
+    m_fd = ::open(m_percorso.c_str(), (accesso == Accesso::Scrittura ? O_RDWR : O_RDONLY) | O_CLOEXEC);
     if (m_fd < 0)
         throw Errore::diFile("impossibile aprire", m_percorso, errno);
 }
@@ -21,15 +22,6 @@ RecordFile::~RecordFile()
 {
     if (m_fd >= 0)
         ::close(m_fd);
-}
-
-void RecordFile::CreaVuoto(const std::string &percorso)
-{
-    int fd = ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        throw Errore::diFile("impossibile creare", percorso, errno);
-    if (::close(fd) != 0)
-        throw Errore::diFile("impossibile chiudere", percorso, errno);
 }
 
 int RecordFile::ContaRecordDi(const std::string &percorso, int dimensioneRecord)
@@ -89,6 +81,8 @@ void RecordFile::Scrivi(int n, const std::uint8_t *buf)
 {
     if (n < 0 || n > ContaRecord())
         throw Errore("Errore di I/O: scrittura oltre la fine del file \"" + m_percorso + "\"", m_percorso);
+    PrimaDiOperazioneFile(OperazioneFile::Scrittura, m_percorso);
+    m_scritto = true;
     off_t pos = static_cast<off_t>(n) * m_dimensione;
     ssize_t scritti = ::pwrite(m_fd, buf, static_cast<size_t>(m_dimensione), pos);
     if (scritti < 0)
@@ -101,6 +95,8 @@ void RecordFile::Tronca(int n)
 {
     if (n < 0)
         n = 0;
+    PrimaDiOperazioneFile(OperazioneFile::Troncamento, m_percorso);
+    m_scritto = true;
     if (::ftruncate(m_fd, static_cast<off_t>(n) * m_dimensione) != 0)
         throw Errore::diFile("impossibile troncare", m_percorso, errno);
 }
@@ -110,6 +106,12 @@ void RecordFile::Chiudi()
     if (m_fd >= 0) {
         int fd = m_fd;
         m_fd = -1;
+        // The archive's journal is removed only once the records are on disk.
+        if (m_scritto && ::fsync(fd) != 0) {
+            int e = errno;
+            ::close(fd);
+            throw Errore::diFile("impossibile scrivere", m_percorso, e);
+        }
         if (::close(fd) != 0)
             throw Errore::diFile("impossibile chiudere", m_percorso, errno);
     }

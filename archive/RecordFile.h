@@ -11,14 +11,14 @@ namespace sestina::archivio {
 // naming the file.
 class RecordFile {
 public:
-    // Opens an existing file for reading and writing.
-    RecordFile(std::string percorso, int dimensioneRecord);
+    enum class Accesso { Lettura, Scrittura };
+    // Opens an existing file; read-only unless asked for writing, so a
+    // read-only installation still shows its draws.
+    RecordFile(std::string percorso, int dimensioneRecord, Accesso accesso = Accesso::Lettura);
     ~RecordFile();
     RecordFile(const RecordFile &) = delete;
     RecordFile &operator=(const RecordFile &) = delete;
 
-    // Creates the file, or empties an existing one.
-    static void CreaVuoto(const std::string &percorso);
     // Record count of a file without keeping it open.
     static int ContaRecordDi(const std::string &percorso, int dimensioneRecord);
 
@@ -31,6 +31,7 @@ public:
     void Scrivi(int n, const std::uint8_t *buf);
     // Keeps records 0 .. n-1.
     void Tronca(int n);
+    // Flushes what was written before closing.
     void Chiudi();
 
     const std::string &percorso() const { return m_percorso; }
@@ -40,6 +41,7 @@ private:
     std::string m_percorso;
     int m_dimensione;
     int m_fd = -1;
+    bool m_scritto = false;
 };
 
 } // namespace sestina::archivio

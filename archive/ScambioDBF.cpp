@@ -5,6 +5,7 @@
 #include "app/Testo.h"
 
 #include <array>
+#include <filesystem>
 #include <cmath>
 
 namespace sestina::archivio {
@@ -141,8 +142,18 @@ std::vector<Estrazione> LeggiEstrazioniScambio(TDBaseTable &t)
         if (numeri[k]->tipo == TDBaseTable::Tipo::Data)
             throw Errore(NonValido(Formato("il campo \"%s\" è un campo data", CampiNumeri[k])));
     }
-    if (t.CodaIncompleta())
-        throw Errore(NonValido(Formato("il record %d è incompleto (file troncato)", t.RecordPresenti() + 1)));
+    // A wrong header length shifts every record: that, not a cut file, is the fault.
+    if (!t.IntestazioneCoerente())
+        throw Errore(NonValido(Formato("la lunghezza dell'intestazione scritta nel file (%d byte) non corrisponde "
+                                       "ai suoi %d campi (%d byte)",
+                                       t.LunghezzaIntestazione(), t.NumeroCampi(), 32 * t.NumeroCampi() + 33)));
+    if (t.CodaIncompleta() || t.ContaRecord() > static_cast<std::uint32_t>(t.RecordPresenti())) {
+        if (t.CodaIncompleta())
+            throw Errore(NonValido(Formato("il record %d è incompleto (file troncato)", t.RecordPresenti() + 1)));
+        throw Errore(NonValido(Formato("l'intestazione dichiara %u record ma il file ne contiene solo %d (file "
+                                       "troncato)",
+                                       t.ContaRecord(), t.RecordPresenti())));
+    }
 
     std::vector<Estrazione> out;
     out.reserve(static_cast<size_t>(t.RecordPresenti()));
@@ -189,13 +200,21 @@ std::vector<Estrazione> LeggiEstrazioniScambio(std::string_view byte)
     return LeggiEstrazioniScambio(t);
 }
 
-int ImportaDBF(Archivio &archivio, const std::string &percorso)
+std::vector<Estrazione> LeggiFileScambio(const std::string &percorso)
 {
-    if (!EsisteFile(percorso))
+    std::error_code ec;
+    // A device or a folder exists too: LeggiFile then says what it is.
+    if (!std::filesystem::exists(percorso, ec))
         throw Errore("Non esite il file da importare: " + percorso, percorso);
     TDBaseTable t = ApriTabellaImportazione(percorso);
     auto estrazioni = LeggiEstrazioniScambio(t);
     t.Chiudi();
+    return estrazioni;
+}
+
+int ImportaDBF(Archivio &archivio, const std::string &percorso)
+{
+    auto estrazioni = LeggiFileScambio(percorso);
     archivio.Sostituisci(estrazioni);
     return static_cast<int>(estrazioni.size());
 }

@@ -40,6 +40,8 @@ TDBaseTable ApriTabellaImportazioneByte(std::string byte);
 std::vector<Estrazione> LeggiEstrazioniScambio(TDBaseTable &tabella);
 std::vector<Estrazione> LeggiEstrazioniScambio(std::string_view byte);
 
+// Reads and checks the whole file: the draws to import.
+std::vector<Estrazione> LeggiFileScambio(const std::string &percorso);
 // Reads and checks the whole file, then replaces the archive with it as a whole.
 // The archive is untouched when anything fails. Returns the number of draws.
 int ImportaDBF(Archivio &archivio, const std::string &percorso);

@@ -5,6 +5,7 @@
 #include "app/Testo.h"
 
 #include <algorithm>
+#include <new>
 #include <ostream>
 
 namespace sestina::cli {
@@ -114,6 +115,14 @@ Intervallo IntervalloDaArgomenti(const Argomenti &args, const archivio::Archivio
     return i;
 }
 
+void ControllaRiduzione(const Argomenti &args, const archivio::Archivio &a, size_t nuove)
+{
+    const int presenti = archivio::EstrazioniPresenti(a);
+    if (!args.flag("sostituisci") && archivio::RiduzioneDaConfermare(presenti, nuove))
+        throw Errore(archivio::TestoRiduzione(presenti, nuove) +
+                     " Per sostituire comunque l'archivio ripetere il comando con --sostituisci");
+}
+
 namespace {
 
 void Uso(std::ostream &err)
@@ -163,12 +172,26 @@ int EseguiCli(const std::vector<std::string> &argomenti, std::ostream &out, std:
         Argomenti args(std::vector<std::string>(argomenti.begin() + static_cast<long>(i) + 1, argomenti.end()),
                        c.opzioniConValore);
         Contesto ctx{dir, archivio::Archivio(dir), out, err};
+        // As at the window's start: an interrupted change of the archive is
+        // finished or undone first, and the user is told which.
+        try {
+            if (auto nota = ctx.archivio.Ripristina())
+                err << "sestina-cli: " << *nota << "\n";
+        } catch (const Errore &e) {
+            err << "sestina-cli: " << e.what() << "\n";
+        }
         return c.esegui(args, ctx);
     } catch (const ErroreUso &e) {
         err << "sestina-cli " << c.nome << ": " << e.messaggio << "\nuso: " << c.uso << "\n";
         return 2;
     } catch (const Errore &e) {
         err << e.what() << "\n";
+        return 1;
+    } catch (const std::bad_alloc &) {
+        err << MessaggioMemoriaEsaurita << "\n";
+        return 1;
+    } catch (const std::exception &e) {
+        err << MessaggioErroreImprevisto << e.what() << "\n";
         return 1;
     }
 }

@@ -11,6 +11,10 @@
 
 namespace sestina::cli {
 
+inline const char *const MessaggioMemoriaEsaurita =
+    "Memoria esaurita: l'operazione è stata interrotta e nessun file è stato modificato";
+inline const char *const MessaggioErroreImprevisto = "Errore imprevisto: ";
+
 // A usage error: exit status 2.
 struct ErroreUso {
     std::string messaggio;
@@ -69,7 +73,12 @@ struct Intervallo {
 };
 Intervallo IntervalloDaArgomenti(const Argomenti &args, const archivio::Archivio &a);
 
-// The whole tool, in-process: returns the exit status.
+// Refuses an import that would leave the archive more than a few draws shorter
+// unless --sostituisci was given.
+void ControllaRiduzione(const Argomenti &args, const archivio::Archivio &a, size_t nuove);
+
+// The whole tool, in-process: returns the exit status. Every error, lack of
+// memory included, ends in a message on `err` and exit status 1.
 int EseguiCli(const std::vector<std::string> &argomenti, std::ostream &out, std::ostream &err,
               const std::string &dirPredefinita);
 

@@ -8,6 +8,7 @@
 #include "archive/TabellaEstrazioni.h"
 #include "export/GrigliaCSV.h"
 
+#include <filesystem>
 #include <ostream>
 
 namespace sestina::cli {
@@ -41,25 +42,31 @@ int Estrazioni(const Argomenti &args, Contesto &ctx)
 
 int ImportaCSV(const Argomenti &args, Contesto &ctx)
 {
-    args.ControllaOpzioni({});
+    args.ControllaOpzioni({"sostituisci"});
     const std::string &file = args.posizionale(0, "il file CSV da importare");
-    auto estrazioni = archivio::LeggiArchivioCSV(DaCp1252AUtf8(LeggiFile(file)));
+    auto estrazioni = archivio::LeggiFileArchivioCSV(file);
+    ControllaRiduzione(args, ctx.archivio, estrazioni.size());
     ctx.archivio.Sostituisci(estrazioni);
     return 0;
 }
 
 int EsportaCSV(const Argomenti &args, Contesto &ctx)
 {
-    args.ControllaOpzioni({});
+    args.ControllaOpzioni({"sovrascrivi"});
     const std::string &file = args.posizionale(0, "il file CSV da scrivere");
+    if (archivio::FileDelProgramma(ctx.dir, file))
+        throw Errore("Impossibile esportare su \"" + file + "\": è un file dell'archivio o delle impostazioni", file);
+    if (!args.flag("sovrascrivi") && std::filesystem::exists(file))
+        throw Errore("Il file di esportazione \"" + file + "\" esiste già: per sovrascriverlo usare --sovrascrivi",
+                     file);
     ScriviFileAtomico(file, archivio::ScriviArchivioCSV(ctx.archivio.LeggiTutte()));
     return 0;
 }
 
 const Registrazione r1({"info", "info", {}, Info});
 const Registrazione r2({"estrazioni", "estrazioni [--cursore N|gg/mm/aaaa]", {"cursore"}, Estrazioni});
-const Registrazione r3({"importa-csv", "importa-csv FILE", {}, ImportaCSV});
-const Registrazione r4({"esporta-csv", "esporta-csv FILE", {}, EsportaCSV});
+const Registrazione r3({"importa-csv", "importa-csv FILE [--sostituisci]", {}, ImportaCSV});
+const Registrazione r4({"esporta-csv", "esporta-csv FILE [--sovrascrivi]", {}, EsportaCSV});
 
 } // namespace
 } // namespace sestina::cli

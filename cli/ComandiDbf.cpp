@@ -18,15 +18,17 @@ int EsportaDbf(const Argomenti &args, Contesto &ctx)
 
 int ImportaDbf(const Argomenti &args, Contesto &ctx)
 {
-    args.ControllaOpzioni({});
+    args.ControllaOpzioni({"sostituisci"});
     const std::string &file = args.posizionale(0, "il file DBF da importare");
-    int n = archivio::ImportaDBF(ctx.archivio, file);
-    ctx.out << "estrazioni;" << n << ";\r\n";
+    auto estrazioni = archivio::LeggiFileScambio(file);
+    ControllaRiduzione(args, ctx.archivio, estrazioni.size());
+    ctx.archivio.Sostituisci(estrazioni);
+    ctx.out << "estrazioni;" << estrazioni.size() << ";\r\n";
     return 0;
 }
 
 const Registrazione r1({"esporta-dbf", "esporta-dbf CARTELLA [--sovrascrivi]", {}, EsportaDbf});
-const Registrazione r2({"importa-dbf", "importa-dbf FILE", {}, ImportaDbf});
+const Registrazione r2({"importa-dbf", "importa-dbf FILE [--sostituisci]", {}, ImportaDbf});
 
 } // namespace
 } // namespace sestina::cli

@@ -2,6 +2,7 @@
 #include "cli/Cli.h"
 
 #include "app/Errore.h"
+#include "app/Testo.h"
 #include "export/GrigliaCSV.h"
 #include "stats/Calore.h"
 #include "stats/Statistiche.h"
@@ -32,6 +33,14 @@ int Stat(const Argomenti &args, Contesto &ctx)
             throw ErroreUso{"ordine deve essere 0, 1, 2 o 3"};
     }
     const auto estrazioni = ctx.archivio.LeggiTutte();
+    // A damaged date names its draw, not only the failed comparison.
+    for (int r : {inizio, fine}) {
+        const auto &d = estrazioni[static_cast<size_t>(r)].data;
+        if (!d.data().valida())
+            throw Errore(Formato("Date incompatibili: l'estrazione N. %d (record %d del file \"%s\") ha la data non "
+                                 "valida %d/%d/%d",
+                                 r + 1, r, ctx.archivio.percorsoDate().c_str(), d.giorno, d.mese, d.anno));
+    }
     if (!DateCompatibili(estrazioni[static_cast<size_t>(inizio)].data, estrazioni[static_cast<size_t>(fine)].data) ||
         fine < inizio)
         throw Errore("Date incompatibili");

@@ -247,7 +247,8 @@ std::vector<std::vector<int>> GruppiPiuInRitardo(const std::vector<archivio::Est
         const int servono = VociRitardiGruppi - static_cast<int>(risultato.size());
         passo.clear();
         for (int i = 0; i < quanti; ++i) {
-            auto [x, y] = nuovi[i];
+            // Plain variables: Clang 14 cannot capture structured bindings in a lambda.
+            const int x = nuovi[i].first, y = nuovi[i].second;
             Insieme comuni = grafo.vicini(x) & grafo.vicini(y);
             if (comuni.conta() < k - 2)
                 continue;

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <new>
+
 Pagina::Pagina(sestina::StatoCondiviso &stato, const QString &nomeOggetto, QWidget *parent)
     : QWidget(parent), m_stato(stato)
 {
@@ -23,6 +25,8 @@ bool EseguiAzione(QWidget *finestra, const std::function<void()> &azione)
         azione();
     } catch (const sestina::Errore &e) {
         errore = Q(e.what());
+    } catch (const std::bad_alloc &) {
+        errore = QStringLiteral("Memoria esaurita: l'operazione è stata interrotta");
     } catch (const std::exception &e) {
         errore = QStringLiteral("Errore imprevisto: ") + Q(e.what());
     }

@@ -34,21 +34,32 @@ void PaginaEstrazioni::ImportaDBF()
         return;
     }
     bool nonValido = false;
-    bool riuscita = Esegui([&] {
-        auto tabella = archivio::ApriTabellaImportazione(S(percorso));
-        if (tabella.NumeroCampi() != archivio::CampiTabellaScambio) {
-            nonValido = true;
-            return;
-        }
-        // Everything is read and checked before the archive files are replaced.
-        auto estrazioni = archivio::LeggiEstrazioniScambio(tabella);
-        tabella.Chiudi();
-        archivio().Sostituisci(estrazioni);
-        m_stato.UltimaEstrazione = archivio().LeggiUltimaEstrazione();
-        m_stato.AggiornaViste();
-    });
-    if (nonValido)
+    std::vector<archivio::Estrazione> estrazioni;
+    if (!Esegui([&] {
+            auto tabella = archivio::ApriTabellaImportazione(S(percorso));
+            if (tabella.NumeroCampi() != archivio::CampiTabellaScambio) {
+                nonValido = true;
+                return;
+            }
+            // Everything is read and checked before the archive files are replaced.
+            estrazioni = archivio::LeggiEstrazioniScambio(tabella);
+            tabella.Chiudi();
+        }))
+        return;
+    if (nonValido) {
         Dialoghi::Avviso(this, Q(archivio::TestoImportazioneNonValida));
-    else if (riuscita)
+        return;
+    }
+    // A file much shorter than the archive is more likely a mistake than an update.
+    const int presenti = archivio::EstrazioniPresenti(archivio());
+    if (archivio::RiduzioneDaConfermare(presenti, estrazioni.size()) &&
+        !Dialoghi::Domanda(this, Q(archivio::TestoRiduzione(presenti, estrazioni.size())) +
+                                     QStringLiteral("\r\n\r\nVuoi sostituire comunque l'archivio?")))
+        return;
+    if (Esegui([&] {
+            archivio().Sostituisci(estrazioni);
+            m_stato.UltimaEstrazione = archivio().LeggiUltimaEstrazione();
+            m_stato.AggiornaViste();
+        }))
         Dialoghi::Informazione(this, QStringLiteral("fine importazione"));
 }

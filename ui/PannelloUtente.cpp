@@ -4,10 +4,12 @@
 #include "app/FileAtomico.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
+#include "ui/Pagina.h"
 #include "ui/Qt.h"
 
 #include <QFormLayout>
 #include <algorithm>
+#include <functional>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -61,20 +63,8 @@ PannelloUtente::PannelloUtente(StatoCondiviso &stato, QWidget *parent) : QFrame(
     spinl->addWidget(su);
     spinl->addWidget(giu);
     imgl->addWidget(spin, 0, 1, 2, 1);
-    connect(su, &QToolButton::clicked, this, [this] {
-        try {
-            ImmagineSuccessiva();
-        } catch (const Errore &e) {
-            Dialoghi::Errore(this, Q(e.what()));
-        }
-    });
-    connect(giu, &QToolButton::clicked, this, [this] {
-        try {
-            ImmaginePrecedente();
-        } catch (const Errore &e) {
-            Dialoghi::Errore(this, Q(e.what()));
-        }
-    });
+    connect(su, &QToolButton::clicked, this, [this] { EseguiAzione(this, [this] { ImmagineSuccessiva(); }); });
+    connect(giu, &QToolButton::clicked, this, [this] { EseguiAzione(this, [this] { ImmaginePrecedente(); }); });
     griglia->addWidget(img, 1, 0);
 
     auto *importi = new QGroupBox(QStringLiteral("Importi"), this);
@@ -128,13 +118,7 @@ PannelloUtente::PannelloUtente(StatoCondiviso &stato, QWidget *parent) : QFrame(
     pulsanti->addWidget(salva);
     griglia->addLayout(pulsanti, 3, 0, 1, 2);
     connect(esci, &QPushButton::clicked, this, &QWidget::hide);
-    connect(salva, &QPushButton::clicked, this, [this] {
-        try {
-            Salva();
-        } catch (const Errore &e) {
-            Dialoghi::Errore(this, Q(e.what()));
-        }
-    });
+    connect(salva, &QPushButton::clicked, this, [this] { EseguiAzione(this, [this] { Salva(); }); });
 }
 
 bool PannelloUtente::eventFilter(QObject *o, QEvent *e)
@@ -176,6 +160,9 @@ void PannelloUtente::LayoutTabellaPremi()
 void PannelloUtente::MostraImmagine()
 {
     const int i = m_stato.impostazioni.IndiceImmagine;
+    if (i < 0 || i >= m_stato.ListaImmagini.Count())
+        throw Errore(Formato("L'immagine %d non è nell'elenco \"%s\", che ne contiene %d", i, FileListaLoghi,
+                             m_stato.ListaImmagini.Count()));
     const std::string &file = m_stato.ListaImmagini[i];
     std::string percorso = file.size() > 0 && file[0] == '/' ? file : m_stato.percorso(file);
     QPixmap p;
@@ -188,63 +175,106 @@ void PannelloUtente::CaricaImpostazioni()
 {
     LayoutTabellaPremi();
     Impostazioni &imp = m_stato.impostazioni;
-    DatiPrivati p = CaricaDatiPrivati(m_stato.DirectoryProgramma);
-    imp.CartellaPDF = p.cartellaPDF;
-    imp.CartellaHTML = p.cartellaHTML;
-    if (!p.paginaHTML.empty())
-        imp.PaginaHTML = p.paginaHTML;
-    imp.FlagEsportazione = p.flagEsportazione;
-
-    if (EsisteFile(m_stato.percorso(FileImportiVincite))) {
-        TExStringList l;
-        l.LoadFromFile(m_stato.percorso(FileImportiVincite));
-        ImportiVincite v = LeggiImportiVincite(l);
-        Griglia &g = m_premi->modifica();
-        for (int i = 0; i < 60; ++i)
-            g.ImpostaTesto(1 + i / 6, 1 + i % 6, v.celle[static_cast<size_t>(i)]);
-        m_premi->Aggiorna();
-        m_costo->setText(Q(v.costoColonna));
-        imp.CostoColonna = LeggiValuta(v.costoColonna);
-        m_ritenuta->setText(Q(v.percentualeRitenuta));
-        imp.PercentualeRitenuta = LeggiValuta(v.percentualeRitenuta);
-    }
-    if (EsisteFile(m_stato.percorso(FileUtente))) {
-        TExStringList l;
-        l.LoadFromFile(m_stato.percorso(FileUtente));
-        DatiUtente u = LeggiDatiUtente(l);
-        for (size_t i = 0; i < 6; ++i)
-            m_campi[i]->setText(Q(u.campi[i]));
-        imp.IndiceImmagine = u.indiceImmagine;
-    }
-    MostraImmagine();
+    std::string errori;
+    auto passo = [&](const std::function<void()> &f) {
+        try {
+            f();
+        } catch (const Errore &e) {
+            errori += (errori.empty() ? "" : "\n") + std::string(e.what());
+        }
+    };
+    passo([&] {
+        DatiPrivati p = CaricaDatiPrivati(m_stato.DirectoryProgramma);
+        imp.CartellaPDF = p.cartellaPDF;
+        imp.CartellaHTML = p.cartellaHTML;
+        if (!p.paginaHTML.empty())
+            imp.PaginaHTML = p.paginaHTML;
+        imp.FlagEsportazione = p.flagEsportazione;
+    });
+    passo([&] {
+        const std::string percorso = m_stato.percorso(FileImportiVincite);
+        m_importiCaricati = false;
+        if (EsisteFile(percorso)) {
+            TExStringList l;
+            l.LoadFromFile(percorso);
+            // Everything is read and checked before any control changes.
+            ImportiVincite v = LeggiImportiVincite(l);
+            const Valuta costo = LeggiValuta(v.costoColonna);
+            const Valuta ritenuta = LeggiValuta(v.percentualeRitenuta);
+            Griglia &g = m_premi->modifica();
+            for (int i = 0; i < 60; ++i)
+                g.ImpostaTesto(1 + i / 6, 1 + i % 6, v.celle[static_cast<size_t>(i)]);
+            m_premi->Aggiorna();
+            m_costo->setText(Q(v.costoColonna));
+            m_ritenuta->setText(Q(v.percentualeRitenuta));
+            imp.CostoColonna = costo;
+            imp.PercentualeRitenuta = ritenuta;
+        }
+        m_importiCaricati = true;
+    });
+    passo([&] {
+        const std::string percorso = m_stato.percorso(FileUtente);
+        m_utenteCaricato = false;
+        if (EsisteFile(percorso)) {
+            TExStringList l;
+            l.LoadFromFile(percorso);
+            DatiUtente u = LeggiDatiUtente(l);
+            for (size_t i = 0; i < 6; ++i)
+                m_campi[i]->setText(Q(u.campi[i]));
+            imp.IndiceImmagine = u.indiceImmagine;
+        }
+        m_utenteCaricato = true;
+    });
+    passo([&] { MostraImmagine(); });
+    if (!errori.empty())
+        throw Errore(errori);
 }
+
+namespace {
+
+// A file that was not read is replaced only with the user's consent.
+bool PuoiScrivere(QWidget *parent, bool caricato, const char *file)
+{
+    return caricato ||
+           Dialoghi::Domanda(parent, QStringLiteral("Il file \"%1\" non è stato letto all'avvio: i suoi valori non "
+                                                    "sono nel pannello.\r\n\r\nSovrascriverlo con i valori del "
+                                                    "pannello?")
+                                         .arg(Q(file)));
+}
+
+} // namespace
 
 void PannelloUtente::Salva()
 {
     hide();
-    ImportiVincite v;
-    const Griglia &g = m_premi->griglia();
-    for (int i = 0; i < 60; ++i)
-        v.celle[static_cast<size_t>(i)] = g.testo(1 + i / 6, 1 + i % 6);
-    // An empty amount is saved as 0, so a first save of the user data is not refused.
-    if (m_costo->text().trimmed().isEmpty())
-        m_costo->setText(QStringLiteral("0"));
-    if (m_ritenuta->text().trimmed().isEmpty())
-        m_ritenuta->setText(QStringLiteral("0"));
-    v.costoColonna = S(m_costo->text());
-    v.percentualeRitenuta = S(m_ritenuta->text());
-    // Both amounts are read before anything is written, so a bad text leaves the file as it was.
-    Valuta costo = LeggiValuta(v.costoColonna);
-    Valuta ritenuta = LeggiValuta(v.percentualeRitenuta);
-    ScriviImportiVincite(v).SaveToFile(m_stato.percorso(FileImportiVincite));
-    m_stato.impostazioni.CostoColonna = costo;
-    m_stato.impostazioni.PercentualeRitenuta = ritenuta;
-
-    DatiUtente u;
-    for (size_t i = 0; i < 6; ++i)
-        u.campi[i] = S(m_campi[i]->text());
-    u.indiceImmagine = m_stato.impostazioni.IndiceImmagine;
-    ScriviDatiUtente(u).SaveToFile(m_stato.percorso(FileUtente));
+    if (PuoiScrivere(this, m_importiCaricati, FileImportiVincite)) {
+        ImportiVincite v;
+        const Griglia &g = m_premi->griglia();
+        for (int i = 0; i < 60; ++i)
+            v.celle[static_cast<size_t>(i)] = g.testo(1 + i / 6, 1 + i % 6);
+        // An empty amount is saved as 0, so a first save of the user data is not refused.
+        if (m_costo->text().trimmed().isEmpty())
+            m_costo->setText(QStringLiteral("0"));
+        if (m_ritenuta->text().trimmed().isEmpty())
+            m_ritenuta->setText(QStringLiteral("0"));
+        v.costoColonna = S(m_costo->text());
+        v.percentualeRitenuta = S(m_ritenuta->text());
+        // Both amounts are read before anything is written, so a bad text leaves the file as it was.
+        Valuta costo = LeggiValuta(v.costoColonna);
+        Valuta ritenuta = LeggiValuta(v.percentualeRitenuta);
+        ScriviImportiVincite(v).SaveToFile(m_stato.percorso(FileImportiVincite));
+        m_importiCaricati = true;
+        m_stato.impostazioni.CostoColonna = costo;
+        m_stato.impostazioni.PercentualeRitenuta = ritenuta;
+    }
+    if (PuoiScrivere(this, m_utenteCaricato, FileUtente)) {
+        DatiUtente u;
+        for (size_t i = 0; i < 6; ++i)
+            u.campi[i] = S(m_campi[i]->text());
+        u.indiceImmagine = m_stato.impostazioni.IndiceImmagine;
+        ScriviDatiUtente(u).SaveToFile(m_stato.percorso(FileUtente));
+        m_utenteCaricato = true;
+    }
 }
 
 void PannelloUtente::ImmagineSuccessiva()

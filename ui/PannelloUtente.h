@@ -18,9 +18,12 @@ public:
     PannelloUtente(sestina::StatoCondiviso &stato, QWidget *parent);
 
     // CaricaImpostazioni: settings files into the controls and the shared values.
-    // Throws sestina::Errore; the steps after a failure are skipped.
+    // Each file is loaded on its own; a file that cannot be read leaves its
+    // controls as they were and the errors of all of them are thrown together.
     void CaricaImpostazioni();
     // "Salva Dati Utente": hides the panel, writes "ImportiVincite.DAT" and "Utente.DAT".
+    // A file whose loading failed is written only when the user confirms, so
+    // values never shown in the panel are not replaced by empty ones.
     void Salva();
     // SpinButton1: steps IndiceImmagine through the list of images and shows it.
     void ImmagineSuccessiva();
@@ -37,4 +40,7 @@ private:
     QLineEdit *m_costo;
     QLineEdit *m_ritenuta;
     ExtStringGrid *m_premi;
+    // Whether "ImportiVincite.DAT" and "Utente.DAT" were read (or are missing).
+    bool m_importiCaricati = false;
+    bool m_utenteCaricato = false;
 };

@@ -93,29 +93,59 @@ void TForm1::FormCreate()
         move(s->availableGeometry().center() - rect().center());
     setWindowTitle(Q(TitoloProdotto));
     RegistraViste();
+    // The archive, the settings and the draw days are loaded each on its own: a
+    // fault in one (an invalid date, a missing file) must not leave the others
+    // empty, or a later save would write the empty values over the user's files.
+    bool archivioPronto = false, impostazioniPronte = false;
     try {
         // Archive and settings files are opened by their bare names in the program folder.
         if (::chdir(m_stato.DirectoryProgramma.c_str()) != 0)
             throw Errore::diFile("impossibile entrare nella cartella", m_stato.DirectoryProgramma, errno);
         archivio::Archivio archivio(m_stato.DirectoryProgramma);
+        if (auto nota = archivio.Ripristina())
+            Dialoghi::Avviso(this, Q(*nota));
         m_stato.UltimaEstrazione = archivio.LeggiUltimaEstrazione();
-        m_stato.ListaImmagini.LoadFromFile(m_stato.percorso(FileListaLoghi));
         m_stato.ListaColonne.Clear();
         m_stato.ListaDate.Clear();
-        m_stato.UltimaEstrazione = archivio.LeggiUltimaEstrazione();
         m_stato.AggiornaViste();
-        m_estrazioni->pannello()->CaricaImpostazioni();
-        m_estrazioni->CaricaGiorniEstrazione();
-        m_estrazioni->ImpostaStatoControlli(PaginaEstrazioni::Stato::Navigazione);
-        ApplicaLayoutEdizione();
-        m_estrazioni->ImpostaCursore(m_stato.UltimaEstrazione);
-        m_estrazioni->MostraEstrazioni();
-        m_avvioCompleto = true;
+        archivioPronto = true;
     } catch (const Errore &e) {
-        // The window still opens; the remaining start-up steps are skipped.
+        // The window still opens.
         Dialoghi::Errore(this, Q(e.what()));
-        ApplicaLayoutEdizione();
     }
+    std::string erroriImpostazioni;
+    try {
+        m_stato.ListaImmagini.LoadFromFile(m_stato.percorso(FileListaLoghi));
+    } catch (const Errore &e) {
+        erroriImpostazioni = e.what();
+    }
+    try {
+        m_estrazioni->pannello()->CaricaImpostazioni();
+    } catch (const Errore &e) {
+        erroriImpostazioni += (erroriImpostazioni.empty() ? "" : "\n") + std::string(e.what());
+    }
+    // One message for every settings file that could not be read.
+    if (erroriImpostazioni.empty())
+        impostazioniPronte = true;
+    else
+        Dialoghi::Errore(this, Q(erroriImpostazioni));
+    try {
+        m_estrazioni->CaricaGiorniEstrazione();
+    } catch (const Errore &e) {
+        Dialoghi::Errore(this, Q(e.what()));
+    }
+    m_estrazioni->ImpostaStatoControlli(PaginaEstrazioni::Stato::Navigazione);
+    ApplicaLayoutEdizione();
+    if (archivioPronto) {
+        try {
+            m_estrazioni->ImpostaCursore(m_stato.UltimaEstrazione);
+            m_estrazioni->MostraEstrazioni();
+        } catch (const Errore &e) {
+            Dialoghi::Errore(this, Q(e.what()));
+            archivioPronto = false;
+        }
+    }
+    m_avvioCompleto = archivioPronto && impostazioniPronte;
 }
 
 void TForm1::ApplicaLayoutEdizione()

@@ -134,6 +134,45 @@ private Q_SLOTS:
         QVERIFY(archivioIntatto());
     }
 
+    // 12 draws in the archive: a table of 5 asks first, a table of 10 does not.
+    void unImportazioneCheRiduceLArchivioChiedePrima()
+    {
+        const auto poche = prova::EstrazioniCasuali(24, 5);
+        const std::string file = altro("poche.dbf");
+        prova::ScriviByte(file, archivio::TabellaScambio(poche));
+
+        Dialoghi::PreimpostaPercorso(QString::fromStdString(file));
+        Dialoghi::PreimpostaRisposta(false);
+        clic("tbtImporta");
+        const QStringList domande = testi(Dialoghi::Tipo::Domanda);
+        QCOMPARE(domande.size(), 1);
+        QVERIFY2(domande[0].startsWith(QStringLiteral("L'importazione ridurrebbe l'archivio da 12 a 5 estrazioni.")),
+                 qPrintable(domande[0]));
+        QVERIFY(testi(Dialoghi::Tipo::Informazione).isEmpty());
+        QVERIFY(archivioIntatto());
+        QCOMPARE(m_form->stato().UltimaEstrazione, 11);
+
+        Dialoghi::PulisciMessaggi();
+        Dialoghi::PreimpostaPercorso(QString::fromStdString(file));
+        Dialoghi::PreimpostaRisposta(true);
+        clic("tbtImporta");
+        QCOMPARE(testi(Dialoghi::Tipo::Informazione), QStringList{QStringLiteral("fine importazione")});
+        QCOMPARE(archivio().LeggiTutte(), poche);
+        QCOMPARE(m_form->stato().UltimaEstrazione, 4);
+
+        // Back to twelve, then ten: a few draws less are imported without a question.
+        prova::ScriviByte(file, archivio::TabellaScambio(m_estrazioni));
+        Dialoghi::PulisciMessaggi();
+        Dialoghi::PreimpostaPercorso(QString::fromStdString(file));
+        clic("tbtImporta");
+        const auto dieci = std::vector<archivio::Estrazione>(m_estrazioni.begin(), m_estrazioni.begin() + 10);
+        prova::ScriviByte(file, archivio::TabellaScambio(dieci));
+        Dialoghi::PreimpostaPercorso(QString::fromStdString(file));
+        clic("tbtImporta");
+        QVERIFY(testi(Dialoghi::Tipo::Domanda).isEmpty());
+        QCOMPARE(archivio().LeggiTutte(), dieci);
+    }
+
     void importaUnFileInesistente()
     {
         const QString file = m_altro->filePath(QStringLiteral("manca.dbf"));

@@ -1,12 +1,16 @@
 #include "app/Edizione.h"
 #include "app/Errore.h"
+#include "app/FileAtomico.h"
 #include "archive/Archivio.h"
 #include "archive/RecordFile.h"
 #include "support/ArchivioProva.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace sestina;
 using namespace sestina::archivio;
@@ -48,7 +52,7 @@ TEST(RecordFile, ConteggioLetturaETroncamento)
     EXPECT_EQ(RecordFile::ContaRecordDi(f, 8), 153);
     EXPECT_EQ(Archivio(t.dir()).LeggiUltimaEstrazione(), 152);
 
-    RecordFile rf(f, 8);
+    RecordFile rf(f, 8, RecordFile::Accesso::Scrittura);
     rf.Tronca(150);
     EXPECT_EQ(rf.ContaRecord(), 150);
     std::uint8_t b[8];
@@ -167,4 +171,70 @@ TEST_F(ArchivioTest, SostituisciFallitoLasciaLArchivioComEra)
     EXPECT_EQ(prova::LeggiByte(a.percorsoNumeri()), numeri);
     EXPECT_FALSE(std::filesystem::exists(a.percorsoNumeri() + ".vecchio"));
     EXPECT_FALSE(std::filesystem::exists(a.percorsoDate() + ".nuovo"));
+}
+
+TEST_F(ArchivioTest, EliminaUltimaConUnFileNonScrivibileNonAccorciaLAltro)
+{
+    Archivio a(t.dir());
+    const std::string numeri = prova::LeggiByte(a.percorsoNumeri());
+    // The date file cannot be opened for writing (here: a folder in its place).
+    std::filesystem::rename(a.percorsoDate(), t.percorso("spostato"));
+    std::filesystem::create_directory(a.percorsoDate());
+    EXPECT_THROW(a.EliminaUltima(), Errore);
+    EXPECT_EQ(prova::LeggiByte(a.percorsoNumeri()), numeri);
+    EXPECT_THROW(a.Tronca(100), Errore);
+    EXPECT_EQ(prova::LeggiByte(a.percorsoNumeri()), numeri);
+}
+
+TEST_F(ArchivioTest, EliminaUltimaFallitaAMetaVieneAnnullata)
+{
+    Archivio a(t.dir());
+    const std::string numeri = prova::LeggiByte(a.percorsoNumeri());
+    const std::string date = prova::LeggiByte(a.percorsoDate());
+    // "Superena.cxz" is shortened, then the date file cannot be: the first cut is undone.
+    ImpostaOsservatoreFile([&](OperazioneFile op, const std::string &p) {
+        if (op == OperazioneFile::Troncamento && p == a.percorsoDate())
+            throw Errore::diFile("impossibile troncare", p, EIO);
+    });
+    EXPECT_THROW(a.EliminaUltima(), Errore);
+    ImpostaOsservatoreFile({});
+    EXPECT_EQ(prova::LeggiByte(a.percorsoNumeri()), numeri);
+    EXPECT_EQ(prova::LeggiByte(a.percorsoDate()), date);
+    EXPECT_EQ(a.Ripristina(), std::nullopt);
+}
+
+// A read-only installation (files and folder the user cannot write) still shows its draws.
+TEST_F(ArchivioTest, UnaInstallazioneDiSolaLetturaMostraLeEstrazioni)
+{
+    namespace fs = std::filesystem;
+    for (const auto &f : {t.percorso("ggmeanno1.cxz"), t.percorso("Superena.cxz")})
+        fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(t.dir(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                 fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    // The superuser ignores permissions: the reading runs as an ordinary user.
+    pid_t figlio = ::fork();
+    ASSERT_GE(figlio, 0);
+    if (figlio == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        int esito = 1;
+        try {
+            Archivio a(t.dir());
+            if (a.Ripristina() == std::nullopt && a.LeggiTutte().size() == 500 && a.Leggi(7).data.anno >= 2000)
+                esito = 0;
+            try {
+                a.EliminaUltima();
+                esito = 2; // writing must still be refused
+            } catch (const Errore &) {
+            }
+        } catch (...) {
+            esito = 1;
+        }
+        ::_exit(esito);
+    }
+    int stato = 0;
+    ASSERT_EQ(::waitpid(figlio, &stato, 0), figlio);
+    fs::permissions(t.dir(), fs::perms::owner_all);
+    ASSERT_TRUE(WIFEXITED(stato));
+    EXPECT_EQ(WEXITSTATUS(stato), 0) << "1: lettura rifiutata, 2: scrittura accettata, 3: utente non cambiato";
 }

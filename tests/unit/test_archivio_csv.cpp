@@ -49,3 +49,20 @@ TEST(ArchivioCSV, RigheNonValideNominate)
     // Our own CSV lines end with ';' and CR LF.
     EXPECT_EQ(LeggiArchivioCSV(h + "03/12/1997;87;20;36;39;41;72;76;88;0;\r\n").size(), 1u);
 }
+
+TEST(ArchivioCSV, SenzaEstrazioniEConByteOrderMark)
+{
+    const std::string h = std::string(IntestazioneCSV) + "\r\n";
+    for (const std::string &vuoto : {h, h + "\r\n \r\n", std::string(" \r\n\r\n"), "\xEF\xBB\xBF" + h}) {
+        try {
+            LeggiArchivioCSV(vuoto);
+            ADD_FAILURE() << vuoto;
+        } catch (const Errore &e) {
+            EXPECT_NE(std::string(e.what()).find("non contiene estrazioni"), std::string::npos) << e.what();
+        }
+    }
+    const std::string riga = "03/12/1997;87;20;36;39;41;72;76;88;0\r\n";
+    EXPECT_EQ(LeggiArchivioCSV("\xEF\xBB\xBF" + h + riga).size(), 1u);
+    EXPECT_EQ(LeggiArchivioCSVByte("\xEF\xBB\xBF" + h + riga).size(), 1u);
+    EXPECT_EQ(LeggiArchivioCSVByte(h + riga).size(), 1u);
+}

@@ -282,14 +282,12 @@ TEST(ScambioDBF, ImportazioneTolleranteMaFedele)
     senza.erase(senza.begin() + 2);
     EXPECT_EQ(LeggiEstrazioniScambio(b), senza);
 
-    // No final 0x1A, or a header count that disagrees: what the file holds.
+    // No final 0x1A, or a header count below what the file holds: every record.
     std::string senzaFine = TabellaScambio(e);
     senzaFine.pop_back();
     EXPECT_EQ(LeggiEstrazioniScambio(senzaFine), e);
     std::string conteggio = TabellaScambio(e);
     conteggio[4] = 2;
-    EXPECT_EQ(LeggiEstrazioniScambio(conteggio), e);
-    conteggio[4] = 50;
     EXPECT_EQ(LeggiEstrazioniScambio(conteggio), e);
 
     // Number fields, any field order, lower-case names.
@@ -324,4 +322,42 @@ TEST(ScambioDBF, FileDaImportareInesistente)
         EXPECT_NE(std::string(e.what()).find("Non esite il file da importare"), std::string::npos);
     }
     EXPECT_TRUE(a.Intatto());
+}
+
+// A file cut at a record boundary still has the count of the whole table in its header.
+TEST(ScambioDBF, FileTroncatoAFineRecordRifiutatoConIDueConteggi)
+{
+    const auto e = prova::EstrazioniCasuali(6, 40);
+    std::string b = TabellaScambio(e);
+    const std::string tagliato = b.substr(0, 353 + 29 * 25);
+    try {
+        LeggiEstrazioniScambio(tagliato);
+        FAIL() << "importato solo in parte";
+    } catch (const Errore &err) {
+        const std::string m = err.what();
+        EXPECT_NE(m.find("40"), std::string::npos) << m;
+        EXPECT_NE(m.find("25"), std::string::npos) << m;
+        EXPECT_NE(m.find(TestoImportazioneNonValida), std::string::npos) << m;
+    }
+    // The same with the end-of-data mark put back.
+    EXPECT_THROW(LeggiEstrazioniScambio(tagliato + "\x1A"), Errore);
+}
+
+TEST(ScambioDBF, LunghezzaDellIntestazioneErrataNominata)
+{
+    const auto e = prova::EstrazioniCasuali(6, 5);
+    for (int delta : {-1, +1, +7}) {
+        std::string b = TabellaScambio(e);
+        const int hl = 353 + delta;
+        b[8] = static_cast<char>(hl & 0xFF);
+        b[9] = static_cast<char>(hl >> 8);
+        try {
+            LeggiEstrazioniScambio(b);
+            ADD_FAILURE() << delta;
+        } catch (const Errore &err) {
+            const std::string m = err.what();
+            EXPECT_NE(m.find("lunghezza dell'intestazione"), std::string::npos) << delta << ": " << m;
+            EXPECT_EQ(m.find("troncato"), std::string::npos) << delta << ": " << m;
+        }
+    }
 }
