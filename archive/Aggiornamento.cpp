@@ -104,6 +104,9 @@ std::vector<Estrazione> EstrazioniNuove(const std::vector<Estrazione> &archivio,
 
 EsitoAggiornamento AggiornaArchivio(Archivio &a, const std::vector<Estrazione> &sorgente)
 {
+    // An interrupted change is finished or undone before the archive is read,
+    // so the merge starts from what the replacement will replace.
+    (void)a.Ripristina();
     std::vector<Estrazione> tutte = a.LeggiTutte();
     std::vector<Estrazione> nuove = EstrazioniNuove(tutte, sorgente);
     EsitoAggiornamento esito;
@@ -119,7 +122,7 @@ EsitoAggiornamento AggiornaArchivio(Archivio &a, const std::vector<Estrazione> &
 
 EsitoAggiornamento AggiornaArchivioDaCSV(Archivio &a, std::string_view byteCSV)
 {
-    return AggiornaArchivio(a, LeggiArchivioCSV(DaCp1252AUtf8(byteCSV)));
+    return AggiornaArchivio(a, LeggiArchivioCSVByte(byteCSV));
 }
 
 std::string MessaggioEsito(const EsitoAggiornamento &e)

@@ -1,10 +1,14 @@
 // Merging a CSV source into the archive: what is appended, what is refused.
+#include "app/Edizione.h"
 #include "app/Errore.h"
 #include "archive/Aggiornamento.h"
 #include "archive/ArchivioCSV.h"
+#include "archive/GiornaleArchivio.h"
 #include "support/ArchivioProva.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace sestina;
 using namespace sestina::archivio;
@@ -186,6 +190,25 @@ TEST(Aggiornamento, ScriveEntrambiIFileOppureNessuno)
     EXPECT_EQ(a.LeggiTutte(), Parte(0, 30));
     EXPECT_EQ(MessaggioEsito(esito), "Aggiunte 15 estrazioni (ultima: " + Reali()[29].data.data().breve() + ")");
     EXPECT_EQ(MessaggioEsito(AggiornaArchivio(a, Parte(0, 30))), "Archivio già aggiornato");
+}
+
+TEST(Aggiornamento, UnaModificaInterrottaVieneRisoltaPrimaDellUnione)
+{
+    CartellaTemporanea dir;
+    ScriviArchivio(dir.dir(), Parte(0, 15));
+    Archivio a(dir.dir());
+    // An append stopped after the date was written: the journal still announces it.
+    Giornale g;
+    g.operazione = OperazioneGiornale::Aggiunta;
+    g.voci.push_back(VoceGiornale{IndiceFileDate, 15, 15, ""});
+    g.voci.push_back(VoceGiornale{IndiceSuperenalotto, 15, 15, ""});
+    ScriviByte(dir.percorso(NomeFileGiornale), ScriviGiornale(g));
+    ScriviByte(a.percorsoDate(), LeggiByte(a.percorsoDate()) + std::string(8, '\x07'));
+
+    EsitoAggiornamento e = AggiornaArchivio(a, Parte(10, 20));
+    EXPECT_EQ(e.aggiunte, 5);
+    EXPECT_EQ(a.LeggiTutte(), Parte(0, 20));
+    EXPECT_FALSE(std::filesystem::exists(dir.percorso(NomeFileGiornale)));
 }
 
 TEST(Aggiornamento, UnaSolaEstrazioneAlSingolare)
