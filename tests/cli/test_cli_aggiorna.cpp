@@ -119,9 +119,11 @@ TEST_F(CliAggiorna, ScaricamentiRifiutatiNonToccanoLArchivio)
 
 TEST_F(CliAggiorna, ErroriDUso)
 {
-    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
-             {"aggiorna"}, {"aggiorna", "x.csv", "--attesa", "0"}, {"aggiorna", "x.csv", "--attesa", "molto"},
-             {"aggiorna", "x.csv", "--sconosciuta"}}) {
+    for (const std::vector<std::string> &args :
+         std::vector<std::vector<std::string>>{{"aggiorna"},
+                                               {"aggiorna", "x.csv", "--attesa", "0"},
+                                               {"aggiorna", "x.csv", "--attesa", "molto"},
+                                               {"aggiorna", "x.csv", "--sconosciuta"}}) {
         auto e = EseguiCli(t.dir(), args);
         EXPECT_EQ(e.stato, 2) << e.err;
         EXPECT_NE(e.err.find("uso: aggiorna FILE|URL"), std::string::npos) << e.err;
