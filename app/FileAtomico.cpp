@@ -28,7 +28,10 @@ std::string CartellaDi(const std::string &percorso)
 
 } // namespace
 
-void ImpostaOsservatoreFile(OsservatoreFile osservatore) { Osservatore() = std::move(osservatore); }
+void ImpostaOsservatoreFile(OsservatoreFile osservatore)
+{
+    Osservatore() = std::move(osservatore);
+}
 
 void PrimaDiOperazioneFile(OperazioneFile operazione, const std::string &percorso)
 {

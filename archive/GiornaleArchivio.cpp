@@ -21,7 +21,10 @@ constexpr const char *DescrizioniOperazioni[] = {"aggiunta di un'estrazione", "m
                                                  "eliminazione dell'ultima estrazione", "troncamento dei file",
                                                  "importazione"};
 
-Errore NonValido(const std::string &motivo) { return Errore("Giornale dell'archivio non valido: " + motivo); }
+Errore NonValido(const std::string &motivo)
+{
+    return Errore("Giornale dell'archivio non valido: " + motivo);
+}
 
 std::vector<std::string_view> Dividi(std::string_view s, char separatore)
 {
@@ -86,7 +89,10 @@ std::string Percorso(const std::string &dir, int indice)
     return dir + TabellaFileArchivio.at(static_cast<size_t>(indice));
 }
 
-std::string PercorsoGiornale(const std::string &dir) { return dir + NomeFileGiornale; }
+std::string PercorsoGiornale(const std::string &dir)
+{
+    return dir + NomeFileGiornale;
+}
 
 // Puts every file back as the journal saw it: the saved records rewritten from
 // `inizio`, then the file cut to its old count. Only what differs is written, so
@@ -113,8 +119,10 @@ void AnnullaRecord(const std::string &dir, const Giornale &g)
             continue;
         RecordFile f(percorso, dim, RecordFile::Accesso::Scrittura);
         if (f.ContaRecord() < v.inizio)
-            throw Errore("Impossibile ripristinare \"" + percorso + "\": il file è più corto di quanto il giornale "
-                         "dell'archivio si aspetti", percorso);
+            throw Errore("Impossibile ripristinare \"" + percorso +
+                             "\": il file è più corto di quanto il giornale "
+                             "dell'archivio si aspetti",
+                         percorso);
         for (int k = 0; k < salvati; ++k)
             f.Scrivi(v.inizio + k, reinterpret_cast<const std::uint8_t *>(v.salvati.data()) + k * dim);
         if (f.ContaRecord() < v.conta)
@@ -191,8 +199,8 @@ std::string ScriviGiornale(const Giornale &g)
     out += "estrazioni;" + std::to_string(g.estrazioni) + "\r\n";
     out += std::string("esistevano;") + (g.esistevaDate ? "1" : "0") + ";" + (g.esistevaNumeri ? "1" : "0") + "\r\n";
     for (const auto &v : g.voci)
-        out += "file;" + std::to_string(v.indiceFile) + ";" + std::to_string(v.conta) + ";" +
-               std::to_string(v.inizio) + ";" + Esadecimale(v.salvati) + "\r\n";
+        out += "file;" + std::to_string(v.indiceFile) + ";" + std::to_string(v.conta) + ";" + std::to_string(v.inizio) +
+               ";" + Esadecimale(v.salvati) + "\r\n";
     out += "fine\r\n";
     return out;
 }
@@ -251,8 +259,14 @@ Giornale LeggiGiornale(std::string_view testo)
     return g;
 }
 
-std::string PercorsoNuovo(const std::string &percorso) { return percorso + ".nuovo"; }
-std::string PercorsoVecchio(const std::string &percorso) { return percorso + ".vecchio"; }
+std::string PercorsoNuovo(const std::string &percorso)
+{
+    return percorso + ".nuovo";
+}
+std::string PercorsoVecchio(const std::string &percorso)
+{
+    return percorso + ".vecchio";
+}
 
 void EseguiConGiornale(const std::string &dir, const Giornale &g, const std::function<void()> &modifica)
 {
@@ -372,7 +386,8 @@ std::optional<std::string> RipristinaArchivio(const std::string &dir)
                 Cancella(c.nuovo);
             if (fatto)
                 messaggio = "L'importazione interrotta è stata completata: l'archivio contiene le estrazioni "
-                            "importate (" + ContaEstrazioni(dir) + ").";
+                            "importate (" +
+                            ContaEstrazioni(dir) + ").";
         } else {
             AnnullaImportazione(dir, g);
             messaggio = "L'importazione interrotta è stata annullata: l'archivio è tornato quello di prima (" +

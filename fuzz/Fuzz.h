@@ -11,12 +11,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *dati, std::size_t dimensione);
 
-#define FUZZ_VERIFICA(condizione)                                                                                     \
-    do {                                                                                                              \
-        if (!(condizione)) {                                                                                          \
-            std::fprintf(stderr, "verifica fallita: %s (%s:%d)\n", #condizione, __FILE__, __LINE__);                 \
-            std::abort();                                                                                             \
-        }                                                                                                             \
+#define FUZZ_VERIFICA(condizione)                                                                                      \
+    do {                                                                                                               \
+        if (!(condizione)) {                                                                                           \
+            std::fprintf(stderr, "verifica fallita: %s (%s:%d)\n", #condizione, __FILE__, __LINE__);                   \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 namespace sestina::fuzz {

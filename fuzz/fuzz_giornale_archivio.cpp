@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *dati, std::size_t dime
     FUZZ_VERIFICA(LeggiGiornale(ScriviGiornale(g)) == g);
 
     const std::string &dir = fuzz::CartellaFuzz();
-    for (const char *avanzo : {"ggmeanno1.cxz.nuovo", "Superena.cxz.nuovo", "ggmeanno1.cxz.vecchio",
-                               "Superena.cxz.vecchio"})
+    for (const char *avanzo :
+         {"ggmeanno1.cxz.nuovo", "Superena.cxz.nuovo", "ggmeanno1.cxz.vecchio", "Superena.cxz.vecchio"})
         std::filesystem::remove(dir + avanzo);
     std::string cinque(40, '\0');
     for (size_t i = 0; i < 40; i += 8)

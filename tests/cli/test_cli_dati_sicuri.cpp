@@ -19,13 +19,14 @@ using namespace sestina;
 namespace {
 
 // Commands that fail the way a runaway allocation or a library would.
-const cli::Registrazione memoria({"prova-memoria", "prova-memoria", {}, [](const cli::Argomenti &, cli::Contesto &) -> int {
-                                      throw std::bad_alloc();
-                                  }});
-const cli::Registrazione imprevisto({"prova-imprevisto", "prova-imprevisto", {},
-                                     [](const cli::Argomenti &, cli::Contesto &) -> int {
-                                         throw std::length_error("basic_string::_M_create");
-                                     }});
+const cli::Registrazione
+    memoria({"prova-memoria", "prova-memoria", {}, [](const cli::Argomenti &, cli::Contesto &) -> int {
+                 throw std::bad_alloc();
+             }});
+const cli::Registrazione
+    imprevisto({"prova-imprevisto", "prova-imprevisto", {}, [](const cli::Argomenti &, cli::Contesto &) -> int {
+                    throw std::length_error("basic_string::_M_create");
+                }});
 
 class CliDatiSicuri : public ::testing::Test {
 protected:
@@ -54,7 +55,7 @@ const std::string Intestazione = "data;concorso;n1;n2;n3;n4;n5;n6;jolly;supersta
 
 TEST_F(CliDatiSicuri, UnCSVSenzaEstrazioniVieneRifiutato)
 {
-    for (const std::string testo : {Intestazione, Intestazione + "\r\n\r\n  \r\n", std::string("\r\n\r\n")}) {
+    for (const std::string &testo : {Intestazione, Intestazione + "\r\n\r\n  \r\n", std::string("\r\n\r\n")}) {
         const std::string csv = fuori.percorso("vuoto.csv");
         prova::ScriviByte(csv, testo);
         auto e = Esegui({"importa-csv", csv, "--sostituisci"});
@@ -102,8 +103,9 @@ TEST_F(CliDatiSicuri, EsportaCSVNonScriveSuiFileDelProgramma)
             EXPECT_NE(e.err.find("file dell'archivio o delle impostazioni"), std::string::npos) << e.err;
         }
         EXPECT_EQ(std::filesystem::exists(percorso), cera) << nome;
-        if (cera)
+        if (cera) {
             EXPECT_EQ(prova::LeggiByte(percorso), prima) << nome;
+        }
     }
     EXPECT_TRUE(intatto());
     // Another file that exists needs --sovrascrivi.

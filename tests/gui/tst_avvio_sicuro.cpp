@@ -1,10 +1,10 @@
 // The window's start-up: the settings load whatever the archive's state, a save
 // never writes over values it did not load, an interrupted archive change is
 // finished or undone and the user is told.
+#include "FinestraProva.h"
 #include "app/Errore.h"
 #include "app/FileAtomico.h"
 #include "archive/Archivio.h"
-#include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
 #include "ui/Pagina.h"

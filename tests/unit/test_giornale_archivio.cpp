@@ -57,7 +57,10 @@ struct Scenario {
     std::function<std::vector<Estrazione>(const std::vector<Estrazione> &)> atteso;
 };
 
-std::vector<Estrazione> Prime(const std::vector<Estrazione> &v, size_t n) { return {v.begin(), v.begin() + n}; }
+std::vector<Estrazione> Prime(const std::vector<Estrazione> &v, size_t n)
+{
+    return {v.begin(), v.begin() + n};
+}
 
 const Estrazione Nuova = prova::Estr(5, 1, 2030, 999, {1, 2, 3, 4, 5, 6}, 7, 8);
 
@@ -156,9 +159,15 @@ void ProvaOgniPasso(Modo modo)
 
 } // namespace
 
-TEST(GiornaleArchivio, InterrottoAOgniModificaDelDisco) { ProvaOgniPasso(Modo::Interruzione); }
+TEST(GiornaleArchivio, InterrottoAOgniModificaDelDisco)
+{
+    ProvaOgniPasso(Modo::Interruzione);
+}
 
-TEST(GiornaleArchivio, GuastoAOgniModificaDelDisco) { ProvaOgniPasso(Modo::Guasto); }
+TEST(GiornaleArchivio, GuastoAOgniModificaDelDisco)
+{
+    ProvaOgniPasso(Modo::Guasto);
+}
 
 TEST(GiornaleArchivio, UnaModificaInSospesoSiRisolvePrimaDellaSuccessiva)
 {
@@ -214,8 +223,9 @@ TEST(GiornaleArchivio, IlMessaggioDiceCosaEAccaduto)
         }
         auto r = a.Ripristina();
         if (r && r->find("completata") != std::string::npos) {
-            EXPECT_EQ(*r, "L'importazione interrotta è stata completata: l'archivio contiene le estrazioni importate (12 "
-                          "estrazioni).");
+            EXPECT_EQ(*r,
+                      "L'importazione interrotta è stata completata: l'archivio contiene le estrazioni importate (12 "
+                      "estrazioni).");
             EXPECT_EQ(a.LeggiTutte(), importate);
             completata = true;
         }
@@ -227,7 +237,8 @@ TEST(GiornaleArchivio, TestoAndataERitorno)
 {
     Giornale g;
     g.operazione = OperazioneGiornale::Troncamento;
-    g.voci.push_back(VoceGiornale{11, 5, 3, std::string("\x01\x02\x03\x04\x05\x06\x07\x08\xFF\x00\x10\x20\x30\x40\x50\x5A", 16)});
+    g.voci.push_back(
+        VoceGiornale{11, 5, 3, std::string("\x01\x02\x03\x04\x05\x06\x07\x08\xFF\x00\x10\x20\x30\x40\x50\x5A", 16)});
     g.voci.push_back(VoceGiornale{13, 5, 5, ""});
     EXPECT_EQ(LeggiGiornale(ScriviGiornale(g)), g);
     Giornale imp;
@@ -245,14 +256,34 @@ TEST(GiornaleArchivio, UnGiornaleRovinatoNonVieneIndovinato)
     const std::string buono = ScriviGiornale(g);
     const std::string casi[] = {
         "",
-        buono.substr(0, buono.size() - 2),                            // no final CR LF
-        buono.substr(0, buono.find("fine")),                          // no closing line
-        "SESTINA GIORNALE 2" + buono.substr(buono.find("\r\n")),      // another version
-        [&] { auto s = buono; s.replace(s.find("aggiunta"), 8, "cancella"); return s; }(),
-        [&] { auto s = buono; s.replace(s.find("file;13"), 7, "file;14"); return s; }(),
-        [&] { auto s = buono; s.replace(s.find(";5;5;"), 5, ";5;6;"); return s; }(), // start past the end
-        [&] { auto s = buono; s.replace(s.find(";5;5;"), 5, ";5;5;0A"); return s; }(), // half a record
-        [&] { auto s = buono; s.replace(s.find(";5;5;"), 5, ";5;4;0102030405060X08"); return s; }(),
+        buono.substr(0, buono.size() - 2),                       // no final CR LF
+        buono.substr(0, buono.find("fine")),                     // no closing line
+        "SESTINA GIORNALE 2" + buono.substr(buono.find("\r\n")), // another version
+        [&] {
+            auto s = buono;
+            s.replace(s.find("aggiunta"), 8, "cancella");
+            return s;
+        }(),
+        [&] {
+            auto s = buono;
+            s.replace(s.find("file;13"), 7, "file;14");
+            return s;
+        }(),
+        [&] {
+            auto s = buono;
+            s.replace(s.find(";5;5;"), 5, ";5;6;");
+            return s;
+        }(), // start past the end
+        [&] {
+            auto s = buono;
+            s.replace(s.find(";5;5;"), 5, ";5;5;0A");
+            return s;
+        }(), // half a record
+        [&] {
+            auto s = buono;
+            s.replace(s.find(";5;5;"), 5, ";5;4;0102030405060X08");
+            return s;
+        }(),
     };
     for (const auto &c : casi)
         EXPECT_THROW(LeggiGiornale(c), Errore) << c;
