@@ -11,10 +11,13 @@ PACCHETTI="build-essential cmake ninja-build pkg-config
   fonts-dejavu-core fonts-liberation2
   xvfb xauth imagemagick
   python3 python3-dbfread python3-dbf
-  clang libclang-rt-14-dev"
+  clang libclang-rt-14-dev
+  dpkg-dev"
 # qt6-translations-l10n: the file dialogs, message boxes and menus of the toolkit in Italian.
 # clang and its libFuzzer/sanitizer runtime build the fuzzers that try every file
 # reader with millions of damaged inputs, so a bad file never crashes the program.
+# dpkg-dev: "cpack -G DEB" finds the package's library dependencies with dpkg-shlibdeps,
+# so "apt install ./sestina_*.deb" brings in everything the program needs.
 # Skip apt when everything is already there (repeat runs, CI on a prepared machine).
 mancanti=""
 for p in $PACCHETTI; do

@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,6 +14,7 @@ bool g_test = false;
 std::deque<bool> g_risposte;
 std::deque<std::optional<QString>> g_percorsi;
 std::deque<std::optional<QColor>> g_colori;
+std::deque<std::optional<QString>> g_testi;
 std::deque<Messaggio> g_messaggi;
 
 void Registra(Tipo t, const QString &testo) { g_messaggi.push_back({t, testo}); }
@@ -36,6 +38,7 @@ bool InModalitaTest() { return g_test; }
 void PreimpostaRisposta(bool si) { g_risposte.push_back(si); }
 void PreimpostaPercorso(const std::optional<QString> &percorso) { g_percorsi.push_back(percorso); }
 void PreimpostaColore(const std::optional<QColor> &colore) { g_colori.push_back(colore); }
+void PreimpostaTesto(const std::optional<QString> &testo) { g_testi.push_back(testo); }
 const std::deque<Messaggio> &Messaggi() { return g_messaggi; }
 void PulisciMessaggi()
 {
@@ -43,6 +46,7 @@ void PulisciMessaggi()
     g_risposte.clear();
     g_percorsi.clear();
     g_colori.clear();
+    g_testi.clear();
 }
 
 void Avviso(QWidget *parent, const QString &testo)
@@ -130,6 +134,30 @@ std::optional<QColor> ScegliColore(QWidget *parent, const QColor &iniziale)
     if (!c.isValid())
         return std::nullopt;
     return c;
+}
+
+std::optional<QString> ChiediTesto(QWidget *parent, const QString &titolo, const QString &spiegazione,
+                                   const QString &iniziale)
+{
+    Registra(Tipo::Richiesta, spiegazione);
+    if (g_test) {
+        std::optional<QString> t;
+        if (!g_testi.empty()) {
+            t.swap(g_testi.front());
+            g_testi.pop_front();
+        }
+        return t;
+    }
+    QInputDialog d(parent);
+    d.setWindowTitle(titolo);
+    d.setLabelText(PerSchermo(spiegazione));
+    d.setTextValue(iniziale);
+    d.setOkButtonText(QStringLiteral("OK"));
+    d.setCancelButtonText(QStringLiteral("Annulla"));
+    d.resize(640, d.sizeHint().height());
+    if (d.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return d.textValue();
 }
 
 void EseguiModale(QDialog *finestra)

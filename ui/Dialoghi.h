@@ -14,7 +14,7 @@ class QDialog;
 // through here, so a test can preset the next answers and nothing blocks.
 namespace Dialoghi {
 
-enum class Tipo { Avviso, Informazione, Errore, Domanda };
+enum class Tipo { Avviso, Informazione, Errore, Domanda, Richiesta };
 
 struct Messaggio {
     Tipo tipo;
@@ -32,6 +32,9 @@ std::optional<QString> SalvaFile(QWidget *parent, const QString &nomeProposto, c
                                  const QString &estensione);
 std::optional<QString> ScegliCartella(QWidget *parent, const QString &titolo);
 std::optional<QColor> ScegliColore(QWidget *parent, const QColor &iniziale);
+// Input box: a line of text under an explanation; nullopt when cancelled.
+std::optional<QString> ChiediTesto(QWidget *parent, const QString &titolo, const QString &spiegazione,
+                                   const QString &iniziale);
 // Modal window; in test mode it is only shown and closed at once.
 void EseguiModale(QDialog *finestra);
 
@@ -42,6 +45,7 @@ bool InModalitaTest();
 void PreimpostaRisposta(bool si);
 void PreimpostaPercorso(const std::optional<QString> &percorso);
 void PreimpostaColore(const std::optional<QColor> &colore);
+void PreimpostaTesto(const std::optional<QString> &testo); // input boxes: cancel when none is left
 const std::deque<Messaggio> &Messaggi();
 void PulisciMessaggi();
 

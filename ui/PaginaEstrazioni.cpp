@@ -9,14 +9,16 @@
 #include "archive/Navigazione.h"
 #include "archive/TabellaEstrazioni.h"
 #include "export/GrigliaCSV.h"
+#include "ui/AggiornamentoArchivio.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/ExtStringGridEditor.h"
+#include "ui/FinestraGuida.h"
 #include "ui/PannelloUtente.h"
-#include "ui/Piattaforma.h"
 #include "ui/Qt.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -222,11 +224,16 @@ void PaginaEstrazioni::CostruisciLatoDestro(QHBoxLayout *lato)
     });
     connect(bottone("SpeedButton7", QStringLiteral("Guida In Linea")), &QPushButton::clicked, this,
             [this] { GuidaInLinea(); });
-    // The caption is set at start (two lines, LF CR between them).
-    auto *aggiorna = bottone("SpeedButton1", QString());
-    aggiorna->setText(QStringLiteral("AGGIORNA TRAMITE INTERNET\n\rDopo il download riavvia il programma"));
+    // The update runs inside the program: no restart, so no second line asking for one.
+    auto *aggiorna = bottone("SpeedButton1", QStringLiteral("AGGIORNA TRAMITE INTERNET"));
     aggiorna->setMinimumHeight(44);
     connect(aggiorna, &QPushButton::clicked, this, [this] { AggiornaTramiteInternet(); });
+    auto *cambia = new QAction(QStringLiteral("Cambia indirizzo di aggiornamento..."), aggiorna);
+    cambia->setObjectName(QStringLiteral("AzioneCambiaIndirizzo"));
+    aggiorna->addAction(cambia);
+    aggiorna->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(cambia, &QAction::triggered, this,
+            [this] { Esegui([this] { (void)AggiornamentoArchivio::CambiaIndirizzo(this, m_stato); }); });
     connect(bottone("btn_TestEsporta", QStringLiteral("Test Esporta")), &QPushButton::clicked, this,
             [this] { TestEsporta(); });
     connect(bottone("Button5", QStringLiteral("Tronca i file")), &QPushButton::clicked, this,
@@ -654,20 +661,17 @@ void PaginaEstrazioni::SalvaCSV()
 
 void PaginaEstrazioni::GuidaInLinea()
 {
-    const QString guida = Q(m_stato.percorso("help.html"));
-    if (!EsisteFile(S(guida))) {
-        Dialoghi::Avviso(this, QStringLiteral("La guida in linea non è installata: manca il file\r\n\r\n") + guida);
-        return;
-    }
-    if (!Piattaforma::ApriDocumento(guida))
-        Dialoghi::Avviso(this, QStringLiteral("Nessun programma disponibile per aprire la guida:\r\n\r\n") + guida);
+    // The contents of the guide, in the program's own help window.
+    FinestraGuida::Apri(window(), Q(m_stato.DirectoryProgramma), QStringLiteral("indice.html"));
 }
 
 void PaginaEstrazioni::AggiornaTramiteInternet()
 {
-    // The shell's failure is not checked: the program ends either way.
-    (void)Piattaforma::AvviaProgramma(Q(m_stato.percorso("aggiorna-archivio")));
-    Q_EMIT richiestaUscita();
+    if (m_statoModifica != Stato::Navigazione) {
+        Dialoghi::Avviso(this, QStringLiteral("Salvare o annullare l'estrazione in corso prima di aggiornare l'archivio"));
+        return;
+    }
+    Esegui([this] { AggiornamentoArchivio::Aggiorna(this, m_stato); });
 }
 
 void PaginaEstrazioni::TestEsporta()

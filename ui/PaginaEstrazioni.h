@@ -81,8 +81,6 @@ public:
 Q_SIGNALS:
     // After every redraw of the draws table.
     void tabellaRidisegnata();
-    // The program must end (after starting the archive updater).
-    void richiestaUscita();
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;

@@ -4,6 +4,7 @@
 #include "app/Errore.h"
 #include "archive/Archivio.h"
 #include "ui/Dialoghi.h"
+#include "ui/FinestraGuida.h"
 #include "ui/PageControl.h"
 #include "ui/PaginaAmbo.h"
 #include "ui/PaginaArmonia.h"
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
 
@@ -70,7 +72,13 @@ TForm1::TForm1(const QString &dir, QWidget *parent) : QMainWindow(parent)
         m_pagine->AggiungiPagina(v.pagina, Q(v.titolo), style()->standardIcon(v.icona));
         m_elenco.push_back(v.pagina);
     }
-    connect(m_estrazioni, &PaginaEstrazioni::richiestaUscita, this, &QWidget::close);
+    // F1: the guide at the section of the page in front.
+    auto *f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] {
+        QWidget *davanti = m_estrazioni->pannello()->isVisible() ? m_estrazioni->pannello() : m_pagine->currentWidget();
+        FinestraGuida::Apri(this, Q(m_stato.DirectoryProgramma),
+                            FinestraGuida::SezionePerPagina(davanti ? davanti->objectName() : QString()));
+    });
     FormCreate();
 }
 

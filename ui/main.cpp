@@ -1,4 +1,8 @@
 #include "app/Edizione.h"
+#include "app/Errore.h"
+#include "app/SceltaCartella.h"
+#include "ui/Dialoghi.h"
+#include "ui/IconaProgramma.h"
 #include "ui/Qt.h"
 #include "ui/TForm1.h"
 #include "ui/Traduzioni.h"
@@ -19,6 +23,9 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(Q(sestina::TitoloProdotto));
     // Standard dialogs in Italian; without the catalogue they stay in English.
     (void)CaricaTraduzioniItaliane(app);
+    // Every window carries the program's icon; the desktop ties them to sestina.desktop.
+    QApplication::setWindowIcon(IconaProgramma());
+    QGuiApplication::setDesktopFileName(QStringLiteral("sestina"));
 
     QPixmap immagine(420, 160);
     immagine.fill(QColor(31, 78, 156));
@@ -35,7 +42,14 @@ int main(int argc, char **argv)
     splash.show();
     app.processEvents();
 
-    TForm1 finestra(QCoreApplication::applicationDirPath());
+    // Installed, the program folder is the user's data folder, seeded on first start.
+    QString dir = QCoreApplication::applicationDirPath();
+    try {
+        dir = Q(sestina::ScegliDirectoryProgramma(S(dir)).dir);
+    } catch (const sestina::Errore &e) {
+        Dialoghi::Errore(nullptr, Q(e.what()));
+    }
+    TForm1 finestra(dir);
     finestra.show();
     splash.finish(&finestra);
     return app.exec();

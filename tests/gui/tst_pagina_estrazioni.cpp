@@ -4,6 +4,7 @@
 #include "support/CartellaProgramma.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
+#include "ui/FinestraGuida.h"
 #include "ui/PageControl.h"
 #include "ui/PaginaEstrazioni.h"
 #include "ui/Piattaforma.h"
@@ -491,28 +492,15 @@ private Q_SLOTS:
         QVERIFY(!m_form->findChild<QLabel *>(QStringLiteral("Image5"))->pixmap().isNull());
     }
 
-    void guidaEAggiornamento()
+    void guidaInLinea()
     {
-        QString aperto, avviato;
-        Piattaforma::SostituisciApriDocumento([&](const QString &p) {
-            aperto = p;
-            return true;
-        });
-        Piattaforma::SostituisciAvviaProgramma([&](const QString &p) {
-            avviato = p;
-            return false; // the program ends anyway
-        });
+        // The guide opens in the program's own window, the program stays open.
         clic("SpeedButton7");
-        QVERIFY(aperto.endsWith(QStringLiteral("/help.html")));
+        auto *guida = m_form->findChild<FinestraGuida *>(QStringLiteral("FinestraGuida"));
+        QVERIFY(guida);
+        QTRY_VERIFY(guida->isVisible());
+        QCOMPARE(guida->sezioneCorrente(), QStringLiteral("indice.html"));
         QVERIFY(m_form->isVisible());
-        std::filesystem::remove(percorso("help.html"));
-        clic("SpeedButton7");
-        QVERIFY(Dialoghi::Messaggi().back().testo.contains(QStringLiteral("guida")));
-        auto *aggiorna = m_form->findChild<QPushButton *>(QStringLiteral("SpeedButton1"));
-        QCOMPARE(aggiorna->text(), QStringLiteral("AGGIORNA TRAMITE INTERNET\n\rDopo il download riavvia il programma"));
-        clic("SpeedButton1");
-        QVERIFY(avviato.endsWith(QStringLiteral("/aggiorna-archivio")));
-        QTRY_VERIFY(!m_form->isVisible());
     }
 
     void salvaCSV()
