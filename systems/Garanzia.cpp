@@ -48,17 +48,60 @@ void ControllaNumero(int numero)
         throw Errore("Numero non valido nelle colonne: " + std::to_string(numero) + " (ammessi da 1 a 90)");
 }
 
+// Columns as sorted positions 0..n-1, one flat array.
+struct ColonnePosizioni {
+    std::vector<std::uint8_t> posizioni;
+    std::vector<std::size_t> inizio{0}; // column i: posizioni[inizio[i] .. inizio[i+1])
+    std::size_t size() const { return inizio.size() - 1; }
+    int lunghezza(std::size_t i) const { return static_cast<int>(inizio[i + 1] - inizio[i]); }
+    const std::uint8_t *operator[](std::size_t i) const { return posizioni.data() + inizio[i]; }
+};
+
+// Every m-subset of the indices 0..l-1, flat, m indices each.
+class IndiciSottoinsiemi {
+public:
+    const std::vector<std::uint8_t> &operator()(int l, int m)
+    {
+        auto &v = m_tabelle[l * (EstrattiMassimi + 1) + m];
+        if (v.empty())
+            Riempi(v, l, m);
+        return v;
+    }
+
+private:
+    static void Riempi(std::vector<std::uint8_t> &v, int l, int m)
+    {
+        std::array<std::uint8_t, EstrattiMassimi> idx{};
+        std::function<void(int, int)> scegli = [&](int da, int i) {
+            if (i == m) {
+                v.insert(v.end(), idx.begin(), idx.begin() + m);
+                return;
+            }
+            for (int j = da; j <= l - (m - i); ++j) {
+                idx[i] = static_cast<std::uint8_t>(j);
+                scegli(j + 1, i + 1);
+            }
+        };
+        scegli(0, 0);
+    }
+    std::vector<std::vector<std::uint8_t>> m_tabelle =
+        std::vector<std::vector<std::uint8_t>>((NumeroMassimo + 1) * (EstrattiMassimi + 1));
+};
+
+// Columns whose subsets are few enough to walk through a table of indices.
+constexpr std::uint64_t SottoinsiemiInTabella = 4096;
+
 // The core: columns already turned into sorted positions 0..n-1.
-RisultatoGaranzia Calcola(const std::vector<std::vector<int>> &colonne, std::vector<int> numeri, int k)
+RisultatoGaranzia Calcola(const ColonnePosizioni &colonne, std::vector<int> numeri, int k)
 {
     const auto &C = TabellaBinomiali();
     const int n = static_cast<int>(numeri.size());
     const int livelli = std::min(k, n);
 
     long long marcature = 0;
-    for (const auto &c : colonne)
-        for (int m = 1; m <= livelli && m <= static_cast<int>(c.size()); ++m)
-            marcature += static_cast<long long>(C[c.size()][m]);
+    for (std::size_t i = 0; i < colonne.size(); ++i)
+        for (int m = 1; m <= livelli && m <= colonne.lunghezza(i); ++m)
+            marcature += static_cast<long long>(C[colonne.lunghezza(i)][m]);
     if (static_cast<long long>(C[n][livelli]) > SottoinsiemiMassimi || marcature > MarcatureMassime)
         throw Errore("Troppe combinazioni da verificare: riduci i numeri in gioco o le colonne");
 
@@ -72,14 +115,30 @@ RisultatoGaranzia Calcola(const std::vector<std::vector<int>> &colonne, std::vec
     std::vector<std::uint64_t> segnati;
     std::vector<RigaGaranzia> righe;
     std::array<int, EstrattiMassimi + 1> a{};
+    IndiciSottoinsiemi indiciDi;
     for (int m = 1; m <= livelli; ++m) {
         const auto totale = static_cast<std::size_t>(C[n][m]);
         // A column with h hits on S holds some h-subset of S: mark every m-subset of every column.
         segnati.assign((totale + 63) / 64, 0);
-        for (const auto &c : colonne) {
-            const int l = static_cast<int>(c.size());
-            if (l < m)
+        for (std::size_t ci = 0; ci < colonne.size(); ++ci) {
+            const int l = colonne.lunghezza(ci);
+            if (l < m || C[l][m] > SottoinsiemiInTabella)
                 continue;
+            const std::uint8_t *c = colonne[ci];
+            const auto &indici = indiciDi(l, m);
+            for (std::size_t q = 0; q < indici.size(); q += m) {
+                std::uint64_t rango = 0;
+                for (int i = 0; i < m; ++i)
+                    rango += C[c[indici[q + i]]][i + 1];
+                segnati[rango >> 6] |= std::uint64_t{1} << (rango & 63);
+            }
+        }
+        // Columns too long for a table of index subsets: walk their subsets directly.
+        for (std::size_t ci = 0; ci < colonne.size(); ++ci) {
+            const int l = colonne.lunghezza(ci);
+            if (l < m || C[l][m] <= SottoinsiemiInTabella)
+                continue;
+            const std::uint8_t *c = colonne[ci];
             std::function<void(int, int, std::uint64_t)> marca = [&](int da, int i, std::uint64_t rango) {
                 if (i == m) {
                     segnati[rango >> 6] |= std::uint64_t{1} << (rango & 63);
@@ -135,24 +194,26 @@ RisultatoGaranzia Calcola(const std::vector<std::vector<int>> &colonne, std::vec
     return r;
 }
 
-std::vector<std::vector<int>> Posizioni(const std::vector<Colonna> &colonne, const std::vector<int> &numeri)
+ColonnePosizioni Posizioni(const std::vector<Colonna> &colonne, const std::vector<int> &numeri)
 {
     std::array<int, NumeroMassimo + 1> posizione;
     posizione.fill(-1);
     for (int i = 0; i < static_cast<int>(numeri.size()); ++i)
         posizione[numeri[i]] = i;
-    std::vector<std::vector<int>> risultato;
-    risultato.reserve(colonne.size());
+    ColonnePosizioni risultato;
+    risultato.inizio.reserve(colonne.size() + 1);
     for (const auto &c : colonne) {
-        std::vector<int> p;
+        // Positions as a 90-bit set: sorted and without repeats for free.
+        std::array<bool, NumeroMassimo> presente{};
         for (unsigned char b : c) {
             ControllaNumero(b);
             if (posizione[b] >= 0)
-                p.push_back(posizione[b]);
+                presente[posizione[b]] = true;
         }
-        std::sort(p.begin(), p.end());
-        p.erase(std::unique(p.begin(), p.end()), p.end());
-        risultato.push_back(std::move(p));
+        for (int p = 0; p < static_cast<int>(numeri.size()); ++p)
+            if (presente[p])
+                risultato.posizioni.push_back(static_cast<std::uint8_t>(p));
+        risultato.inizio.push_back(risultato.posizioni.size());
     }
     return risultato;
 }

@@ -120,6 +120,19 @@ TEST(VerificaGaranzia, UgualeAllaDefinizioneSuInputCasuali)
     }
 }
 
+// Columns with thousands of subsets per level take another path than slips of six.
+TEST(VerificaGaranzia, ColonneLungheComeDaDefinizione)
+{
+    const std::vector<Colonna> lista{Col({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}),
+                                     Col({14, 15, 16, 17, 18, 19}), Col({2, 4, 6, 16, 18})};
+    const auto numeri = Da1A(19);
+    const auto r = VerificaGaranzia(lista, numeri, 7);
+    EXPECT_EQ(r, riferimento::RiferimentoGaranzia(lista, numeri, 7));
+    // Seven drawn among 19: four or more fall in the long column, or else
+    // 16..19 are all drawn and the second column holds them; 1 3 5 7 16 17 18 scores just four.
+    EXPECT_EQ(r.garanzia, 4);
+}
+
 TEST(VerificaGaranzia, IngressiNonValidi)
 {
     EXPECT_THROW(VerificaGaranzia({}, 6), Errore);
