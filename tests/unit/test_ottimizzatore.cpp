@@ -2,6 +2,7 @@
 
 #include "app/Errore.h"
 #include "reference/RiferimentoGaranzia.h"
+#include "systems/Sviluppo.h"
 
 #include <gtest/gtest.h>
 
@@ -125,6 +126,18 @@ TEST(RiduzioneGreedy, UgualeAllaRiduzioneLetterale)
         SCOPED_TRACE(std::to_string(n) + " " + std::to_string(k) + " " + std::to_string(r));
         EXPECT_EQ(RiduzioneGreedy(numeri, k, r), GreedyLetterale(numeri, k, r));
     }
+}
+
+// The search starts from the very system the "&Sistemi" page develops.
+TEST(RiduzioneGreedy, UgualeAlloSviluppoDellaPagina)
+{
+    const auto numeri = sistemi::OrdineTabellone({3, 12, 45, 7, 21, 33, 68, 90, 11, 2, 54});
+    for (int k = 3; k <= 6; ++k)
+        for (int r = 1; r <= 3 && r < k; ++r) {
+            std::vector<Colonna> pagina;
+            (void)sistemi::SviluppaSistema(sistemi::TestoNumeriInGioco(numeri), k, r, pagina);
+            EXPECT_EQ(RiduzioneGreedy(numeri, k, r), pagina) << k << " " << r;
+        }
 }
 
 // Random numbers in random order, every level: the returned system always
