@@ -187,7 +187,7 @@ private:
 // Candidates weighed before a column is added, when the draw has more neighbours.
 constexpr int CampioneAggiungi = 100;
 // Work (draws visited) allowed per unit of effort: about a second on this kind of machine.
-constexpr long long LavoroPerSforzo = 40'000'000;
+constexpr long long LavoroPerSforzo = 60'000'000;
 
 // Two-stage exchange with weights, as for dominating sets: the columns are
 // vertices of the graph on k-subsets joined when they share t numbers. Each
@@ -326,45 +326,56 @@ public:
         return g;
     }
 
-    // A column covering the uncovered draw s with the most weight around it
-    // (all candidates, or a sample when they are many); not one dropped at this step.
-    std::uint64_t DaAggiungere(std::uint64_t s, int campione, long long passo)
+    // Columns covering the draw s: all of them, or a sample when they are many.
+    const std::vector<std::uint64_t> &Candidati(std::uint64_t s, int campione)
     {
         const Blocco ds = Da(s);
         std::vector<std::uint64_t> &cand = m_candidati;
         cand.clear();
         if (m_dimPalla <= static_cast<std::uint64_t>(campione)) {
             Vicine(s, [&](std::uint64_t r) { cand.push_back(r); });
-        } else {
-            std::array<std::uint8_t, NumeroMassimo> fuori{};
-            int nf = 0;
-            for (int p = 0; p < m_n; ++p)
-                if (!ds.m.Ha(p))
-                    fuori[nf++] = static_cast<std::uint8_t>(p);
-            for (int c = 0; c < campione; ++c) {
-                // j numbers of s kept, with probability proportional to the count of such columns.
-                std::uint64_t x = m_caso.Prossimo() % m_dimPalla;
-                int j = m_t;
-                while (x >= m_palla[j - m_t]) {
-                    x -= m_palla[j - m_t];
-                    ++j;
-                }
-                std::array<std::uint8_t, KMassimo> scelti{};
-                std::array<std::uint8_t, NumeroMassimo> f = fuori;
-                std::array<std::uint8_t, KMassimo> q = ds.p;
-                for (int i = 0; i < j; ++i) {
-                    const auto z = i + m_caso.Sotto(static_cast<std::uint32_t>(m_k - i));
-                    std::swap(q[i], q[z]);
-                    scelti[i] = q[i];
-                }
-                for (int i = 0; i < m_k - j; ++i) {
-                    const auto z = i + m_caso.Sotto(static_cast<std::uint32_t>(nf - i));
-                    std::swap(f[i], f[z]);
-                    scelti[j + i] = f[i];
-                }
-                cand.push_back(m_utile.Rango(FaiBlocco(scelti.data(), m_k)));
-            }
+            return cand;
         }
+        std::array<std::uint8_t, NumeroMassimo> fuori{};
+        int nf = 0;
+        for (int p = 0; p < m_n; ++p)
+            if (!ds.m.Ha(p))
+                fuori[nf++] = static_cast<std::uint8_t>(p);
+        for (int c = 0; c < campione; ++c) {
+            // j numbers of s kept, with probability proportional to the count of such columns.
+            std::uint64_t x = m_caso.Prossimo() % m_dimPalla;
+            int j = m_t;
+            while (x >= m_palla[j - m_t]) {
+                x -= m_palla[j - m_t];
+                ++j;
+            }
+            std::array<std::uint8_t, KMassimo> scelti{};
+            std::array<std::uint8_t, NumeroMassimo> f = fuori;
+            std::array<std::uint8_t, KMassimo> q = ds.p;
+            for (int i = 0; i < j; ++i) {
+                const auto z = i + m_caso.Sotto(static_cast<std::uint32_t>(m_k - i));
+                std::swap(q[i], q[z]);
+                scelti[i] = q[i];
+            }
+            for (int i = 0; i < m_k - j; ++i) {
+                const auto z = i + m_caso.Sotto(static_cast<std::uint32_t>(nf - i));
+                std::swap(f[i], f[z]);
+                scelti[j + i] = f[i];
+            }
+            cand.push_back(m_utile.Rango(FaiBlocco(scelti.data(), m_k)));
+        }
+        return cand;
+    }
+
+    std::uint64_t Perdita(std::uint64_t v) const { return m_perdita[v]; }
+    long long Eta(std::uint64_t v) const { return m_eta[v]; }
+    bool Dentro(std::uint64_t v) const { return m_indice[v] >= 0; }
+
+    // A column covering the uncovered draw s with the most weight around it;
+    // not one dropped at this step.
+    std::uint64_t DaAggiungere(std::uint64_t s, int campione, long long passo)
+    {
+        const auto &cand = Candidati(s, campione);
         std::uint64_t scelta = s;
         std::uint64_t piu = 0;
         bool trovata = false;
@@ -424,6 +435,7 @@ private:
     std::vector<std::int32_t> m_vicine;
     std::vector<std::uint8_t> m_pronta;
 };
+
 
 std::uint64_t Seme(const std::vector<int> &numeri, int k, int r)
 {
@@ -565,7 +577,7 @@ RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, 
         if (dom.lavoro >= budget || dom.lavoro - lavoroRecord > budget / 3)
             break;
         if ((passo & 15) == 0) {
-            progresso.Avanza(static_cast<long>(dom.lavoro / 1000), static_cast<long>(budget / 1000));
+            progresso.Avanza(static_cast<long>(std::min(dom.lavoro, budget) / 1000), static_cast<long>(budget / 1000));
             if (progresso.Interrompi()) {
                 ris.interrotta = true;
                 break;
