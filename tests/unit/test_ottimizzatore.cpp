@@ -172,10 +172,10 @@ TEST(OttimizzaSistema, RaggiungeSistemiPiccoliNoti)
     EXPECT_EQ(tredici.colonne.size(), 2u);
     ControllaSistema(tredici, Da1A(13), 6, 3);
 
-    const auto sette = OttimizzaSistema(Da1A(7), 6, 1, SforzoPredefinito, p);
+    const auto sette = OttimizzaSistema(Da1A(7), 6, 1, 1, p);
     EXPECT_EQ(sette.colonne.size(), 1u);
 
-    const auto dieci = OttimizzaSistema(Da1A(10), 6, 1, SforzoPredefinito, p);
+    const auto dieci = OttimizzaSistema(Da1A(10), 6, 1, 2, p);
     EXPECT_EQ(dieci.colonneGreedy, 18);
     EXPECT_LE(dieci.colonne.size(), 15u);
     ControllaSistema(dieci, Da1A(10), 6, 1);
