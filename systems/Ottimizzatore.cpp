@@ -58,10 +58,7 @@ public:
         return r;
     }
     // Uniform in 0..n-1 (n > 0).
-    std::uint32_t Sotto(std::uint32_t n)
-    {
-        return static_cast<std::uint32_t>(((Prossimo() >> 32) * n) >> 32);
-    }
+    std::uint32_t Sotto(std::uint32_t n) { return static_cast<std::uint32_t>(((Prossimo() >> 32) * n) >> 32); }
 
 private:
     std::array<std::uint64_t, 4> m_s{};
@@ -453,7 +450,6 @@ private:
     std::vector<std::uint8_t> m_pronta;
 };
 
-
 std::uint64_t Seme(const std::vector<int> &numeri, int k, int r)
 {
     std::uint64_t h = 1469598103934665603ULL;
@@ -557,8 +553,8 @@ std::vector<Colonna> RiduzioneGreedy(const std::vector<int> &numeri, int k, int 
     return Colonne(Greedy(static_cast<int>(numeri.size()), k, k - r), numeri, k);
 }
 
-RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, int r, int sforzo,
-                                         Progresso &progresso, const std::function<void(int)> &colonneAttuali)
+RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, int r, int sforzo, Progresso &progresso,
+                                         const std::function<void(int)> &colonneAttuali)
 {
     Controlla(numeri, k, r);
     if (sforzo < 1 || sforzo > SforzoMassimo)
