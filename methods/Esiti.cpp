@@ -2,6 +2,7 @@
 
 #include "app/Testo.h"
 #include "archive/Archivio.h"
+#include "systems/Spoglio.h"
 
 #include <algorithm>
 
@@ -22,14 +23,6 @@ int ContaEstratti(const Colonna &giocata, const archivio::RecordSuperenalotto &r
     for (unsigned char n : giocata)
         if (n != 0 && NeiSei(n, r))
             ++p;
-    return p;
-}
-
-int ContaPunti(const Colonna &giocata, const archivio::RecordSuperenalotto &r)
-{
-    int p = ContaEstratti(giocata, r);
-    if (p == 5 && r.jolly != 0 && giocata.find(static_cast<char>(r.jolly)) != std::string::npos)
-        return 7;
     return p;
 }
 
@@ -62,7 +55,7 @@ RisultatoEsiti RicercaEsiti(const Colonna &giocata, const std::vector<archivio::
     const int passo = direzione == Direzione::Avanti ? 1 : -1;
     for (int d = r + passo; d >= 0 && d <= ultima && riga <= eventi; d += passo) {
         const auto &num = estrazioni[d].numeri;
-        int p = stile == StileEsiti::Astro ? ContaPunti(giocata, num) : ContaEstratti(giocata, num);
+        int p = stile == StileEsiti::Astro ? sistemi::ContaPunti(giocata, num) : ContaEstratti(giocata, num);
         int evento = -1;
         if (stile == StileEsiti::Metodo) {
             if (p >= 3 && p <= 6)

@@ -14,9 +14,6 @@ namespace sestina::metodi {
 inline constexpr Colore Lime{0, 255, 0};
 inline constexpr Colore Fucsia{255, 0, 255};
 
-// Points of a play against a draw: numbers of the play among the six, 7 standing
-// for five plus the jolly (the superstar never counts).
-int ContaPunti(const Colonna &giocata, const archivio::RecordSuperenalotto &r);
 // The plain count of the play's numbers among the six numbers.
 int ContaEstratti(const Colonna &giocata, const archivio::RecordSuperenalotto &r);
 

@@ -175,15 +175,6 @@ TEST(Astrolotto, ArmoniaContaSoloINumeriSenzaPiu)
     EXPECT_FALSE(r.segnale);
 }
 
-TEST(Astrolotto, ContaPuntiCinquePiuJolly)
-{
-    auto d = Rec({1, 2, 3, 4, 5, 6}, 7, 8);
-    EXPECT_EQ(ContaPunti(StringaDaValori({1, 2, 3, 4, 5, 7}), d), 7);
-    EXPECT_EQ(ContaPunti(StringaDaValori({1, 2, 3, 4, 5, 8}), d), 5); // the superstar never counts
-    EXPECT_EQ(ContaPunti(StringaDaValori({1, 2, 3, 4, 5, 6, 7}), d), 6);
-    EXPECT_EQ(ContaPunti(StringaDaValori({1, 2, 3, 4, 7}), d), 4);
-}
-
 TEST(Astrolotto, EstrazionePiuVecchiaRipiegaSullaSeconda)
 {
     auto e = ArchivioEsiti();
