@@ -59,6 +59,22 @@ struct SviluppoCruci {
 // Columns first, then rows; the active capogioco join every combination.
 SviluppoCruci SviluppaCruciverba(const Cruciverba &c, int k, int livello, Progresso *stop = nullptr);
 
+struct RisultatoCruci {
+    Cruciverba cruciverba;
+    SviluppoCruci sviluppo;
+    bool sviluppato = false; // a development was built (write it to "sviluppo")
+};
+// A page's fill and development. `k` (0 whole lines, 3..6) counts only with a
+// reduction (livello > 0). With FineLista::Ferma ('&Cruci') an unfinished fill has no
+// development.
+RisultatoCruci CalcolaCruciverba(const std::vector<int> &lista, FineLista fine, int righe, int colonne, int capo1,
+                                 int capo2, int livello, int k);
+// '&Cruci': the selected numbers in board column order.
+RisultatoCruci CalcolaCruci(const std::vector<int> &selezionati, int righe, int colonne, int capo1, int capo2,
+                            int livello, int k);
+// '&Astro' and 'Metodi' offer only "Sei" with a reduction.
+inline int DimensioneAstroMetodi(int livello) { return livello > 0 ? 6 : 0; }
+
 // The crossword grid (no header; capogioco cells light cyan).
 Griglia GrigliaCruciverba(const Cruciverba &c);
 // NumeriInGioco: 9 rows x 10 columns of 1..90, the given numbers highlighted.

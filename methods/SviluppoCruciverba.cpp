@@ -66,4 +66,23 @@ SviluppoCruci SviluppaCruciverba(const Cruciverba &c, int k, int livello, Progre
     return out;
 }
 
+RisultatoCruci CalcolaCruciverba(const std::vector<int> &lista, FineLista fine, int righe, int colonne, int capo1,
+                                 int capo2, int livello, int k)
+{
+    RisultatoCruci r;
+    r.cruciverba = RiempiCruciverba(righe, colonne, capo1, capo2, lista, fine);
+    if (fine == FineLista::Ferma && !r.cruciverba.completo)
+        return r;
+    r.sviluppo = SviluppaCruciverba(r.cruciverba, livello > 0 ? k : 0, livello);
+    r.sviluppato = !r.sviluppo.messaggio && !r.sviluppo.interrotto;
+    return r;
+}
+
+RisultatoCruci CalcolaCruci(const std::vector<int> &selezionati, int righe, int colonne, int capo1, int capo2,
+                            int livello, int k)
+{
+    return CalcolaCruciverba(sistemi::OrdineTabellone(selezionati), FineLista::Ferma, righe, colonne, capo1, capo2,
+                             livello, k);
+}
+
 } // namespace sestina::metodi

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
+
+#include "app/Testo.h"
 
 using namespace sestina;
 using namespace sestina::metodi;
@@ -297,6 +300,36 @@ TEST(Metodo, RelazionePrevisione)
     EXPECT_EQ(righe[5].size(), 7u * 16);
     EXPECT_EQ(righe[10], "Esiti");
     EXPECT_EQ(righe[16], "");
+}
+
+} // namespace
+
+namespace {
+
+TEST(MetodiDistribuiti, CaricanoEMostranoOgniTipo)
+{
+    auto c = CaricaMetodi(std::string(SESTINA_SOURCE_DIR) + "/data/metodi/");
+    EXPECT_TRUE(c.errori.empty()) << (c.errori.empty() ? "" : c.errori[0]);
+    std::set<int> calcoli, prev;
+    auto e = prova::EstrazioniCasuali(3, 60);
+    for (const auto &m : c.metodi) {
+        calcoli.insert(m.parametri.tipoCalcolo);
+        if (m.parametri.tipoCalcolo == 0)
+            prev.insert(m.parametri.tipoPrev);
+        EXPECT_NO_THROW(CalcolaMetodo(e, 59, m.parametri, m.nome)) << m.nome;
+        EXPECT_NO_THROW(ControllaMetodo(m.parametri, m.nome, 6)) << m.nome; // the analysis lays out six
+    }
+    EXPECT_EQ(calcoli, (std::set<int>{0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(prev, (std::set<int>{0, 1, 2}));
+}
+
+TEST(MetodiDistribuiti, DodiciImmaginiDeiSegni)
+{
+    for (int n = 1; n <= 12; ++n) {
+        std::string byte = prova::LeggiByte(Formato("%s/data/segni/hor%03d.bmp", SESTINA_SOURCE_DIR, n));
+        ASSERT_GT(byte.size(), 54u) << n;
+        EXPECT_EQ(byte.substr(0, 2), "BM") << n;
+    }
 }
 
 } // namespace
