@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace sestina::sistemi {
@@ -132,18 +134,56 @@ private:
     long m_ultimo = 0;
 };
 
-// The pruned greedy development. Positions 0..n-1 stand for the numbers in play;
-// a kept column puts all its t-subsets in the set. A prefix holding a set subset
-// is covered with its whole subtree; after a keep every sibling below depth t
-// shares the kept column's first t positions, so the walk returns to depth t.
-class SviluppoPotato {
+__extension__ typedef unsigned __int128 Maschera128; // up to 128 numbers in play
+
+// For each (t-1)-subset Q of positions (by rank), the positions c such that Q + c
+// lies inside a kept column: a t-subset Q + c is covered exactly when bit c is set.
+template <class Maschera> class MappaMaschere {
 public:
-    SviluppoPotato(const Colonna &numeri, int k, int t, std::vector<Colonna> &lista, Progresso *p)
-        : m_numeri(numeri), m_n(static_cast<int>(numeri.size())), m_k(k), m_t(t), m_lista(lista),
-          m_insieme(Binomi()(m_n, t)), m_avvisi(p), m_pos(static_cast<std::size_t>(k)),
-          m_ranghi(static_cast<std::size_t>(k + 1) * static_cast<std::size_t>(t + 1))
+    explicit MappaMaschere(std::uint64_t dimensione)
     {
-        Ranghi(0, 0).push_back(0);
+        if (dimensione <= (std::uint64_t{1} << 22))
+            m_vettore.assign(static_cast<std::size_t>(dimensione), 0);
+        else
+            m_grande = true;
+    }
+    Maschera operator[](std::uint64_t r) const
+    {
+        if (!m_grande)
+            return m_vettore[r];
+        auto it = m_mappa.find(r);
+        return it == m_mappa.end() ? 0 : it->second;
+    }
+    void Aggiungi(std::uint64_t r, Maschera m)
+    {
+        if (!m_grande)
+            m_vettore[r] |= m;
+        else
+            m_mappa[r] |= m;
+    }
+
+private:
+    bool m_grande = false;
+    std::vector<Maschera> m_vettore;
+    std::unordered_map<std::uint64_t, Maschera> m_mappa;
+};
+
+// The pruned greedy development. Positions 0..n-1 stand for the numbers in play.
+// Before choosing the element at depth d, the positions that would complete a
+// covered t-subset with the prefix are known at once from the masks of its
+// (t-1)-subsets: they are skipped with their whole subtree. After a keep every
+// sibling below depth t shares the kept column's first t positions (covered), so
+// the walk returns to depth t.
+template <class Maschera> class SviluppoPotato {
+public:
+    static constexpr int MassimoK = 10;
+    static constexpr int MassimoN = 128;
+    static constexpr int MassimoSottoinsiemi = 128; // C(9, s) for any s
+
+    SviluppoPotato(const Colonna &numeri, int k, int t, std::vector<Colonna> &lista, Progresso *p)
+        : m_C(Binomi()), m_numeri(numeri), m_n(static_cast<int>(numeri.size())), m_k(k), m_t(t), m_lista(lista),
+          m_maschere(m_C(m_n, t - 1)), m_avvisi(p)
+    {
     }
 
     EsitoSviluppo Esegui()
@@ -154,82 +194,135 @@ public:
     }
 
 private:
-    // Ranks (partial sums of C(q_i, i)) of the s-subsets of the prefix of length d.
-    std::vector<std::uint64_t> &Ranghi(int d, int s)
+    // Ranks (sums of C(q_i, i)) of the s-subsets of the prefix whose largest element
+    // is the one at index j: each (s-1)-subset of the earlier elements plus it.
+    void Nuovi(int j, int s)
     {
-        return m_ranghi[static_cast<std::size_t>(d) * static_cast<std::size_t>(m_t + 1) + static_cast<std::size_t>(s)];
+        const int p = m_pos[j];
+        std::uint64_t *out = m_nuovi[j][s];
+        int quanti = 0;
+        if (s == 1) {
+            out[quanti++] = m_C(p, 1);
+        } else {
+            const std::uint64_t base = m_C(p, s);
+            for (int i = 0; i < j; ++i) {
+                const std::uint64_t *in = m_nuovi[i][s - 1];
+                for (int x = 0, fine = m_quanti[i][s - 1]; x < fine; ++x)
+                    out[quanti++] = in[x] + base;
+            }
+        }
+        m_quanti[j][s] = quanti;
+    }
+
+    // Positions that complete a covered t-subset with the prefix of length d.
+    Maschera Vietati(int d) const
+    {
+        if (d < m_t - 1)
+            return 0;
+        if (m_t == 1)
+            return m_maschere[0];
+        Maschera m = 0;
+        for (int j = 0; j < d; ++j)
+            for (int x = 0, fine = m_quanti[j][m_t - 1]; x < fine; ++x)
+                m |= m_maschere[m_nuovi[j][m_t - 1][x]];
+        return m;
     }
 
     // Chooses the element at index d; returns true when a column was kept below
     // (or the run was stopped), so that levels d >= t give up their siblings.
     bool Esplora(int d)
     {
-        const TabellaBinomi &C = Binomi();
         const int ultimoP = m_n - m_k + d;
-        const int p0 = d == 0 ? 0 : m_pos[static_cast<std::size_t>(d - 1)] + 1;
-        for (int p = p0; p <= ultimoP; ++p) {
-            m_pos[static_cast<std::size_t>(d)] = p;
-            const int lunghezza = d + 1;
-            if (lunghezza >= m_t) {
-                bool coperto = false;
-                for (std::uint64_t x : Ranghi(d, m_t - 1))
-                    if (m_insieme.contiene(x + C(p, m_t))) {
-                        coperto = true;
-                        break;
-                    }
-                if (coperto) {
-                    m_esito.elaborate += static_cast<long>(C(m_n - 1 - p, m_k - lunghezza));
-                    continue;
-                }
-            }
-            // The subsets of the longer prefix: the old ones plus those ending at p.
-            const int smax = std::min(lunghezza, m_t);
-            for (int s = 0; s <= smax; ++s) {
-                auto &nuovi = Ranghi(lunghezza, s);
-                nuovi = s <= d ? Ranghi(d, s) : std::vector<std::uint64_t>{};
-                if (s >= 1)
-                    for (std::uint64_t x : Ranghi(d, s - 1))
-                        nuovi.push_back(x + C(p, s));
-            }
+        const int p0 = d == 0 ? 0 : m_pos[d - 1] + 1;
+        const int lunghezza = d + 1;
+        const int restanti = m_k - lunghezza;
+        Maschera vietati = Vietati(d);
+        // Only the free positions are visited; the skipped ones count their whole
+        // subtrees: sum over p in [a, b] of C(n-1-p, r) = C(n-a, r+1) - C(n-1-b, r+1).
+        auto saltati = [&](int a, int b) {
+            if (a <= b)
+                m_esaminati += static_cast<long>(m_C(m_n - a, restanti + 1) - m_C(m_n - 1 - b, restanti + 1));
+        };
+        const Maschera campo = (ultimoP + 1 >= static_cast<int>(8 * sizeof(Maschera)) ? ~Maschera{0}
+                                                                                      : (Maschera{1} << (ultimoP + 1)) - 1) &
+                               ~((Maschera{1} << p0) - 1);
+        Maschera liberi = ~vietati & campo;
+        int prossimo = p0;
+        while (liberi) {
+            const int p = Primo(liberi);
+            saltati(prossimo, p - 1);
+            prossimo = p + 1;
+            m_pos[d] = p;
             bool scelta;
-            if (lunghezza == m_k)
+            if (restanti == 0) {
                 scelta = Tieni();
-            else
+            } else {
+                for (int s = 1; s < m_t && s <= lunghezza; ++s)
+                    Nuovi(d, s);
                 scelta = Esplora(lunghezza);
+            }
             if (m_esito.interrotto)
                 return true;
-            if (scelta && d >= m_t) {
-                // Every later sibling at this depth holds the kept first t positions.
-                m_esito.elaborate += static_cast<long>(C(m_n - 1 - p, m_k - d));
-                return true;
+            if (scelta) {
+                if (d >= m_t) {
+                    // Every later sibling at this depth holds the kept first t positions.
+                    m_esaminati += static_cast<long>(m_C(m_n - 1 - p, m_k - d));
+                    return true;
+                }
+                vietati = Vietati(d); // the keep added masks
             }
+            liberi = prossimo > ultimoP ? Maschera{0} : ~vietati & campo & ~((Maschera{1} << prossimo) - 1);
         }
+        saltati(prossimo, ultimoP);
         return false;
+    }
+
+    static int Primo(Maschera m)
+    {
+        if constexpr (sizeof(Maschera) == 8) {
+            return __builtin_ctzll(m);
+        } else {
+            const auto basso = static_cast<std::uint64_t>(m);
+            return basso ? __builtin_ctzll(basso) : 64 + __builtin_ctzll(static_cast<std::uint64_t>(m >> 64));
+        }
     }
 
     bool Tieni()
     {
-        ++m_esito.elaborate;
+        ++m_esaminati;
+        m_esito.elaborate = m_esaminati;
         ++m_esito.ridotte;
-        for (std::uint64_t r : Ranghi(m_k, m_t))
-            m_insieme.aggiungi(r);
+        Maschera colonna = 0;
+        for (int i = 0; i < m_k; ++i)
+            colonna |= Maschera{1} << m_pos[i];
+        if (m_t == 1) {
+            m_maschere.Aggiungi(0, colonna);
+        } else {
+            Nuovi(m_k - 1, m_t - 1);
+            for (int j = 0; j < m_k; ++j)
+                for (int x = 0; x < m_quanti[j][m_t - 1]; ++x)
+                    m_maschere.Aggiungi(m_nuovi[j][m_t - 1][x], colonna);
+        }
         Colonna c(static_cast<std::size_t>(m_k), '\0');
         for (int i = 0; i < m_k; ++i)
-            c[static_cast<std::size_t>(i)] = m_numeri[static_cast<std::size_t>(m_pos[static_cast<std::size_t>(i)])];
+            c[static_cast<std::size_t>(i)] = m_numeri[static_cast<std::size_t>(m_pos[i])];
         m_lista.push_back(std::move(c));
         if (m_avvisi.aUnaScelta(m_esito.elaborate, m_esito.ridotte))
             m_esito.interrotto = true;
         return true;
     }
 
+    const TabellaBinomi &m_C;
     const Colonna &m_numeri;
     const int m_n, m_k, m_t;
     std::vector<Colonna> &m_lista;
-    InsiemeSottoinsiemi m_insieme;
+    MappaMaschere<Maschera> m_maschere;
     Avvisi m_avvisi;
     EsitoSviluppo m_esito;
-    std::vector<int> m_pos;
-    std::vector<std::vector<std::uint64_t>> m_ranghi;
+    long m_esaminati = 0;
+    int m_pos[MassimoK] = {};
+    std::uint64_t m_nuovi[MassimoK][MassimoK + 1][MassimoSottoinsiemi];
+    int m_quanti[MassimoK][MassimoK + 1] = {};
 };
 
 // Walks the k-combinations of n positions in lexicographic order; f(pos) returns
@@ -270,12 +363,14 @@ EsitoSviluppo SviluppoConfronti(const Colonna &numeri, int k, int livello, std::
 {
     EsitoSviluppo esito;
     Avvisi avvisi(p);
+    long esaminati = 0;
     PerOgniCombinazione(static_cast<int>(numeri.size()), k, [&](const std::vector<int> &pos) {
         Colonna c = ColonnaDaPosizioni(numeri, pos);
-        ++esito.elaborate;
+        ++esaminati;
         if (ColonnaCoperta(livello, c, lista))
             return true;
         lista.push_back(std::move(c));
+        esito.elaborate = esaminati;
         ++esito.ridotte;
         if (avvisi.aUnaScelta(esito.elaborate, esito.ridotte))
             esito.interrotto = true;
@@ -327,7 +422,7 @@ EsitoSviluppo SviluppaSistema(const std::string &testo, int k, int livello, std:
     if (k <= 0 || k > n)
         return {};
     const int t = k - livello;
-    if (!NumeriDistinti(numeri) || k >= TabellaBinomi::Colonne || n >= TabellaBinomi::Righe)
+    if (!NumeriDistinti(numeri) || k > 10 || n > 128)
         return SviluppoConfronti(numeri, k, livello, lista, progresso);
     if (t <= 0) {
         // The first column covers every other one.
@@ -355,8 +450,10 @@ EsitoSviluppo SviluppaSistema(const std::string &testo, int k, int livello, std:
         avvisi.finale(esito.elaborate, esito.ridotte);
         return esito;
     }
-    SviluppoPotato s(numeri, k, t, lista, progresso);
-    return s.Esegui();
+    // About 100 KB of subset ranks: on the heap, whatever thread runs this.
+    if (n <= 64)
+        return std::make_unique<SviluppoPotato<std::uint64_t>>(numeri, k, t, lista, progresso)->Esegui();
+    return std::make_unique<SviluppoPotato<Maschera128>>(numeri, k, t, lista, progresso)->Esegui();
 }
 
 bool ColonnaCoperta(int r, const Colonna &candidata, const std::vector<Colonna> &lista)
