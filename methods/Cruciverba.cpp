@@ -115,6 +115,7 @@ Griglia GrigliaCruciverba(const Cruciverba &c)
     Griglia g(c.righe, c.colonne);
     g.righeFisse = 0;
     g.colonneFisse = 0;
+    g.larghezzaColonnaPredefinita = 34;
     for (int r = 0; r < c.righe; ++r)
         for (int col = 0; col < c.colonne; ++col) {
             int n = c.at(r, col);

@@ -277,8 +277,11 @@ void PaginaArmonia::Ricalcola()
     m_date->setCurrentIndex(m_stato.UltimaEstrazione - m_record);
     m_numero->setText(QString::number(m_record + 1));
     m_armonie->ImpostaGriglia(std::move(r.previsioni));
+    AdattaColonne(m_armonie);
     m_ritardo->ImpostaGriglia(std::move(r.ritardo));
+    AdattaColonne(m_ritardo);
     m_esiti->ImpostaGriglia(std::move(r.esiti));
+    AdattaColonne(m_esiti);
     for (int i = 0; i < 8; ++i) {
         const bool evidenza = i + 1 == r.pos1 || i + 1 == r.pos2;
         for (auto *e2 : {m_valori1[static_cast<size_t>(i)], m_valori2[static_cast<size_t>(i)]})
@@ -331,8 +334,10 @@ void PaginaArmonia::Elabora()
     m_elabora->setEnabled(true);
     m_annulla->hide();
     m_progresso->hide();
-    if (m_ciclo.ciclo.righe() > 0)
+    if (m_ciclo.ciclo.righe() > 0) {
         m_gCiclo->ImpostaGriglia(m_ciclo.ciclo);
+        AdattaColonne(m_gCiclo);
+    }
     if (m_riepilogo)
         m_riepilogo->Imposta(m_ciclo.riepilogo);
     if (m_ciclo.messaggio)

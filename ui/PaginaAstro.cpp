@@ -246,8 +246,11 @@ void PaginaAstro::Ricalcola()
                             .arg(m_record + 1)
                             .arg(Q(archivio::TestoListaDate(e[static_cast<size_t>(m_record)].data))));
     m_previsione->ImpostaGriglia(std::move(r.previsioneGriglia));
+    AdattaColonne(m_previsione);
     m_ritardo->ImpostaGriglia(std::move(r.ritardo));
+    AdattaColonne(m_ritardo);
     m_esiti->ImpostaGriglia(std::move(r.esiti));
+    AdattaColonne(m_esiti);
     if (r.segnale)
         QApplication::beep();
     m_cruci->ImpostaLista(NumeriDaLista(r.listaCruciverba));

@@ -63,6 +63,8 @@ PaginaCruci::PaginaCruci(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
     m_lista->setHeaderLabels({QStringLiteral("Num"), QStringLiteral("ORD"), QStringLiteral("FRE"), QStringLiteral("RIT")});
     m_lista->setRootIsDecorated(false);
     m_lista->setMinimumWidth(200);
+    for (int c = 0; c < 4; ++c)
+        m_lista->setColumnWidth(c, 44);
     m_lista->header()->setSectionsClickable(true);
     connect(m_lista->header(), &QHeaderView::sectionClicked, this, [this](int c) { OrdinaLista(c); });
     sinistra->addWidget(m_lista, 1);

@@ -247,8 +247,11 @@ void PaginaMetodi::Ricalcola()
     const auto e = archivio().LeggiTutte();
     auto r = CalcolaPaginaMetodo(e, m_record, parametri(), nomeMetodo());
     m_previsione->ImpostaGriglia(std::move(r.previsioneGriglia));
+    AdattaColonne(m_previsione);
     m_rit->ImpostaGriglia(std::move(r.rit));
+    AdattaColonne(m_rit);
     m_es->ImpostaGriglia(std::move(r.es));
+    AdattaColonne(m_es);
     m_cruci->ImpostaLista(std::move(r.listaCruciverba));
 }
 

@@ -111,6 +111,7 @@ PannelloCruciverba::PannelloCruciverba(StatoCondiviso &stato, const Nomi &nomi, 
     m_gSviluppo->setObjectName(QString::fromLatin1(nomi[6]));
     destra->addWidget(m_gSviluppo, 1);
     m_gSviluppo->ImpostaGriglia(sistemi::GrigliaSviluppo({}));
+    AdattaColonne(m_gSviluppo);
 
     std::vector<std::string> testi;
     for (int n = 1; n <= 90; ++n)
@@ -172,6 +173,7 @@ void PannelloCruciverba::Riempi()
         m_sviluppo.clear();
         m_pronto = false;
         m_gSviluppo->ImpostaGriglia(sistemi::GrigliaSviluppo({}));
+        AdattaColonne(m_gSviluppo);
         Q_EMIT sviluppoCambiato(false);
     }
 }
@@ -201,6 +203,7 @@ void PannelloCruciverba::Sviluppa()
     m_pronto = !s.messaggio;
     EseguiAzione(this, [this] { sistemi::SalvaSviluppo(m_stato.DirectoryProgramma, m_sviluppo); });
     m_gSviluppo->ImpostaGriglia(sistemi::GrigliaSviluppo(m_sviluppo));
+    AdattaColonne(m_gSviluppo);
     Q_EMIT sviluppoCambiato(m_pronto);
 }
 

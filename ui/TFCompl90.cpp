@@ -115,4 +115,5 @@ void TFCompl90::Sviluppa()
     m_sviluppo = std::move(s.colonne);
     sistemi::SalvaSviluppo(m_stato.DirectoryProgramma, m_sviluppo);
     m_gSviluppo->ImpostaGriglia(sistemi::GrigliaSviluppo(m_sviluppo));
+    AdattaColonne(m_gSviluppo);
 }

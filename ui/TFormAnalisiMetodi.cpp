@@ -132,7 +132,9 @@ void TFormAnalisiMetodi::AnalizzaMetodo()
     for (const auto &r : m_risultato.spiegazione)
         m_testo->appendPlainText(Q(r));
     m_griglia->ImpostaGriglia(m_risultato.previsioni);
+    AdattaColonne(m_griglia);
     m_riepilogo->ImpostaGriglia(m_risultato.riepilogo);
+    AdattaColonne(m_riepilogo);
     if (m_risultato.messaggio)
         Dialoghi::Avviso(this, Q(*m_risultato.messaggio));
 }
