@@ -220,6 +220,7 @@ PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent) : Pagina(st
     m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppoVuota());
     AbilitaRisultati(false);
     ContaNumeriInGioco();
+    m_durante = {m_gruppoNumeri, inserisci, m_lista, m_elabora, m_mostra, carica, m_colonne};
 }
 
 int PaginaSistemi::k() const
@@ -338,8 +339,13 @@ void PaginaSistemi::Elabora()
     }
     m_stop = false;
     m_inCorso = true;
+    // While the development runs only "Stop" is heard.
+    for (QWidget *x : m_durante)
+        x->setEnabled(false);
+    for (QWidget *x : {static_cast<QWidget *>(m_combinazione), static_cast<QWidget *>(m_riduzioni),
+                       static_cast<QWidget *>(m_barra)})
+        x->setEnabled(false);
     m_ferma->setEnabled(true);
-    m_elabora->setEnabled(false);
     const std::string testo = sistemi::TestoNumeriInGioco(NumeriMarcati());
     std::vector<Colonna> lista;
     bool fermato = false;
@@ -358,7 +364,9 @@ void PaginaSistemi::Elabora()
     });
     m_inCorso = false;
     m_ferma->setEnabled(false);
-    m_elabora->setEnabled(true);
+    for (QWidget *x : m_durante)
+        x->setEnabled(true);
+    ContaNumeriInGioco();
     AbilitaRisultati(ok && !fermato);
     m_stop = false;
 }

@@ -81,6 +81,7 @@ private:
     QPushButton *m_mostra;
     QToolButton *m_spoglio;
     QToolButton *m_stampa;
+    std::vector<QWidget *> m_durante; // off while a development runs
     bool m_stop = false; // StopElaborazione
     bool m_inCorso = false;
     bool m_statistiche = false;
