@@ -179,12 +179,8 @@ PaginaStampa::PaginaStampa(StatoCondiviso &stato, QWidget *parent) : Pagina(stat
     for (ExtStringGrid *g : {m_modulo->abbonamento, m_modulo->riduzione, m_modulo->basi})
         connect(g, &ExtStringGrid::cellaCliccata, this, [this, g](int r, int c) { PiccolaCliccata(g, r, c); });
 
+    // The shared state lives as long as the main window, and so does this page.
     m_stato.InvioASchedina = [this](const std::string &testo) { InvioASchedina(testo); };
-}
-
-PaginaStampa::~PaginaStampa()
-{
-    m_stato.InvioASchedina = nullptr;
 }
 
 int PaginaStampa::quote() const { return m_quote->value(); }

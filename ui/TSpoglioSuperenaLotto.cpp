@@ -187,7 +187,11 @@ void MostraRiquadro(ExtStringGrid *vista, Griglia g)
 {
     vista->ImpostaGriglia(std::move(g));
     AdattaColonne(vista);
-    const Griglia &m = vista->griglia();
+    // Room for the cells' inner margins too.
+    Griglia &m = vista->modifica();
+    for (int c = 0; c < m.colonne(); ++c)
+        m.ImpostaLarghezza(c, m.larghezza(c) + 6);
+    vista->Aggiorna();
     int w = 2 * vista->frameWidth(), h = 2 * vista->frameWidth();
     for (int c = 0; c < m.colonne(); ++c)
         w += m.larghezza(c);

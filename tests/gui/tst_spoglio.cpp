@@ -213,6 +213,11 @@ private Q_SLOTS:
         QCOMPARE(valore("grigliariepilogo", "P 5+1"), std::string("1")); // 1..5 with 6 (jolly); 40 is not in play
         QCOMPARE(valore("grigliariepilogo", "P 5"), std::string("15")); // 1..5 with 7..21
         QCOMPARE(valore("GRIGLIADATISISTEMA", "Colonne"), std::string("54264"));
+        // One table row per winning pair, read from the compact result.
+        int vincite = 0;
+        for (const char *p : {"P 3", "P 4", "P 5", "P 5+1", "P 6"})
+            vincite += std::stoi(valore("grigliariepilogo", p));
+        QCOMPARE(modello()->rowCount(), vincite);
     }
 };
 
