@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <ostream>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -746,6 +747,22 @@ Griglia GrigliaSviluppo(const std::vector<Colonna> &lista)
         g.ImpostaTesto(r, 1, FormattaColonna(OrdinaColonna(lista[i])));
     }
     return g;
+}
+
+void ScriviCSVSviluppo(const std::vector<Colonna> &lista, std::ostream &out)
+{
+    // The texts are ASCII: the same bytes as the grid's CSV.
+    out << "Scheda n.;Sviluppo;\r\n";
+    if (lista.empty())
+        out << ";;\r\n";
+    std::string riga;
+    for (std::size_t i = 0; i < lista.size(); ++i) {
+        riga = std::to_string(i + 1);
+        riga += ';';
+        riga += FormattaColonna(OrdinaColonna(lista[i]));
+        riga += ";\r\n";
+        out << riga;
+    }
 }
 
 } // namespace sestina::sistemi

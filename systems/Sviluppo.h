@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -112,5 +113,7 @@ Colore ColoreListView(int colonna, int colonnaOrdinata);
 Griglia GrigliaSviluppo(const std::vector<Colonna> &lista);
 // Its reset state after a change of the radio groups: header "Scheda " / "Sviluppo" only.
 Griglia GrigliaSviluppoVuota();
+// The CSV of GrigliaSviluppo(lista), written row by row (a million columns need no grid).
+void ScriviCSVSviluppo(const std::vector<Colonna> &lista, std::ostream &out);
 
 } // namespace sestina::sistemi

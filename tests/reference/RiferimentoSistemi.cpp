@@ -135,7 +135,7 @@ sistemi::RisultatoSpoglio RiferimentoSpoglia(const std::vector<Colonna> &colonne
             const int p = RiferimentoContaPunti(colonne[c], numeri[static_cast<std::size_t>(inizio + colpo)]);
             if (p >= 3) {
                 r.categorie[static_cast<std::size_t>(p)] += 1;
-                r.vincite.push_back({static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(inizio + colpo),
+                r.vincite.push_back({static_cast<std::uint32_t>(c), static_cast<std::uint16_t>(inizio + colpo),
                                      static_cast<std::uint8_t>(p)});
             }
             r.fine = inizio + colpo;
