@@ -4,8 +4,8 @@
 #include "app/Errore.h"
 #include "app/Griglia.h"
 #include "app/TExStringList.h"
-#include "systems/FileSviluppo.h"
 #include "systems/FileSistema.h"
+#include "systems/FileSviluppo.h"
 #include "systems/Sviluppo.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -42,7 +42,10 @@ namespace {
 constexpr int RigheTabellone = 9;
 constexpr int ColonneTabellone = 10;
 
-int NumeroCella(int riga, int colonna) { return 10 * riga + colonna + 1; }
+int NumeroCella(int riga, int colonna)
+{
+    return 10 * riga + colonna + 1;
+}
 
 QToolButton *PulsanteBarra(QToolBar *barra, const QString &nome, const QString &testo)
 {
@@ -56,7 +59,8 @@ QToolButton *PulsanteBarra(QToolBar *barra, const QString &nome, const QString &
 
 } // namespace
 
-PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, QStringLiteral("TabSheet5"), parent)
+PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent)
+    : Pagina(stato, QStringLiteral("TabSheet5"), parent)
 {
     auto *principale = new QHBoxLayout(this);
     auto *sinistra = new QVBoxLayout;
@@ -119,7 +123,8 @@ PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent) : Pagina(st
     m_lista->setObjectName(QStringLiteral("ListView2"));
     m_lista->setRootIsDecorated(false);
     m_lista->setUniformRowHeights(true);
-    m_lista->setHeaderLabels({QStringLiteral("Num"), QStringLiteral("ORD"), QStringLiteral("FRE"), QStringLiteral("RIT")});
+    m_lista->setHeaderLabels(
+        {QStringLiteral("Num"), QStringLiteral("ORD"), QStringLiteral("FRE"), QStringLiteral("RIT")});
     m_lista->header()->setSectionsClickable(true);
     m_lista->header()->setSortIndicatorShown(false);
     for (int c = 0; c < 4; ++c)
@@ -342,8 +347,8 @@ void PaginaSistemi::Elabora()
     // While the development runs only "Stop" is heard.
     for (QWidget *x : m_durante)
         x->setEnabled(false);
-    for (QWidget *x : {static_cast<QWidget *>(m_combinazione), static_cast<QWidget *>(m_riduzioni),
-                       static_cast<QWidget *>(m_barra)})
+    for (QWidget *x :
+         {static_cast<QWidget *>(m_combinazione), static_cast<QWidget *>(m_riduzioni), static_cast<QWidget *>(m_barra)})
         x->setEnabled(false);
     m_ferma->setEnabled(true);
     const std::string testo = sistemi::TestoNumeriInGioco(NumeriMarcati());
@@ -351,9 +356,10 @@ void PaginaSistemi::Elabora()
     bool fermato = false;
     const bool ok = Esegui([&] {
         // The label follows the development; the window repaints and "Stop" is heard meanwhile.
-        ProgressoFinestra progresso([this] { return m_stop; }, [this](long elaborate, long ridotte) {
-            m_progresso->setText(Q(sistemi::TestoAvanzamento(elaborate, ridotte)));
-        });
+        ProgressoFinestra progresso([this] { return m_stop; },
+                                    [this](long elaborate, long ridotte) {
+                                        m_progresso->setText(Q(sistemi::TestoAvanzamento(elaborate, ridotte)));
+                                    });
         const auto esito = sistemi::SviluppaSistema(testo, kk, livello(), lista, &progresso);
         if (esito.ridotte > 0)
             m_progresso->setText(Q(sistemi::TestoAvanzamento(esito.elaborate, esito.ridotte)));
@@ -398,7 +404,8 @@ void PaginaSistemi::Cancella()
 void PaginaSistemi::StatisticheSistemi()
 {
     Esegui([this] {
-        m_statiNumeri = sistemi::StatisticheSistemi(archivio::Archivio(m_stato.DirectoryProgramma), m_stato.UltimaEstrazione);
+        m_statiNumeri =
+            sistemi::StatisticheSistemi(archivio::Archivio(m_stato.DirectoryProgramma), m_stato.UltimaEstrazione);
         m_righeLista = sistemi::RigheListView2(m_statiNumeri);
         m_colonnaLista = -1;
         RiempiLista();
@@ -448,7 +455,10 @@ void PaginaSistemi::SalvaSistema()
     Esegui([&] { sistemi::SalvaFileSistema(S(*file), sistema); });
 }
 
-void PaginaSistemi::SalvaCSV() { SalvaGrigliaCSV(m_colonne->griglia(), QStringLiteral("SviluppoSistemilast")); }
+void PaginaSistemi::SalvaCSV()
+{
+    SalvaGrigliaCSV(m_colonne->griglia(), QStringLiteral("SviluppoSistemilast"));
+}
 
 void PaginaSistemi::Carica()
 {

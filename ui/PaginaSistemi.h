@@ -82,7 +82,7 @@ private:
     QToolButton *m_spoglio;
     QToolButton *m_stampa;
     std::vector<QWidget *> m_durante; // off while a development runs
-    bool m_stop = false; // StopElaborazione
+    bool m_stop = false;              // StopElaborazione
     bool m_inCorso = false;
     bool m_statistiche = false;
     bool m_caricaContatori = false; // counters set by "Carica" leave the marks alone

@@ -27,8 +27,7 @@
 using namespace sestina;
 using sistemi::MossaSpoglio;
 
-TSpoglioSuperenaLotto::TSpoglioSuperenaLotto(StatoCondiviso &stato, QWidget *parent)
-    : QDialog(parent), m_stato(stato)
+TSpoglioSuperenaLotto::TSpoglioSuperenaLotto(StatoCondiviso &stato, QWidget *parent) : QDialog(parent), m_stato(stato)
 {
     setObjectName(QStringLiteral("SpoglioSuperenaLotto"));
     setWindowTitle(QStringLiteral("Spoglio Superenalotto"));
@@ -227,10 +226,11 @@ void TSpoglioSuperenaLotto::Spoglia()
     EseguiAzione(this, [&] {
         if (m_stato.UltimaEstrazione >= 0)
             estrazioni = archivio::Archivio(m_stato.DirectoryProgramma).LeggiTutte();
-        ProgressoFinestra progresso([this] { return m_stop; }, [this](long fatto, long totale) {
-            m_barra->setMaximum(static_cast<int>(std::max(1L, totale)));
-            m_barra->setValue(static_cast<int>(fatto));
-        });
+        ProgressoFinestra progresso([this] { return m_stop; },
+                                    [this](long fatto, long totale) {
+                                        m_barra->setMaximum(static_cast<int>(std::max(1L, totale)));
+                                        m_barra->setValue(static_cast<int>(fatto));
+                                    });
         r = sistemi::Spoglia(m_colonne, estrazioni, m_inizio, m_limite->value(), &progresso);
     });
     const Valuta costo = m_stato.impostazioni.CostoColonna;
@@ -249,8 +249,8 @@ void TSpoglioSuperenaLotto::Naviga(MossaSpoglio m)
         return;
     int nuovo = m_inizio;
     if (!EseguiAzione(this, [&] {
-            nuovo = sistemi::MuoviInizioSpoglio(archivio::Archivio(m_stato.DirectoryProgramma), m_stato.UltimaEstrazione,
-                                               m_inizio, m);
+            nuovo = sistemi::MuoviInizioSpoglio(archivio::Archivio(m_stato.DirectoryProgramma),
+                                                m_stato.UltimaEstrazione, m_inizio, m);
         }))
         return;
     m_inizio = std::clamp(nuovo, 0, m_stato.UltimaEstrazione);

@@ -371,7 +371,9 @@ private Q_SLOTS:
     {
         segna({7, 8, 9});
         const QString file = m_dir->filePath(QStringLiteral("corto.stm"));
-        prova::ScriviByte(file.toStdString(), std::string("\x03" "01 02 03 ", 10));
+        prova::ScriviByte(file.toStdString(), std::string("\x03"
+                                                          "01 02 03 ",
+                                                          10));
         Dialoghi::PreimpostaPercorso(file);
         ClicPulsante(pagina(), QStringLiteral("ToolButtonCaricaSistemi"));
         QCOMPARE(Dialoghi::Messaggi().size(), size_t(1));
