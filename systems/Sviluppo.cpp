@@ -383,9 +383,18 @@ EsitoSviluppo SviluppoConfronti(const Colonna &numeri, int k, int livello, std::
 
 } // namespace
 
+// The numbers in play of a text; a text without digits has none (ColonnaDaTesto
+// would give the byte 0, which is no number and could not be written to "sviluppo").
+Colonna NumeriDelTesto(const std::string &testo)
+{
+    if (testo.find_first_of("0123456789") == std::string::npos)
+        return {};
+    return ColonnaDaTesto(testo);
+}
+
 bool SviluppaColonne(const std::string &testo, int k, std::vector<Colonna> &lista, Progresso *stop)
 {
-    const Colonna numeri = ColonnaDaTesto(testo);
+    const Colonna numeri = NumeriDelTesto(testo);
     const int n = static_cast<int>(numeri.size());
     if (k == 0) {
         lista.push_back(numeri);
@@ -418,7 +427,7 @@ EsitoSviluppo SviluppaSistema(const std::string &testo, int k, int livello, std:
                               Progresso *progresso)
 {
     lista.clear();
-    const Colonna numeri = ColonnaDaTesto(testo);
+    const Colonna numeri = NumeriDelTesto(testo);
     const int n = static_cast<int>(numeri.size());
     if (k <= 0 || k > n)
         return {};
@@ -747,6 +756,15 @@ Griglia GrigliaSviluppo(const std::vector<Colonna> &lista)
         g.ImpostaTesto(r, 1, FormattaColonna(OrdinaColonna(lista[i])));
     }
     return g;
+}
+
+std::string TestoSviluppo(const std::vector<Colonna> &lista, int riga, int colonna)
+{
+    if (riga == 0)
+        return colonna == 0 ? "Scheda n." : "Sviluppo";
+    if (riga < 1 || riga > static_cast<int>(lista.size()))
+        return {};
+    return colonna == 0 ? std::to_string(riga) : FormattaColonna(OrdinaColonna(lista[static_cast<std::size_t>(riga - 1)]));
 }
 
 void ScriviCSVSviluppo(const std::vector<Colonna> &lista, std::ostream &out)

@@ -3,6 +3,7 @@
 #include "systems/Sviluppo.h"
 
 #include "app/Testo.h"
+#include "export/GrigliaCSV.h"
 #include "reference/RiferimentoSistemi.h"
 #include "support/ArchivioProva.h"
 
@@ -12,6 +13,7 @@
 #include <numeric>
 #include <random>
 #include <set>
+#include <sstream>
 
 using namespace sestina;
 using namespace sestina::sistemi;
@@ -110,6 +112,12 @@ TEST(Sviluppo, QuattroNumeriTreSenzaRiduzione)
         EXPECT_EQ(g.testo(i + 1, 0), std::to_string(i + 1));
         EXPECT_EQ(g.testo(i + 1, 1), attese[i]);
     }
+    for (int r = 0; r < g.righe(); ++r)
+        for (int c = 0; c < 2; ++c)
+            EXPECT_EQ(TestoSviluppo(lista, r, c), g.testo(r, c));
+    std::ostringstream csv;
+    ScriviCSVSviluppo(lista, csv);
+    EXPECT_EQ(csv.str(), esporta::GrigliaCSV(g));
     Griglia vuota = GrigliaSviluppoVuota();
     EXPECT_EQ(vuota.testo(0, 0), "Scheda ");
     EXPECT_EQ(vuota.testo(0, 1), "Sviluppo");
@@ -167,7 +175,11 @@ TEST(Sviluppo, SviluppaColonneCasiPiccoli)
     EXPECT_EQ(l, (std::vector<Colonna>{C({1}), C({5, 7, 9}), C({5}), C({7}), C({9}), C({5, 7}), C({5, 9}), C({7, 9})}));
     std::vector<Colonna> nessuna;
     EXPECT_FALSE(SviluppaColonne("05 07 ", 3, nessuna));
+    EXPECT_FALSE(SviluppaColonne("", 1, nessuna));
     EXPECT_TRUE(nessuna.empty());
+    // No numbers in play: no byte 0 (which "sviluppo" cannot hold).
+    EXPECT_FALSE(SviluppaColonne("", 0, nessuna));
+    EXPECT_EQ(nessuna, std::vector<Colonna>{Colonna{}});
 }
 
 TEST(Sviluppo, TrentadueNumeriSeiNMenoUno)

@@ -404,3 +404,21 @@ TEST(Spoglio, ProgressoEStop)
     const auto completo = Spoglia(molte, numeri, 0, 0);
     EXPECT_LT(r.vincite.size(), completo.vincite.size());
 }
+
+TEST(TabellaVincite, OrdinamentiComeSuiTesti)
+{
+    // Every header, one after the other, against the sort on the cell texts.
+    std::mt19937 rng(6);
+    const auto estrazioni = prova::EstrazioniCasuali(30, 300);
+    std::vector<Colonna> colonne;
+    (void)SviluppaColonne("03 13 23 33 43 53 63 73 83 04 14 24 34 ", 5, colonne);
+    colonne.push_back(C({7})); // a one-number column reads as an integer
+    TabellaVincite t(colonne, estrazioni, Spoglia(colonne, estrazioni, 0, 0));
+    ASSERT_GT(t.righe(), 100);
+    for (int prova = 0; prova < 40; ++prova) {
+        const int colonna = std::uniform_int_distribution<int>(0, 16)(rng);
+        const auto attese = riferimento::RiferimentoOrdina(t, colonna);
+        t.Ordina(colonna);
+        ASSERT_TRUE(t.risultato().vincite == attese) << "colonna " << colonna;
+    }
+}
