@@ -2,6 +2,7 @@
 
 #include "app/Colonna.h"
 #include "app/Errore.h"
+#include "app/FileAtomico.h"
 #include "app/Griglia.h"
 #include "app/TExStringList.h"
 #include "systems/FileSistema.h"
@@ -10,6 +11,7 @@
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/GrigliaNumeri.h"
+#include "ui/ModelloSviluppo.h"
 #include "ui/PaginaStampa.h"
 #include "ui/ProgressoFinestra.h"
 #include "ui/Qt.h"
@@ -28,6 +30,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -218,11 +221,22 @@ PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent)
     riga->addStretch(1);
     destra->addLayout(riga);
 
-    m_colonne = new ExtStringGrid(this);
+    m_modelloColonne = new ModelloSviluppo(this);
+    m_colonne = new QTableView(this);
     m_colonne->setObjectName(QStringLiteral("ExtStringGrid23"));
+    m_colonne->setModel(m_modelloColonne);
+    m_colonne->setWordWrap(false);
+    m_colonne->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_colonne->verticalHeader()->hide();
+    // Fixed row heights keep a million columns cheap to scroll.
+    m_colonne->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_colonne->verticalHeader()->setDefaultSectionSize(20);
+    m_colonne->horizontalHeader()->setHighlightSections(false);
+    m_colonne->setColumnWidth(0, 56);
+    m_colonne->setColumnWidth(1, 200);
     destra->addWidget(m_colonne, 1);
 
-    m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppoVuota());
+    m_modelloColonne->Vuota("Scheda ");
     AbilitaRisultati(false);
     ContaNumeriInGioco();
     m_durante = {m_gruppoNumeri, inserisci, m_lista, m_elabora, m_mostra, carica, m_colonne};
@@ -292,9 +306,7 @@ void PaginaSistemi::MarcheCambiate()
     ContaNumeriInGioco();
     if (m_combinazione->isEnabled())
         SceltaCambiata(true);
-    Griglia &g = m_colonne->modifica();
-    g.Dimensiona(1, g.colonne());
-    m_colonne->Aggiorna();
+    m_modelloColonne->Taglia();
     m_progresso->clear();
     Esegui([this] { sistemi::CancellaSviluppo(m_stato.DirectoryProgramma); });
     AbilitaRisultati(false);
@@ -302,7 +314,7 @@ void PaginaSistemi::MarcheCambiate()
 
 void PaginaSistemi::SceltaCambiata(bool combinazione)
 {
-    m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppoVuota());
+    m_modelloColonne->Vuota("Scheda ");
     m_progresso->clear();
     m_mostra->setEnabled(false);
     if (combinazione)
@@ -326,7 +338,7 @@ void PaginaSistemi::showEvent(QShowEvent *e)
         m_statistiche = true;
         StatisticheSistemi();
     }
-    m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppoVuota());
+    m_modelloColonne->Vuota("Scheda ");
     m_mostra->setEnabled(false);
 }
 
@@ -386,7 +398,7 @@ void PaginaSistemi::MostraColonne()
     Esegui([this] {
         std::vector<Colonna> lista;
         (void)sistemi::CaricaSviluppo(m_stato.DirectoryProgramma, lista);
-        m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppo(lista));
+        m_modelloColonne->Imposta(std::move(lista));
     });
 }
 
@@ -457,7 +469,12 @@ void PaginaSistemi::SalvaSistema()
 
 void PaginaSistemi::SalvaCSV()
 {
-    SalvaGrigliaCSV(m_colonne->griglia(), QStringLiteral("SviluppoSistemilast"));
+    auto file = Dialoghi::SalvaFile(this, QStringLiteral("SviluppoSistemilast"),
+                                    QStringLiteral("File CSV (*.CSV *.csv)"), QStringLiteral(".csv"));
+    if (!file)
+        return;
+    // Written from the columns, row by row: no grid of a million rows is built.
+    Esegui([&] { ScriviFileAtomico(S(*file), m_modelloColonne->CSV()); });
 }
 
 void PaginaSistemi::Carica()
