@@ -33,7 +33,8 @@ std::vector<int> NumeriDaLista(const std::string &lista)
         try {
             n = LeggiIntero(parte);
         } catch (const Errore &) {
-            throw ErroreUso{"--numeri: \"" + parte + "\" non è un numero (LISTA: numeri da 1 a 90 separati da virgole)"};
+            throw ErroreUso{"--numeri: \"" + parte +
+                            "\" non è un numero (LISTA: numeri da 1 a 90 separati da virgole)"};
         }
         if (n < 1 || n > 90)
             throw ErroreUso{"--numeri: " + std::to_string(n) + " non è un numero da 1 a 90"};

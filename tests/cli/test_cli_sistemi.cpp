@@ -107,11 +107,13 @@ TEST_F(CliSistemi, RifiutiLascianoLoSviluppo)
 TEST_F(CliSistemi, SalvaECaricaIlFileSistema)
 {
     const std::string stm = t.percorso("mio.stm");
-    auto e = prova::EseguiCli(t.dir(), {"sistema", "--numeri", "1,2,11", "--k", "3", "--riduzione", "2", "--salva", stm});
+    auto e =
+        prova::EseguiCli(t.dir(), {"sistema", "--numeri", "1,2,11", "--k", "3", "--riduzione", "2", "--salva", stm});
     ASSERT_EQ(e.stato, 0) << e.err;
     const std::string b = prova::LeggiByte(stm);
     ASSERT_EQ(b.size(), 192u);
-    EXPECT_EQ(b.substr(0, 10), "\x09" "01 11 02 ");
+    EXPECT_EQ(b.substr(0, 10), "\x09"
+                               "01 11 02 ");
     EXPECT_EQ(b[184], 0);
     EXPECT_EQ(b[188], 2);
     prova::ScriviByte(t.percorso("sviluppo"), "");
@@ -125,7 +127,8 @@ TEST_F(CliSistemi, SalvaECaricaIlFileSistema)
     std::string sessantuno;
     for (int n = 1; n <= 61; ++n)
         sessantuno += std::to_string(n) + (n < 61 ? "," : "");
-    auto r = prova::EseguiCli(t.dir(), {"sistema", "--numeri", sessantuno, "--k", "3", "--salva", t.percorso("no.stm")});
+    auto r =
+        prova::EseguiCli(t.dir(), {"sistema", "--numeri", sessantuno, "--k", "3", "--salva", t.percorso("no.stm")});
     EXPECT_EQ(r.stato, 1);
     EXPECT_NE(r.err.find("60"), std::string::npos) << r.err;
     EXPECT_FALSE(EsisteFile(t.percorso("no.stm")));

@@ -46,12 +46,12 @@ TEST(FileSviluppo, ByteNonValidiConRigaEFile)
         const char *riga;
     };
     const std::vector<Caso> casi{
-        {"123\r\n0\r\n", "riga 2"},                     // code 48: number 0
-        {"12\r\n34\r\n5\x8B\r\n", "riga 3"},            // code 139: 91
-        {"1\r2\r\n", "riga 1"},                         // a lone CR
-        {std::string("1\0", 2), "riga 1"},              // a NUL byte
+        {"123\r\n0\r\n", "riga 2"},                           // code 48: number 0
+        {"12\r\n34\r\n5\x8B\r\n", "riga 3"},                  // code 139: 91
+        {"1\r2\r\n", "riga 1"},                               // a lone CR
+        {std::string("1\0", 2), "riga 1"},                    // a NUL byte
         {"12\r\n" + std::string(91, '1') + "\r\n", "riga 2"}, // over-long line
-        {std::string(5000000, 'A'), "riga 1"},          // a huge line without an end
+        {std::string(5000000, 'A'), "riga 1"},                // a huge line without an end
     };
     for (const Caso &c : casi) {
         try {
@@ -74,9 +74,11 @@ TEST(FileSviluppo, SalvaCaricaCancella)
     EXPECT_TRUE(lista.empty()); // emptied when there is no file
     const std::vector<Colonna> sistema{C({1, 11, 2}), C({90, 89, 1})};
     SalvaSviluppo(dir.dir(), sistema);
-    EXPECT_EQ(prova::LeggiByte(dir.percorso("sviluppo")), "1;2\r\n\x8A\x89" "1\r\n");
+    EXPECT_EQ(prova::LeggiByte(dir.percorso("sviluppo")), "1;2\r\n\x8A\x89"
+                                                          "1\r\n");
     SalvaSviluppo(dir.dir(), sistema); // twice: the same file
-    EXPECT_EQ(prova::LeggiByte(dir.percorso("sviluppo")), "1;2\r\n\x8A\x89" "1\r\n");
+    EXPECT_EQ(prova::LeggiByte(dir.percorso("sviluppo")), "1;2\r\n\x8A\x89"
+                                                          "1\r\n");
     EXPECT_TRUE(CaricaSviluppo(dir.dir(), lista));
     EXPECT_EQ(lista, sistema);
     TExStringList slip;

@@ -23,7 +23,10 @@ TExStringList Lista(std::initializer_list<Colonna> v)
     return l;
 }
 
-std::vector<Colonna> Voci(const TExStringList &l) { return l.righe(); }
+std::vector<Colonna> Voci(const TExStringList &l)
+{
+    return l.righe();
+}
 } // namespace
 
 TEST(Schedine, ContatoreEVista)

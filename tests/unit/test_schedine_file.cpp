@@ -69,7 +69,9 @@ TEST(FileSchedine, FormaCSVERitornoAlloSviluppo)
 TEST(FileSchedine, LetturaCSVTollerante)
 {
     // Any run of non-digits separates numbers; an empty line is an empty entry.
-    const auto l = DecodificaSchedineCSV("\xEF\xBB\xBF" "5;17;88;\r\n\r\n 3 , 4\t5\n12", "s.csv");
+    const auto l = DecodificaSchedineCSV("\xEF\xBB\xBF"
+                                         "5;17;88;\r\n\r\n 3 , 4\t5\n12",
+                                         "s.csv");
     EXPECT_EQ(l.righe(), (std::vector<Colonna>{C({5, 17, 88}), {}, C({3, 4, 5}), C({12})}));
     EXPECT_EQ(CodificaSchedineCSV(l), "5;17;88;\r\n\r\n3;4;5;\r\n12;\r\n");
 }

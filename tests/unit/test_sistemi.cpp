@@ -28,7 +28,10 @@ Colonna C(std::initializer_list<int> v)
     return c;
 }
 
-std::string Testo(const std::vector<int> &numeri) { return TestoNumeriInGioco(numeri); }
+std::string Testo(const std::vector<int> &numeri)
+{
+    return TestoNumeriInGioco(numeri);
+}
 
 // Records every call of the progress interface; stops at the n-th Interrompi when asked.
 struct Registro : Progresso {
@@ -88,7 +91,8 @@ TEST(Sviluppo, OrdineDelTabelloneEPerColonna)
     std::iota(tutti.begin(), tutti.end(), 1);
     auto o = OrdineTabellone(tutti);
     ASSERT_EQ(o.size(), 90u);
-    EXPECT_EQ((std::vector<int>(o.begin(), o.begin() + 11)), (std::vector<int>{1, 11, 21, 31, 41, 51, 61, 71, 81, 2, 12}));
+    EXPECT_EQ((std::vector<int>(o.begin(), o.begin() + 11)),
+              (std::vector<int>{1, 11, 21, 31, 41, 51, 61, 71, 81, 2, 12}));
     EXPECT_EQ(o.back(), 90);
     EXPECT_EQ(TestoNumeriInGioco({3, 12, 45}), "03 12 45 ");
 }
@@ -143,7 +147,8 @@ TEST(Sviluppo, RiduzioniDegliEsempi)
         std::vector<Colonna> lista{C({9})}; // emptied first
         auto e = SviluppaSistema(Testo(OrdineTabellone(c.segnati)), c.k, c.r, lista);
         EXPECT_EQ(lista, c.attese);
-        EXPECT_EQ(TestoAvanzamento(e.elaborate, e.ridotte), Formato("Elaborate %ld Ridotte %ld", c.elaborate, c.ridotte));
+        EXPECT_EQ(TestoAvanzamento(e.elaborate, e.ridotte),
+                  Formato("Elaborate %ld Ridotte %ld", c.elaborate, c.ridotte));
     }
 }
 
