@@ -23,21 +23,28 @@ std::string NumeriInGioco(int n)
     return sistemi::TestoNumeriInGioco(sistemi::OrdineTabellone(v));
 }
 
-// Columns of six random numbers and a random archive of the given sizes.
-const std::vector<Colonna> &ColonneCasuali(std::size_t quante)
+// Columns of six numbers (args: columns, draws, kind): random ones (tipo 0, the worst case: no two alike), or
+// the first columns of the integral development of 33 numbers (tipo 1, as a system is).
+const std::vector<Colonna> &ColonneCasuali(std::size_t quante, int tipo)
 {
-    static std::map<std::size_t, std::vector<Colonna>> cache;
-    auto &v = cache[quante];
+    static std::map<std::pair<std::size_t, int>, std::vector<Colonna>> cache;
+    auto &v = cache[{quante, tipo}];
+    if (v.empty() && tipo == 1) {
+        (void)sistemi::SviluppaColonne(NumeriInGioco(33), 6, v);
+        v.resize(std::min(v.size(), quante));
+    }
     if (v.empty()) {
         std::mt19937 rng(17);
         std::vector<int> urna(90);
         for (int i = 0; i < 90; ++i)
             urna[static_cast<std::size_t>(i)] = i + 1;
         for (std::size_t c = 0; c < quante; ++c) {
-            std::shuffle(urna.begin(), urna.end(), rng);
             Colonna col;
-            for (int i = 0; i < 6; ++i)
+            for (int i = 0; i < 6; ++i) { // six steps of a shuffle
+                std::swap(urna[static_cast<std::size_t>(i)],
+                          urna[static_cast<std::size_t>(std::uniform_int_distribution<int>(i, 89)(rng))]);
                 col.push_back(static_cast<char>(urna[static_cast<std::size_t>(i)]));
+            }
             v.push_back(col);
         }
     }
@@ -99,7 +106,7 @@ BENCHMARK(BM_SviluppaSistema_Reference)
 
 static void BM_Spoglio_Fast(benchmark::State &state)
 {
-    const auto &colonne = ColonneCasuali(static_cast<std::size_t>(state.range(0)));
+    const auto &colonne = ColonneCasuali(static_cast<std::size_t>(state.range(0)), static_cast<int>(state.range(2)));
     const auto &estrazioni = Estrazioni(static_cast<int>(state.range(1)));
     std::size_t vincite = 0;
     for (auto _ : state) {
@@ -110,16 +117,20 @@ static void BM_Spoglio_Fast(benchmark::State &state)
     state.counters["vincite"] = static_cast<double>(vincite);
 }
 BENCHMARK(BM_Spoglio_Fast)
-    ->Args({10000, 3900})
-    ->Args({100000, 3900})
-    ->Args({1000000, 3900})
+    ->Args({10000, 3900, 0})
+    ->Args({100000, 3900, 0})
+    ->Args({1000000, 3900, 0})
+    ->Args({100000, 3900, 1})
+    ->Args({1000000, 3900, 1})
+    ->MeasureProcessCPUTime() // the check runs on two threads: CPU is the work of both
+    ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
 // Column by column and draw by draw with ContaPunti, as the window describes it
 // (from memory: the archive re-read per column and draw would only add file time).
 static void BM_Spoglio_Reference(benchmark::State &state)
 {
-    const auto &colonne = ColonneCasuali(static_cast<std::size_t>(state.range(0)));
+    const auto &colonne = ColonneCasuali(static_cast<std::size_t>(state.range(0)), static_cast<int>(state.range(2)));
     const auto &estrazioni = Estrazioni(static_cast<int>(state.range(1)));
     std::size_t vincite = 0;
     for (auto _ : state) {
@@ -130,8 +141,49 @@ static void BM_Spoglio_Reference(benchmark::State &state)
     state.counters["vincite"] = static_cast<double>(vincite);
 }
 BENCHMARK(BM_Spoglio_Reference)
-    ->Args({10000, 3900})
-    ->Args({100000, 3900})
-    ->Args({1000000, 3900})
+    ->Args({10000, 3900, 0})
+    ->Args({100000, 3900, 0})
+    ->Args({100000, 3900, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// A header click of the results grid over about a million rows (args: columns of the
+// check, header column): the counting sort of the compact rows against a stable sort
+// on the cell texts.
+namespace {
+sestina::sistemi::TabellaVincite TabellaGrande(std::size_t colonne)
+{
+    const auto &c = ColonneCasuali(colonne, 0);
+    auto estrazioni = prova::EstrazioniCasuali(5, 3900);
+    auto r = sistemi::Spoglia(c, estrazioni, 0, 0);
+    return sistemi::TabellaVincite(c, std::move(estrazioni), std::move(r));
+}
+} // namespace
+
+static void BM_OrdinaVincite_Fast(benchmark::State &state)
+{
+    auto t = TabellaGrande(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        t.Ordina(static_cast<int>(state.range(1)));
+        benchmark::DoNotOptimize(t.risultato().vincite.data());
+    }
+    state.counters["righe"] = static_cast<double>(t.righe() - 1);
+}
+BENCHMARK(BM_OrdinaVincite_Fast)
+    ->Args({100000, 0})
+    ->Args({100000, 16})
+    ->Args({1000000, 16})
+    ->Unit(benchmark::kMillisecond);
+
+static void BM_OrdinaVincite_Reference(benchmark::State &state)
+{
+    auto t = TabellaGrande(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(riferimento::RiferimentoOrdina(t, static_cast<int>(state.range(1))));
+    state.counters["righe"] = static_cast<double>(t.righe() - 1);
+}
+BENCHMARK(BM_OrdinaVincite_Reference)
+    ->Args({100000, 0})
+    ->Args({100000, 16})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
+#include <exception>
 #include <ostream>
 #include <thread>
 
@@ -31,77 +33,105 @@ int ContaPunti(const Colonna &colonna, const archivio::RecordSuperenalotto &estr
 
 namespace {
 
-// C(m, 2) and C(m, 3) for the rank of a triple of indexes 0..89.
-constexpr int C2(int m) { return m * (m - 1) / 2; }
-constexpr int C3(int m) { return m * (m - 1) * (m - 2) / 6; }
-constexpr int NumeroTerne = C3(90);
-inline int RangoTerna(int a, int b, int c) { return C3(c) + C2(b) + a; } // a < b < c, 0-based
-
-// Every triple of the draws' main numbers, with the draws (0-based within the
-// span, ascending) that hold it. A column with h hits in a draw meets it in
-// C(h, 3) triples: 1, 4, 10, 20 for h = 3..6.
-struct IndiceTerne {
-    std::vector<std::uint32_t> inizio; // NumeroTerne + 1 offsets
-    std::vector<std::uint16_t> estrazioni;
-
-    IndiceTerne(const std::vector<archivio::RecordSuperenalotto> &numeri, int primo, int ultimo)
-        : inizio(NumeroTerne + 1, 0)
-    {
-        std::vector<std::array<int, 6>> distinti;
-        std::vector<int> quanti;
-        for (int e = primo; e <= ultimo; ++e) {
-            std::array<int, 6> v{};
-            int m = 0;
-            bool visto[91] = {};
-            for (std::uint8_t x : numeri[static_cast<std::size_t>(e)].numeri)
-                if (x >= 1 && x <= 90 && !visto[x]) {
-                    visto[x] = true;
-                    v[static_cast<std::size_t>(m++)] = x - 1;
-                }
-            for (int i = 1; i < m; ++i) // insertion sort of at most six numbers
-                for (int j = i; j > 0 && v[static_cast<std::size_t>(j - 1)] > v[static_cast<std::size_t>(j)]; --j)
-                    std::swap(v[static_cast<std::size_t>(j - 1)], v[static_cast<std::size_t>(j)]);
-            distinti.push_back(v);
-            quanti.push_back(m);
-        }
-        auto perTerne = [&](auto f) {
-            for (std::size_t d = 0; d < distinti.size(); ++d) {
-                const auto &v = distinti[d];
-                const int m = quanti[d];
-                for (int i = 0; i < m; ++i)
-                    for (int j = i + 1; j < m; ++j)
-                        for (int k = j + 1; k < m; ++k)
-                            f(RangoTerna(v[static_cast<std::size_t>(i)], v[static_cast<std::size_t>(j)],
-                                         v[static_cast<std::size_t>(k)]),
-                              d);
-            }
-        };
-        perTerne([&](int r, std::size_t) { ++inizio[static_cast<std::size_t>(r) + 1]; });
-        for (int r = 0; r < NumeroTerne; ++r)
-            inizio[static_cast<std::size_t>(r) + 1] += inizio[static_cast<std::size_t>(r)];
-        estrazioni.resize(inizio[NumeroTerne]);
-        std::vector<std::uint32_t> pos(inizio.begin(), inizio.end() - 1);
-        perTerne([&](int r, std::size_t d) { estrazioni[pos[static_cast<std::size_t>(r)]++] = static_cast<std::uint16_t>(d); });
+// One step of the hits count: the counters of a prefix plus the bitset of the next
+// number, word by word. The count per draw is a 3-bit counter held in three words
+// (at most six hits). Plain loops over arrays, so the compiler vectorizes them; an
+// AVX2 copy is picked at run time where the processor has it.
+__attribute__((target_clones("avx2", "default"))) void Somma(const std::uint64_t *__restrict prima,
+                                                             const std::uint64_t *__restrict x, std::size_t parole,
+                                                             std::uint64_t *__restrict dopo)
+{
+    const std::uint64_t *p0 = prima, *p1 = prima + parole, *p2 = prima + 2 * parole;
+    std::uint64_t *d0 = dopo, *d1 = dopo + parole, *d2 = dopo + 2 * parole;
+    for (std::size_t w = 0; w < parole; ++w) {
+        const std::uint64_t t0 = p0[w] & x[w];
+        d0[w] = p0[w] ^ x[w];
+        const std::uint64_t t1 = p1[w] & t0;
+        d1[w] = p1[w] ^ t0;
+        d2[w] = p2[w] | t1;
     }
-};
+}
 
+typedef std::uint64_t V4 __attribute__((vector_size(32)));
+
+// The last additions of a column, kept in registers four words at a time: from the
+// prefix sums `base` (nullptr: zero) add the bitsets xs[0..nx); write the counters
+// and the words of the draws with at least three hits (c2 | c1 & c0) to `out`.
+__attribute__((target_clones("avx2", "default"))) void Finale(const std::uint64_t *base, const std::uint64_t *const *xs,
+                                                              int nx, std::size_t parole, std::uint64_t *__restrict out)
+{
+    std::size_t w = 0;
+    for (; w + 4 <= parole; w += 4) {
+        V4 c0{}, c1{}, c2{};
+        if (base) {
+            std::memcpy(&c0, base + w, sizeof c0);
+            std::memcpy(&c1, base + parole + w, sizeof c1);
+            std::memcpy(&c2, base + 2 * parole + w, sizeof c2);
+        }
+        for (int i = 0; i < nx; ++i) {
+            V4 x;
+            std::memcpy(&x, xs[i] + w, sizeof x);
+            const V4 t0 = c0 & x;
+            c0 ^= x;
+            const V4 t1 = c1 & t0;
+            c1 ^= t0;
+            c2 |= t1;
+        }
+        const V4 v = c2 | (c1 & c0);
+        std::memcpy(out + w, &c0, sizeof c0);
+        std::memcpy(out + parole + w, &c1, sizeof c1);
+        std::memcpy(out + 2 * parole + w, &c2, sizeof c2);
+        std::memcpy(out + 3 * parole + w, &v, sizeof v);
+    }
+    for (; w < parole; ++w) {
+        std::uint64_t c0 = base ? base[w] : 0, c1 = base ? base[parole + w] : 0, c2 = base ? base[2 * parole + w] : 0;
+        for (int i = 0; i < nx; ++i) {
+            const std::uint64_t x = xs[i][w];
+            const std::uint64_t t0 = c0 & x;
+            c0 ^= x;
+            const std::uint64_t t1 = c1 & t0;
+            c1 ^= t0;
+            c2 |= t1;
+        }
+        out[w] = c0;
+        out[parole + w] = c1;
+        out[2 * parole + w] = c2;
+        out[3 * parole + w] = c2 | (c1 & c0);
+    }
+}
+
+// Per number, the draws of the span that hold it, as a bitset (one bit per draw):
+// the 90 bitsets of a whole archive fit in the first-level caches. A column's hits
+// are the sum of its numbers' bitsets. The sums of the prefix it shares with the
+// next column are kept, so the columns of a development (which share their first
+// numbers) cost about one addition each; the rest is added in registers.
 class Motore {
 public:
     Motore(const std::vector<Colonna> &colonne, const std::vector<archivio::RecordSuperenalotto> &numeri, int primo,
            int ultimo)
-        : m_colonne(colonne), m_numeri(numeri), m_primo(primo), m_ultimo(ultimo), m_indice(numeri, primo, ultimo)
+        : m_colonne(colonne), m_numeri(numeri), m_primo(primo), m_ultimo(ultimo),
+          m_parole(static_cast<std::size_t>(ultimo - primo + 1 + 63) / 64), m_presenze(91 * m_parole, 0)
     {
+        for (int e = primo; e <= ultimo; ++e) {
+            const auto d = static_cast<std::size_t>(e - primo);
+            for (std::uint8_t x : numeri[static_cast<std::size_t>(e)].numeri)
+                if (x >= 1 && x <= 90)
+                    m_presenze[x * m_parole + d / 64] |= std::uint64_t{1} << (d & 63); // a repeat counts once
+        }
     }
 
     // Columns [da, a) in order, appended to `out`; stops early when `stop` is set.
     // `fatte` counts the columns done.
-    void Esegui(std::size_t da, std::size_t a, std::vector<Vincita> &out, std::atomic<bool> &stop,
+    // `stima`: the columns whose rows `out` should make room for after a first sample.
+    void Esegui(std::size_t da, std::size_t a, std::size_t stima, std::vector<Vincita> &out, std::atomic<bool> &stop,
                 std::atomic<long> &fatte, Progresso *progresso, long totale) const
     {
-        const int D = m_ultimo - m_primo + 1;
-        std::vector<std::uint8_t> conta(static_cast<std::size_t>(std::max(D, 0)), 0);
-        std::vector<std::uint16_t> toccate;
-        int v[90];
+        const std::size_t blocco = 3 * m_parole;  // c0, c1, c2 of one prefix length
+        std::vector<std::uint64_t> somme(blocco); // grows with the longest column
+        Colonna precedente;                       // the column whose prefix sums are in `somme`
+        std::size_t validi = 0;                   // levels 1..validi of `somme` hold them
+        std::vector<std::uint64_t> finale(4 * m_parole);
+        const std::uint64_t *righe[90];
         for (std::size_t c = da; c < a; ++c) {
             if ((c - da) % 4096 == 4095) {
                 fatte += 4096;
@@ -112,61 +142,79 @@ public:
                 }
                 if (stop)
                     return;
+                if (c - da == 4095) // a first estimate of the room the rows need
+                    out.reserve(out.size() * stima / 4096 + out.size() / 4 + 1024);
             }
             const Colonna &col = m_colonne[c];
-            // Distinct numbers 1..90 go through the triples; anything else draw by draw.
-            bool adatta = col.size() <= 90;
+            // Distinct numbers 1..90 are counted on the bitsets; anything else draw by draw.
             std::uint64_t maschera[2] = {0, 0};
-            int m = 0;
-            if (adatta)
-                for (char x : col) {
-                    const int n = static_cast<std::uint8_t>(x);
-                    if (n < 1 || n > 90 || (maschera[n >> 6] >> (n & 63) & 1)) {
-                        adatta = false;
-                        break;
-                    }
-                    maschera[n >> 6] |= std::uint64_t{1} << (n & 63);
-                    v[m++] = n - 1;
-                }
+            bool adatta = col.size() <= 90;
+            for (std::size_t i = 0; adatta && i < col.size(); ++i) {
+                const int n = static_cast<std::uint8_t>(col[i]);
+                adatta = n >= 1 && n <= 90 && !(maschera[n >> 6] >> (n & 63) & 1);
+                maschera[n >> 6] |= std::uint64_t{1} << (n & 63);
+            }
             if (!adatta) {
                 for (int e = m_primo; e <= m_ultimo; ++e) {
                     const int p = ContaPunti(col, m_numeri[static_cast<std::size_t>(e)]);
                     if (p >= 3)
-                        out.push_back({static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(e),
+                        out.push_back({static_cast<std::uint32_t>(c), static_cast<std::uint16_t>(e),
                                        static_cast<std::uint8_t>(p)});
                 }
                 continue;
             }
+            const std::size_t m = col.size();
             if (m < 3)
                 continue;
-            std::sort(v, v + m);
-            toccate.clear();
-            for (int i = 0; i < m; ++i)
-                for (int j = i + 1; j < m; ++j) {
-                    const int base = C2(v[j]) + v[i];
-                    for (int k = j + 1; k < m; ++k) {
-                        const auto r = static_cast<std::size_t>(C3(v[k]) + base);
-                        for (std::uint32_t x = m_indice.inizio[r], fine = m_indice.inizio[r + 1]; x < fine; ++x) {
-                            const std::uint16_t d = m_indice.estrazioni[x];
-                            if (conta[d]++ == 0)
-                                toccate.push_back(d);
+            if (somme.size() < (m + 1) * blocco)
+                somme.resize((m + 1) * blocco, 0);
+            std::size_t comune = 0;
+            while (comune + 1 < m && comune < validi && col[comune] == precedente[comune])
+                ++comune;
+            std::size_t prossimo = 0;
+            if (c + 1 < a) {
+                const Colonna &dopo = m_colonne[c + 1];
+                while (prossimo + 1 < m && prossimo < dopo.size() && col[prossimo] == dopo[prossimo])
+                    ++prossimo;
+            }
+            const std::size_t base = std::max(comune, prossimo);
+            for (std::size_t i = comune; i < base; ++i)
+                Somma(&somme[i * blocco], &m_presenze[static_cast<std::uint8_t>(col[i]) * m_parole], m_parole,
+                      &somme[(i + 1) * blocco]);
+            precedente = col;
+            validi = base;
+            for (std::size_t i = base; i < m; ++i)
+                righe[i - base] = &m_presenze[static_cast<std::uint8_t>(col[i]) * m_parole];
+            Finale(base > 0 ? &somme[base * blocco] : nullptr, righe, static_cast<int>(m - base), m_parole,
+                   finale.data());
+            const std::uint64_t *c0v = finale.data(), *c1v = c0v + m_parole, *c2v = c1v + m_parole,
+                                *vv = c2v + m_parole;
+            // The words holding winners, found without a branch per word (they are few and scattered).
+            for (std::size_t gruppo = 0; gruppo < m_parole; gruppo += 64) {
+                const std::size_t fineGruppo = std::min(m_parole, gruppo + 64);
+                std::uint64_t parole = 0;
+                for (std::size_t w = gruppo; w < fineGruppo; ++w)
+                    parole |= static_cast<std::uint64_t>(vv[w] != 0) << (w - gruppo);
+                while (parole) {
+                    const std::size_t w = gruppo + static_cast<std::size_t>(__builtin_ctzll(parole));
+                    parole &= parole - 1;
+                    std::uint64_t vincenti = vv[w];
+                    const std::uint64_t c0 = c0v[w], c1 = c1v[w], c2 = c2v[w];
+                    while (vincenti) {
+                        const int b = __builtin_ctzll(vincenti);
+                        vincenti &= vincenti - 1;
+                        int p = static_cast<int>((c0 >> b) & 1) + 2 * static_cast<int>((c1 >> b) & 1) +
+                                4 * static_cast<int>((c2 >> b) & 1);
+                        const int e = m_primo + static_cast<int>(w * 64) + b;
+                        if (p == 5) {
+                            const int j = m_numeri[static_cast<std::size_t>(e)].jolly;
+                            if (j <= 90 && (maschera[j >> 6] >> (j & 63) & 1))
+                                p = 7;
                         }
+                        out.push_back({static_cast<std::uint32_t>(c), static_cast<std::uint16_t>(e),
+                                       static_cast<std::uint8_t>(p)});
                     }
                 }
-            if (toccate.empty())
-                continue;
-            std::sort(toccate.begin(), toccate.end());
-            for (std::uint16_t d : toccate) {
-                const int terne = conta[d];
-                conta[d] = 0;
-                int p = terne == 1 ? 3 : terne == 4 ? 4 : terne == 10 ? 5 : 6;
-                const int e = m_primo + d;
-                if (p == 5) {
-                    const int j = m_numeri[static_cast<std::size_t>(e)].jolly;
-                    if (maschera[j >> 6] >> (j & 63) & 1)
-                        p = 7;
-                }
-                out.push_back({static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(e), static_cast<std::uint8_t>(p)});
             }
         }
         fatte += static_cast<long>((a - da) % 4096);
@@ -176,7 +224,8 @@ private:
     const std::vector<Colonna> &m_colonne;
     const std::vector<archivio::RecordSuperenalotto> &m_numeri;
     int m_primo, m_ultimo;
-    IndiceTerne m_indice;
+    std::size_t m_parole;
+    std::vector<std::uint64_t> m_presenze; // number n: words n * m_parole ..
 };
 
 } // namespace
@@ -187,25 +236,43 @@ RisultatoSpoglio Spoglia(const std::vector<Colonna> &colonne, const std::vector<
     RisultatoSpoglio r;
     const int ultima = static_cast<int>(numeri.size()) - 1;
     if (inizio < 0 || inizio > ultima)
-        throw Errore(Formato("Estrazione di partenza %d inesistente: l'archivio ne contiene %d", inizio + 1, ultima + 1));
+        throw Errore(
+            Formato("Estrazione di partenza %d inesistente: l'archivio ne contiene %d", inizio + 1, ultima + 1));
+    if (ultima > 65535)
+        throw Errore(Formato("L'archivio contiene %d estrazioni: lo spoglio ne gestisce al massimo 65536", ultima + 1));
     r.inizio = inizio;
     r.fine = limite >= 1 ? std::min(ultima, inizio + limite - 1) : ultima;
-    if (r.fine - r.inizio + 1 > 65536) // the index keeps draws as 16-bit offsets
-        throw Errore("Troppe estrazioni da esaminare in un solo spoglio");
     Motore motore(colonne, numeri, r.inizio, r.fine);
     std::atomic<bool> stop{false};
     std::atomic<long> fatte{0};
     const long totale = static_cast<long>(colonne.size());
     const bool dueFili = colonne.size() >= 20000 && std::thread::hardware_concurrency() >= 2;
     if (!dueFili) {
-        motore.Esegui(0, colonne.size(), r.vincite, stop, fatte, progresso, totale);
+        motore.Esegui(0, colonne.size(), colonne.size(), r.vincite, stop, fatte, progresso, totale);
     } else {
         // The caller's thread takes the first half (and talks to the Progresso); a worker the second.
         const std::size_t meta = colonne.size() / 2;
         std::vector<Vincita> seconda;
-        std::thread t([&] { motore.Esegui(meta, colonne.size(), seconda, stop, fatte, nullptr, totale); });
-        motore.Esegui(0, meta, r.vincite, stop, fatte, progresso, totale);
+        std::exception_ptr erroreLavoratore;
+        std::thread t([&] {
+            try {
+                motore.Esegui(meta, colonne.size(), colonne.size() - meta, seconda, stop, fatte, nullptr, totale);
+            } catch (...) {
+                erroreLavoratore = std::current_exception();
+                stop = true;
+            }
+        });
+        // The first half makes room for both, so the second is appended without a copy of the first.
+        try {
+            motore.Esegui(0, meta, colonne.size(), r.vincite, stop, fatte, progresso, totale);
+        } catch (...) {
+            stop = true;
+            t.join();
+            throw;
+        }
         t.join(); // after a stop the worker ends at its next block
+        if (erroreLavoratore)
+            std::rethrow_exception(erroreLavoratore);
 
         r.vincite.insert(r.vincite.end(), seconda.begin(), seconda.end());
     }
@@ -232,7 +299,7 @@ RisultatoSpoglio Spoglia(const std::vector<Colonna> &colonne, const std::vector<
 namespace {
 constexpr const char *Intestazioni[TabellaVincite::NumeroColonne] = {
     "Estrazione", "I", "II", "III", "IV", "V", "VI", "J", "S", "N.Cl", "Colonna", "3", "4", "5", "5+1", "6", "Colpo"};
-constexpr int Larghezze[TabellaVincite::NumeroColonne] = {100, 30, 30, 30, 30, 30, 30, 30, 30,
+constexpr int Larghezze[TabellaVincite::NumeroColonne] = {100, 30,  30, 30, 30, 30, 30, 30, 30,
                                                           60,  200, 30, 30, 30, 30, 30, 40};
 
 // The grid column of a category: 3, 4, 5 under their headers, 7 under "5+1", 6 under "6".
@@ -275,8 +342,14 @@ std::optional<Colore> ColoreCategoria(int punti)
 constexpr Colore Rosa{255, 202, 202};
 } // namespace
 
-const char *TabellaVincite::Intestazione(int colonna) { return Intestazioni[colonna]; }
-int TabellaVincite::Larghezza(int colonna) { return Larghezze[colonna]; }
+const char *TabellaVincite::Intestazione(int colonna)
+{
+    return Intestazioni[colonna];
+}
+int TabellaVincite::Larghezza(int colonna)
+{
+    return Larghezze[colonna];
+}
 
 TabellaVincite::TabellaVincite(std::vector<Colonna> colonne, std::vector<archivio::Estrazione> estrazioni,
                                RisultatoSpoglio r)
@@ -286,6 +359,8 @@ TabellaVincite::TabellaVincite(std::vector<Colonna> colonne, std::vector<archivi
 
 std::string TabellaVincite::testo(int riga, int colonna) const
 {
+    if (colonna < 0 || colonna >= NumeroColonne || riga < 0 || riga >= righe())
+        return {};
     if (riga == 0)
         return Intestazione(colonna);
     if (m_r.vincite.empty())
@@ -316,6 +391,8 @@ Cella TabellaVincite::cella(int riga, int colonna) const
 {
     Cella c;
     c.testo = testo(riga, colonna);
+    if (colonna < 0 || colonna >= NumeroColonne || riga < 0 || riga >= righe())
+        return c;
     if (riga == 0) {
         if (colonna == m_ordinata)
             c.sfondo = colori::Giallo;
@@ -328,7 +405,7 @@ Cella TabellaVincite::cella(int riga, int colonna) const
     const Vincita &v = vincita(riga);
     if (colonna >= PrimoNumero && colonna <= Superstar) {
         const auto &e = m_estrazioni[v.estrazione].numeri;
-        const int n = colonna == Jolly ? e.jolly
+        const int n = colonna == Jolly       ? e.jolly
                       : colonna == Superstar ? e.superstar
                                              : e.numeri[static_cast<std::size_t>(colonna - PrimoNumero)];
         // The number as "%.2d" found in the column's text, as the window paints it.
@@ -387,7 +464,7 @@ void TabellaVincite::Ordina(int colonna)
         // Descending: the key is turned around.
         std::uint32_t tetto = 0;
         for (std::size_t i = 0; i < v.size(); ++i) {
-            chiave[i] = colonna == Colpo                           ? v[i].estrazione - static_cast<std::uint32_t>(m_r.inizio)
+            chiave[i] = colonna == Colpo ? v[i].estrazione - static_cast<std::uint32_t>(m_r.inizio)
                         : ColonnaCategoria(v[i].punti) == colonna ? v[i].punti
                                                                   : 0u;
             tetto = std::max(tetto, chiave[i]);
@@ -410,7 +487,8 @@ void TabellaVincite::Ordina(int colonna)
         std::vector<std::uint32_t> indici(v.size());
         for (std::uint32_t i = 0; i < indici.size(); ++i)
             indici[i] = i;
-        std::stable_sort(indici.begin(), indici.end(), [&](std::uint32_t a, std::uint32_t b) { return chiave[a] < chiave[b]; });
+        std::stable_sort(indici.begin(), indici.end(),
+                         [&](std::uint32_t a, std::uint32_t b) { return chiave[a] < chiave[b]; });
         for (std::size_t i = 0; i < v.size(); ++i)
             ordinate[i] = v[indici[i]];
     }
@@ -487,7 +565,8 @@ Griglia GrigliaDatiSistema(const std::vector<Colonna> &colonne, Valuta costoColo
     righe.emplace_back("Colonne", std::to_string(colonne.size()));
     for (int n = 1; n <= 10; ++n)
         if (perLunghezza[static_cast<std::size_t>(n)] > 0)
-            righe.emplace_back("Lunghezza " + std::to_string(n), std::to_string(perLunghezza[static_cast<std::size_t>(n)]));
+            righe.emplace_back("Lunghezza " + std::to_string(n),
+                               std::to_string(perLunghezza[static_cast<std::size_t>(n)]));
     const Valuta costo = static_cast<Valuta>(colonne.size()) * costoColonna;
     righe.emplace_back("Costo sistema", FormatoValuta(costo));
     righe.emplace_back("Quote " + std::to_string(quote), FormatoValuta(DividiValuta(costo, quote)));
@@ -525,8 +604,8 @@ Griglia GrigliaInizioSpoglio(const std::vector<archivio::RecordData> &date, int 
     int annuo = 0, mensile = 0;
     for (int i = inizio; i >= 0 && date[static_cast<std::size_t>(i)].anno == d.anno; --i)
         ++annuo;
-    for (int i = inizio; i >= 0 && date[static_cast<std::size_t>(i)].anno == d.anno &&
-                         date[static_cast<std::size_t>(i)].mese == d.mese;
+    for (int i = inizio;
+         i >= 0 && date[static_cast<std::size_t>(i)].anno == d.anno && date[static_cast<std::size_t>(i)].mese == d.mese;
          --i)
         ++mensile;
     g.ImpostaTesto(2, 1, Formato("%d ", annuo));

@@ -19,25 +19,26 @@ namespace sestina::sistemi {
 // exactly five and the jolly is in the column. The superstar never counts.
 int ContaPunti(const Colonna &colonna, const archivio::RecordSuperenalotto &estrazione);
 
-// One winning (column, draw) pair; millions of them fit in a few tens of MB.
+// One winning (column, draw) pair in 8 bytes: ten million rows take 80 MB.
 struct Vincita {
     std::uint32_t colonna = 0;    // index in the list (the grid shows it + 1)
-    std::uint32_t estrazione = 0; // record number; "Colpo" is estrazione - inizio
+    std::uint16_t estrazione = 0; // record number (archives up to 65,536 draws); "Colpo" is estrazione - inizio
     std::uint8_t punti = 0;       // 3, 4, 5, 6 or 7 ("5+1")
     friend bool operator==(const Vincita &, const Vincita &) = default;
 };
 
 struct RisultatoSpoglio {
-    std::vector<Vincita> vincite;           // check order: by column, then by draw
+    std::vector<Vincita> vincite;            // check order: by column, then by draw
     std::array<std::int64_t, 8> categorie{}; // count by points: [3], [4], [5], [6], [7]
-    int inizio = 0;                         // first draw examined
-    int fine = -1;                          // last draw examined (fine < inizio: none)
-    bool interrotto = false;                // the Progresso asked to stop: vincite is partial
+    int inizio = 0;                          // first draw examined
+    int fine = -1;                           // last draw examined (fine < inizio: none)
+    bool interrotto = false;                 // the Progresso asked to stop: vincite is partial
 };
 
 // The draws examined from `inizio`: to the last draw, or `limite` draws when limite >= 1.
 // `numeri` holds every draw of the archive by record number (read once).
-// Progresso gets Avanza(columns done, columns) and may stop the run.
+// Progresso gets Avanza(columns done, columns) and may stop the run. Throws Errore
+// for a start outside the archive or an archive of more than 65,536 draws.
 RisultatoSpoglio Spoglia(const std::vector<Colonna> &colonne, const std::vector<archivio::RecordSuperenalotto> &numeri,
                          int inizio, int limite, Progresso *progresso = nullptr);
 RisultatoSpoglio Spoglia(const std::vector<Colonna> &colonne, const std::vector<archivio::Estrazione> &estrazioni,
@@ -48,8 +49,20 @@ RisultatoSpoglio Spoglia(const std::vector<Colonna> &colonne, const std::vector<
 class TabellaVincite {
 public:
     static constexpr int NumeroColonne = 17;
-    enum ColonnaTabella { Estrazione = 0, PrimoNumero = 1, Jolly = 7, Superstar = 8, NCl = 9, ColonnaSistema = 10,
-                          Punti3 = 11, Punti4 = 12, Punti5 = 13, Punti5piu1 = 14, Punti6 = 15, Colpo = 16 };
+    enum ColonnaTabella {
+        Estrazione = 0,
+        PrimoNumero = 1,
+        Jolly = 7,
+        Superstar = 8,
+        NCl = 9,
+        ColonnaSistema = 10,
+        Punti3 = 11,
+        Punti4 = 12,
+        Punti5 = 13,
+        Punti5piu1 = 14,
+        Punti6 = 15,
+        Colpo = 16
+    };
     static const char *Intestazione(int colonna); // "Estrazione", "I" .. "S", "N.Cl", "Colonna", "3" .. "6", "Colpo"
     static int Larghezza(int colonna);            // 100, 30 each, 60, 200, 30 each, 40
 

@@ -2,14 +2,16 @@
 
 #include "app/Colonna.h"
 #include "app/Errore.h"
+#include "app/FileAtomico.h"
 #include "app/Griglia.h"
 #include "app/TExStringList.h"
-#include "systems/FileSviluppo.h"
 #include "systems/FileSistema.h"
+#include "systems/FileSviluppo.h"
 #include "systems/Sviluppo.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/GrigliaNumeri.h"
+#include "ui/ModelloSviluppo.h"
 #include "ui/PaginaStampa.h"
 #include "ui/ProgressoFinestra.h"
 #include "ui/Qt.h"
@@ -28,6 +30,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -42,7 +45,10 @@ namespace {
 constexpr int RigheTabellone = 9;
 constexpr int ColonneTabellone = 10;
 
-int NumeroCella(int riga, int colonna) { return 10 * riga + colonna + 1; }
+int NumeroCella(int riga, int colonna)
+{
+    return 10 * riga + colonna + 1;
+}
 
 QToolButton *PulsanteBarra(QToolBar *barra, const QString &nome, const QString &testo)
 {
@@ -56,7 +62,8 @@ QToolButton *PulsanteBarra(QToolBar *barra, const QString &nome, const QString &
 
 } // namespace
 
-PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, QStringLiteral("TabSheet5"), parent)
+PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent)
+    : Pagina(stato, QStringLiteral("TabSheet5"), parent)
 {
     auto *principale = new QHBoxLayout(this);
     auto *sinistra = new QVBoxLayout;
@@ -119,7 +126,8 @@ PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent) : Pagina(st
     m_lista->setObjectName(QStringLiteral("ListView2"));
     m_lista->setRootIsDecorated(false);
     m_lista->setUniformRowHeights(true);
-    m_lista->setHeaderLabels({QStringLiteral("Num"), QStringLiteral("ORD"), QStringLiteral("FRE"), QStringLiteral("RIT")});
+    m_lista->setHeaderLabels(
+        {QStringLiteral("Num"), QStringLiteral("ORD"), QStringLiteral("FRE"), QStringLiteral("RIT")});
     m_lista->header()->setSectionsClickable(true);
     m_lista->header()->setSortIndicatorShown(false);
     for (int c = 0; c < 4; ++c)
@@ -213,13 +221,25 @@ PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent) : Pagina(st
     riga->addStretch(1);
     destra->addLayout(riga);
 
-    m_colonne = new ExtStringGrid(this);
+    m_modelloColonne = new ModelloSviluppo(this);
+    m_colonne = new QTableView(this);
     m_colonne->setObjectName(QStringLiteral("ExtStringGrid23"));
+    m_colonne->setModel(m_modelloColonne);
+    m_colonne->setWordWrap(false);
+    m_colonne->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_colonne->verticalHeader()->hide();
+    // Fixed row heights keep a million columns cheap to scroll.
+    m_colonne->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_colonne->verticalHeader()->setDefaultSectionSize(20);
+    m_colonne->horizontalHeader()->setHighlightSections(false);
+    m_colonne->setColumnWidth(0, 56);
+    m_colonne->setColumnWidth(1, 200);
     destra->addWidget(m_colonne, 1);
 
-    m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppoVuota());
+    m_modelloColonne->Vuota("Scheda ");
     AbilitaRisultati(false);
     ContaNumeriInGioco();
+    m_durante = {m_gruppoNumeri, inserisci, m_lista, m_elabora, m_mostra, carica, m_colonne};
 }
 
 int PaginaSistemi::k() const
@@ -286,9 +306,7 @@ void PaginaSistemi::MarcheCambiate()
     ContaNumeriInGioco();
     if (m_combinazione->isEnabled())
         SceltaCambiata(true);
-    Griglia &g = m_colonne->modifica();
-    g.Dimensiona(1, g.colonne());
-    m_colonne->Aggiorna();
+    m_modelloColonne->Taglia();
     m_progresso->clear();
     Esegui([this] { sistemi::CancellaSviluppo(m_stato.DirectoryProgramma); });
     AbilitaRisultati(false);
@@ -296,7 +314,7 @@ void PaginaSistemi::MarcheCambiate()
 
 void PaginaSistemi::SceltaCambiata(bool combinazione)
 {
-    m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppoVuota());
+    m_modelloColonne->Vuota("Scheda ");
     m_progresso->clear();
     m_mostra->setEnabled(false);
     if (combinazione)
@@ -320,7 +338,7 @@ void PaginaSistemi::showEvent(QShowEvent *e)
         m_statistiche = true;
         StatisticheSistemi();
     }
-    m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppoVuota());
+    m_modelloColonne->Vuota("Scheda ");
     m_mostra->setEnabled(false);
 }
 
@@ -338,16 +356,22 @@ void PaginaSistemi::Elabora()
     }
     m_stop = false;
     m_inCorso = true;
+    // While the development runs only "Stop" is heard.
+    for (QWidget *x : m_durante)
+        x->setEnabled(false);
+    for (QWidget *x :
+         {static_cast<QWidget *>(m_combinazione), static_cast<QWidget *>(m_riduzioni), static_cast<QWidget *>(m_barra)})
+        x->setEnabled(false);
     m_ferma->setEnabled(true);
-    m_elabora->setEnabled(false);
     const std::string testo = sistemi::TestoNumeriInGioco(NumeriMarcati());
     std::vector<Colonna> lista;
     bool fermato = false;
     const bool ok = Esegui([&] {
         // The label follows the development; the window repaints and "Stop" is heard meanwhile.
-        ProgressoFinestra progresso([this] { return m_stop; }, [this](long elaborate, long ridotte) {
-            m_progresso->setText(Q(sistemi::TestoAvanzamento(elaborate, ridotte)));
-        });
+        ProgressoFinestra progresso([this] { return m_stop; },
+                                    [this](long elaborate, long ridotte) {
+                                        m_progresso->setText(Q(sistemi::TestoAvanzamento(elaborate, ridotte)));
+                                    });
         const auto esito = sistemi::SviluppaSistema(testo, kk, livello(), lista, &progresso);
         if (esito.ridotte > 0)
             m_progresso->setText(Q(sistemi::TestoAvanzamento(esito.elaborate, esito.ridotte)));
@@ -358,7 +382,9 @@ void PaginaSistemi::Elabora()
     });
     m_inCorso = false;
     m_ferma->setEnabled(false);
-    m_elabora->setEnabled(true);
+    for (QWidget *x : m_durante)
+        x->setEnabled(true);
+    ContaNumeriInGioco();
     AbilitaRisultati(ok && !fermato);
     m_stop = false;
 }
@@ -372,7 +398,7 @@ void PaginaSistemi::MostraColonne()
     Esegui([this] {
         std::vector<Colonna> lista;
         (void)sistemi::CaricaSviluppo(m_stato.DirectoryProgramma, lista);
-        m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppo(lista));
+        m_modelloColonne->Imposta(std::move(lista));
     });
 }
 
@@ -390,7 +416,8 @@ void PaginaSistemi::Cancella()
 void PaginaSistemi::StatisticheSistemi()
 {
     Esegui([this] {
-        m_statiNumeri = sistemi::StatisticheSistemi(archivio::Archivio(m_stato.DirectoryProgramma), m_stato.UltimaEstrazione);
+        m_statiNumeri =
+            sistemi::StatisticheSistemi(archivio::Archivio(m_stato.DirectoryProgramma), m_stato.UltimaEstrazione);
         m_righeLista = sistemi::RigheListView2(m_statiNumeri);
         m_colonnaLista = -1;
         RiempiLista();
@@ -440,7 +467,15 @@ void PaginaSistemi::SalvaSistema()
     Esegui([&] { sistemi::SalvaFileSistema(S(*file), sistema); });
 }
 
-void PaginaSistemi::SalvaCSV() { SalvaGrigliaCSV(m_colonne->griglia(), QStringLiteral("SviluppoSistemilast")); }
+void PaginaSistemi::SalvaCSV()
+{
+    auto file = Dialoghi::SalvaFile(this, QStringLiteral("SviluppoSistemilast"),
+                                    QStringLiteral("File CSV (*.CSV *.csv)"), QStringLiteral(".csv"));
+    if (!file)
+        return;
+    // Written from the columns, row by row: no grid of a million rows is built.
+    Esegui([&] { ScriviFileAtomico(S(*file), m_modelloColonne->CSV()); });
+}
 
 void PaginaSistemi::Carica()
 {
