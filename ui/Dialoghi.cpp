@@ -141,7 +141,7 @@ std::optional<QString> ChiediTesto(QWidget *parent, const QString &titolo, const
 {
     Registra(Tipo::Richiesta, spiegazione);
     if (g_test) {
-        std::optional<QString> t;
+        std::optional<QString> t = iniziale;
         if (!g_testi.empty()) {
             t.swap(g_testi.front());
             g_testi.pop_front();

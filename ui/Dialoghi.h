@@ -32,7 +32,8 @@ std::optional<QString> SalvaFile(QWidget *parent, const QString &nomeProposto, c
                                  const QString &estensione);
 std::optional<QString> ScegliCartella(QWidget *parent, const QString &titolo);
 std::optional<QColor> ScegliColore(QWidget *parent, const QColor &iniziale);
-// Input box: a line of text under an explanation; nullopt when cancelled.
+// Input box: a line of text under an explanation; nullopt when cancelled. In test
+// mode it takes the next preset text, or answers its initial text when none is left.
 std::optional<QString> ChiediTesto(QWidget *parent, const QString &titolo, const QString &spiegazione,
                                    const QString &iniziale);
 // Modal window; in test mode it is only shown and closed at once.
@@ -45,7 +46,7 @@ bool InModalitaTest();
 void PreimpostaRisposta(bool si);
 void PreimpostaPercorso(const std::optional<QString> &percorso);
 void PreimpostaColore(const std::optional<QColor> &colore);
-void PreimpostaTesto(const std::optional<QString> &testo); // input boxes: cancel when none is left
+void PreimpostaTesto(const std::optional<QString> &testo); // input boxes; nullopt presets a cancel
 const std::deque<Messaggio> &Messaggi();
 void PulisciMessaggi();
 

@@ -112,6 +112,8 @@ void TForm1::FormCreate()
         m_stato.ListaColonne.Clear();
         m_stato.ListaDate.Clear();
         m_stato.AggiornaViste();
+        // The slip list starts as one empty slip.
+        findChild<PaginaStampa *>()->NuovaGiocata();
         archivioPronto = true;
     } catch (const Errore &e) {
         // The window still opens.
