@@ -34,9 +34,10 @@ Etichetta Testo(double x, double y, std::string testo, FontReport f, Colore c, d
     return e;
 }
 
-Figura Immagine(double x, double y, double w, double h, SorgenteFigura s)
+Figura Immagine(double x, double y, double w, double h, SorgenteFigura s, bool proporzioni = false)
 {
     Figura f;
+    f.mantieniProporzioni = proporzioni;
     f.x = x;
     f.y = y;
     f.larghezza = w;
@@ -137,13 +138,13 @@ Report Tmyreport(const IntestazioneReport &intestazione, const FiguraPixel &figu
     t.altezza = 50.3;
     t.etichette.push_back(Testo(5.8, 1.1, intestazione.titoloProgramma, Font(48, true, true), Verde, 177.3,
                                 Allineamento::Centro));
-    t.figure.push_back(Immagine(5.8, 16.9, 32.5, 32.3, intestazione.logoProgramma));
+    t.figure.push_back(Immagine(5.8, 16.9, 32.5, 32.3, intestazione.logoProgramma, true));
     t.riquadri.push_back({42.3, 16.9, 106.4, 32.5});
     const double righe[3] = {24.6, 29.9, 34.4};
     for (int k = 0; k < 3; ++k)
         t.etichette.push_back(Testo(45.0, righe[k], intestazione.righeUtente[static_cast<size_t>(k)], Font(13),
                                     colori::Nero, 102.0));
-    t.figure.push_back(Immagine(150.3, 16.9, 32.8, 32.3, intestazione.logoUtente));
+    t.figure.push_back(Immagine(150.3, 16.9, 32.8, 32.3, intestazione.logoUtente, true));
     r.bande.push_back(std::move(t));
 
     const double larghezza = r.larghezzaUtile();
@@ -174,13 +175,13 @@ Report Tmyreportorizzontale(const IntestazioneReport &intestazione, const Figura
     t.tipo = TipoBanda::Titolo;
     t.altezza = 41.0;
     t.etichette.push_back(Testo(64.6, -4.5, intestazione.titoloProgramma, Font(48, true, true), Verde));
-    t.figure.push_back(Immagine(3.7, 2.4, 32.5, 32.3, intestazione.logoProgramma));
+    t.figure.push_back(Immagine(3.7, 2.4, 32.5, 32.3, intestazione.logoProgramma, true));
     t.riquadri.push_back({64.6, 13.0, 106.4, 25.4});
     const double righe[3] = {21.2, 26.5, 31.0};
     for (int k = 0; k < 3; ++k)
         t.etichette.push_back(Testo(67.5, righe[k], intestazione.righeUtente[static_cast<size_t>(k)], Font(13),
                                     colori::Nero, 102.0));
-    t.figure.push_back(Immagine(205.3, 2.4, 32.8, 32.3, intestazione.logoUtente));
+    t.figure.push_back(Immagine(205.3, 2.4, 32.8, 32.3, intestazione.logoUtente, true));
     r.bande.push_back(std::move(t));
 
     const double larghezza = r.larghezzaUtile();

@@ -51,7 +51,7 @@ struct Figura {
     double x = 0, y = 0;
     double larghezza = 0, altezza = 0; // mm; 0 x 0: the picture's own size at screen resolution
     SorgenteFigura sorgente;
-    bool mantieniProporzioni = false;  // fit inside the box instead of stretching
+    bool mantieniProporzioni = false;  // fit inside the box, centred, instead of stretching
 };
 
 struct Riquadro {

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs the Debian 12 packages Sestina needs to build, run and test.
+# Installs the Debian 12 packages Sestina needs to build, run and test
+# (poppler-utils: the tests read the printed PDF reports back as text and pages).
 set -e
 if [ "$(id -u)" -ne 0 ]; then
   exec sudo "$0" "$@"
@@ -9,7 +10,7 @@ PACCHETTI="build-essential cmake ninja-build pkg-config
   libjpeg62-turbo-dev libqpdf-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick poppler-utils
   python3 python3-dbfread python3-dbf"
 # Skip apt when everything is already there (repeat runs, CI on a prepared machine).
 mancanti=""
