@@ -48,10 +48,16 @@ std::string DataDi(const archivio::Archivio &a, int record)
     return archivio::DateCrescenti(a)[static_cast<size_t>(record)];
 }
 
+// The grid as the painter draws it, every text whole.
+esporta::FiguraPixel Figura(Griglia g)
+{
+    resa::AllargaColonne(g);
+    return esporta::FiguraDaGriglia(g);
+}
+
 esporta::Report UnaGriglia(const std::string &dir, const Griglia &g, const esporta::TitoliReport &t)
 {
-    return esporta::Tmyreport(Intestazione(dir), esporta::FiguraDaGriglia(g), t.titolo, t.sottotitolo1,
-                              t.sottotitolo2);
+    return esporta::Tmyreport(Intestazione(dir), Figura(g), t.titolo, t.sottotitolo1, t.sottotitolo2);
 }
 
 esporta::Report ReportEstrazioni(const Argomenti &args, Contesto &ctx)
@@ -121,9 +127,8 @@ esporta::Report ReportCalore(const Argomenti &args, Contesto &ctx)
     p.tipo = args.flag("ambi") ? TipoCalore::Ambi : TipoCalore::Estratti;
     const auto r = MostraCalore(ctx.archivio, ultima, p);
     const auto t = esporta::TitoliCalore(p.tipo == TipoCalore::Ambi, DataDi(ctx.archivio, p.estrazione), p.analizzare);
-    return esporta::Tmyreportorizzontale(Intestazione(ctx.dir), esporta::FiguraDaGriglia(r.tabella),
-                                         esporta::FiguraDaGriglia(r.elenco), t.titolo, t.sottotitolo1,
-                                         t.sottotitolo2);
+    return esporta::Tmyreportorizzontale(Intestazione(ctx.dir), Figura(r.tabella), Figura(r.elenco), t.titolo,
+                                         t.sottotitolo1, t.sottotitolo2);
 }
 
 esporta::Report ReportAmbo(const Argomenti &args, Contesto &ctx)

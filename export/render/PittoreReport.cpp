@@ -150,6 +150,17 @@ Raster RasterDaImmagine(const QImage &immagine)
     return r;
 }
 
+namespace {
+QFont FontCella(const Griglia &g, const Cella &cella)
+{
+    QFont f(Q(g.fontFamiglia));
+    f.setPixelSize(cella.dimensioneFont > 0 ? cella.dimensioneFont : g.fontPixel);
+    f.setBold(cella.grassetto || g.fontGrassetto);
+    f.setUnderline(cella.sottolineato);
+    return f;
+}
+} // namespace
+
 void DipingiGriglia(QPainter &p, const Griglia &g, const QRectF &destinazione)
 {
     const double w = LarghezzaGriglia(g), h = AltezzaGriglia(g);
@@ -173,11 +184,7 @@ void DipingiGriglia(QPainter &p, const Griglia &g, const QRectF &destinazione)
             p.drawLine(q.topRight(), q.bottomRight());
             p.drawLine(q.bottomLeft(), q.bottomRight());
             if (!cella.testo.empty()) {
-                QFont f(Q(g.fontFamiglia));
-                f.setPixelSize(cella.dimensioneFont > 0 ? cella.dimensioneFont : g.fontPixel);
-                f.setBold(cella.grassetto || g.fontGrassetto);
-                f.setUnderline(cella.sottolineato);
-                p.setFont(f);
+                p.setFont(FontCella(g, cella));
                 p.setPen(Colore(cella.colore));
                 p.drawText(q.adjusted(3, 0, -3, 0), static_cast<int>(Allinea(cella.allineamento) | Qt::AlignVCenter),
                            Q(cella.testo));
@@ -190,6 +197,22 @@ void DipingiGriglia(QPainter &p, const Griglia &g, const QRectF &destinazione)
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0, 0, w - 1, h - 1));
     p.restore();
+}
+
+
+void AllargaColonne(Griglia &g)
+{
+    for (int c = 0; c < g.colonne(); ++c) {
+        double w = 0;
+        for (int r = 0; r < g.righe(); ++r) {
+            const Cella &cella = g.cella(r, c);
+            if (!cella.testo.empty())
+                w = std::max(w, QFontMetricsF(FontCella(g, cella)).horizontalAdvance(Q(cella.testo)));
+        }
+        const int necessaria = static_cast<int>(std::ceil(w)) + 8; // the painter's 3-pixel insets and a margin
+        if (w > 0 && necessaria > g.larghezza(c))
+            g.ImpostaLarghezza(c, necessaria);
+    }
 }
 
 QImage ImmagineGriglia(const Griglia &g)

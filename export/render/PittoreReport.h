@@ -21,6 +21,9 @@ void CaricaFigure(esporta::Report &r);
 // picture of the grid's own size.
 void DipingiGriglia(QPainter &p, const Griglia &g, const QRectF &destinazione);
 QImage ImmagineGriglia(const Griglia &g);
+// Widens the columns whose texts do not fit: a grid printed without a window
+// has no on-screen widths to copy, and a clipped text would be lost.
+void AllargaColonne(Griglia &g);
 
 QImage ImmagineDaRaster(const esporta::Raster &r);
 esporta::Raster RasterDaImmagine(const QImage &i);
