@@ -1,13 +1,92 @@
 #pragma once
 
+#include "systems/Sviluppo.h"
 #include "ui/Pagina.h"
 
-// The "Sistemi" page.
-class PaginaSistemi : public PaginaSegnaposto {
+#include <array>
+#include <string>
+#include <vector>
+
+class ExtStringGrid;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+
+// "&Sistemi" (TabSheet5): the 9 x 10 board of marked numbers, the "Inserisci"
+// counters with their statistics list, the development of the system and its columns.
+class PaginaSistemi : public Pagina {
     Q_OBJECT
 public:
-    explicit PaginaSistemi(sestina::StatoCondiviso &stato, QWidget *parent = nullptr)
-        : PaginaSegnaposto(stato, QStringLiteral("TabSheet5"), QStringLiteral("Sistemi"), parent)
-    {
-    }
+    explicit PaginaSistemi(sestina::StatoCondiviso &stato, QWidget *parent = nullptr);
+
+    // Counts the marked cells, writes the caption of GroupBox12 and enables the
+    // choices and ToolBar31 when the count reaches k.
+    int ContaNumeriInGioco();
+    // The marked numbers in board-column order (1, 11, 21 ... 81, 2, 12 ... 90).
+    std::vector<int> NumeriMarcati() const;
+    void ImpostaMarcati(const std::vector<int> &numeri);
+    // A click on a board cell.
+    void CellaCliccata(int riga, int colonna);
+
+    void Elabora();
+    void Stop() { m_stop = true; }
+    void MostraColonne();
+    void Cancella();
+    void SalvaSistema();
+    void SalvaCSV();
+    void Carica();
+    void Schedine();
+    void Spoglio();
+
+    // Statistics of the numbers (once, at the first show) and the counters' marks.
+    void StatisticheSistemi();
+    void ApplicaContatori();
+    void OrdinaLista(int colonna);
+
+    int k() const;
+    int livello() const;
+    bool inElaborazione() const { return m_inCorso; }
+    ExtStringGrid *tabellone() const { return m_tabellone; }
+    ExtStringGrid *colonne() const { return m_colonne; }
+
+protected:
+    void showEvent(QShowEvent *e) override;
+
+private:
+    // Any change of the marks: the development is gone.
+    void MarcheCambiate();
+    // A change of "Numeri in combinazione" or "Riduzioni".
+    void SceltaCambiata(bool combinazione);
+    void AbilitaRisultati(bool si);
+    void RiempiLista();
+
+    ExtStringGrid *m_tabellone;
+    ExtStringGrid *m_colonne;
+    QGroupBox *m_gruppoNumeri;
+    QGroupBox *m_combinazione;
+    QGroupBox *m_riduzioni;
+    std::array<QRadioButton *, 4> m_k{};
+    std::array<QRadioButton *, 4> m_r{};
+    std::array<QSpinBox *, 4> m_contatori{}; // Casuali, Ultimi Usciti, Frequenze, Ritardi
+    QTreeWidget *m_lista;
+    QToolBar *m_barra;
+    QLabel *m_progresso;
+    QPushButton *m_elabora;
+    QPushButton *m_ferma;
+    QPushButton *m_mostra;
+    QToolButton *m_spoglio;
+    QToolButton *m_stampa;
+    std::vector<QWidget *> m_durante; // off while a development runs
+    bool m_stop = false; // StopElaborazione
+    bool m_inCorso = false;
+    bool m_statistiche = false;
+    bool m_caricaContatori = false; // counters set by "Carica" leave the marks alone
+    int m_colonnaLista = -1;
+    sestina::sistemi::StatiNumeri m_statiNumeri{};
+    std::vector<sestina::sistemi::RigaListView> m_righeLista;
 };

@@ -2,12 +2,63 @@
 
 #include "ui/Pagina.h"
 
-// The "Stampa" page.
-class PaginaStampa : public PaginaSegnaposto {
+#include <string>
+
+class ExtStringGrid;
+class ModuloSchedinaSE;
+class QLabel;
+class QSpinBox;
+class QToolBar;
+class QToolButton;
+class TSpoglioSuperenaLotto;
+
+namespace sestina::schedine {
+struct tdatischedinaSE;
+}
+
+// "Stampa" (TabSheet10): the slips of ListaColonne one at a time on the replica
+// of the paper form; composing, saving, loading and checking them.
+class PaginaStampa : public Pagina {
     Q_OBJECT
 public:
-    explicit PaginaStampa(sestina::StatoCondiviso &stato, QWidget *parent = nullptr)
-        : PaginaSegnaposto(stato, QStringLiteral("TabSheet10"), QStringLiteral("Stampa"), parent)
-    {
-    }
+    explicit PaginaStampa(sestina::StatoCondiviso &stato, QWidget *parent = nullptr);
+    ~PaginaStampa() override;
+
+    void MostraSchedina(int a);
+    void Avanti();
+    void Indietro();
+    void NuovaGiocata();
+    // "Sal&va Schedina"; from a click on panel A an empty panel is passed over quietly.
+    void SalvaSchedina(bool dalPannello = false);
+    void AggiungiSchedina();
+    void CancellaSchedina();
+    // "Schedine" of the pages that develop a system.
+    void RiceviSistema();
+    // A double click on a result cell of any page.
+    void InvioASchedina(const std::string &testo);
+    // "Spoglio" (ToolButton143): checks the development file's columns.
+    void Spoglio();
+    void SalvaSistema(bool csv);
+    void CaricaSistema(bool csv);
+    sestina::schedine::tdatischedinaSE LeggiSchedina() const;
+
+    int indice() const { return m_indice; }
+    int quote() const;
+    ModuloSchedinaSE *modulo() const { return m_modulo; }
+    TSpoglioSuperenaLotto *finestraSpoglio() const { return m_finestraSpoglio; }
+
+protected:
+    void showEvent(QShowEvent *e) override;
+
+private:
+    void PulisciPannelli();
+    void PannelloCliccato(ExtStringGrid *g, int riga, int colonna, bool pannelloA);
+    void PiccolaCliccata(ExtStringGrid *g, int riga, int colonna);
+
+    int m_indice = 0; // IndiceColonnaCorrente
+    ModuloSchedinaSE *m_modulo;
+    QLabel *m_contatore; // Label27
+    QLabel *m_colonna;   // Label28
+    QSpinBox *m_quote;
+    TSpoglioSuperenaLotto *m_finestraSpoglio = nullptr;
 };

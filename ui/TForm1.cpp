@@ -96,6 +96,8 @@ void TForm1::FormCreate()
         m_stato.ListaDate.Clear();
         m_stato.UltimaEstrazione = archivio.LeggiUltimaEstrazione();
         m_stato.AggiornaViste();
+        // The slip list starts as one empty slip.
+        findChild<PaginaStampa *>()->NuovaGiocata();
         m_estrazioni->pannello()->CaricaImpostazioni();
         m_estrazioni->CaricaGiorniEstrazione();
         m_estrazioni->ImpostaStatoControlli(PaginaEstrazioni::Stato::Navigazione);
