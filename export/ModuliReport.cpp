@@ -206,6 +206,83 @@ Report Tmyreportorizzontale(const IntestazioneReport &intestazione, const Figura
     return r;
 }
 
+Banda IntestazioneComune(const IntestazioneReport &intestazione, const SorgenteFigura &figuraDestra, double altezza)
+{
+    Banda t;
+    t.tipo = TipoBanda::Titolo;
+    t.altezza = altezza;
+    t.etichette.push_back(Testo(41.0, 1.3, intestazione.titoloProgramma, Font(48, true, true), Verde));
+    t.figure.push_back(Immagine(5.3, 17.2, 33.1, 33.1, intestazione.logoProgramma, true));
+    t.riquadri.push_back({42.3, 16.9, 97.6, 32.5});
+    const double righe[3] = {24.9, 30.7, 38.1};
+    for (int k = 0; k < 3; ++k)
+        t.etichette.push_back(Testo(45.0, righe[k], intestazione.righeUtente[static_cast<size_t>(k)], Font(13),
+                                    colori::Nero, 93.0));
+    t.figure.push_back(Immagine(148.8, 17.2, 33.1, 33.1, figuraDestra, true));
+    return t;
+}
+
+Colonna NumeriInGioco(const std::vector<Colonna> &colonne)
+{
+    Colonna tutti;
+    for (const Colonna &c : colonne)
+        tutti += c;
+    return TogliDoppioni(tutti);
+}
+
+Report Treportspoglio(const IntestazioneReport &intestazione, const DatiReportSpoglio &d)
+{
+    Report r;
+    r.titolo = "Report Spoglio";
+    r.bande.push_back(IntestazioneComune(intestazione, intestazione.logoUtente, 52.0));
+    const double larghezza = r.larghezzaUtile();
+    const Banda piede = PiePagina();
+
+    Banda dati;
+    dati.tipo = TipoBanda::Dettaglio;
+    dati.etichette.push_back(Testo(5.3, 0, "Sistema " + d.nomeSistema, Font(24, true), Blu));
+    dati.etichette.push_back(Testo(5.3, 8.0, "Concorso " + NomiRuote[IndiceRuotaConsulta], Font(19, false, true),
+                                   Rosso));
+    dati.etichette.push_back(Testo(120.0, 8.0, "del " + d.data, Font(19, false, true), Rosso));
+    dati.etichette.push_back(Testo(5.3, 15.0, "Numeri in gioco " + d.numeriInGioco, Font(16, true), Porpora));
+    // The two summaries side by side, each in half the band.
+    const double cima = 30.0, meta = larghezza / 2 - 4;
+    dati.etichette.push_back(Testo(5.3, 23.0, "Riepilogo Colonne", Font(16, true), Rosso));
+    dati.etichette.push_back(Testo(larghezza / 2 + 2, 23.0, "Riepilogo Vincite", Font(16, true), Rosso));
+    double basso = cima;
+    auto riquadro = [&](const FiguraPixel &f, double x) {
+        const double w = f.larghezza * MmPerPixel, h = f.altezza * MmPerPixel;
+        const double s = Scala(w, h, meta, 60.0);
+        dati.figure.push_back(Immagine(x, cima, w * s, h * s, f.sorgente));
+        basso = std::max(basso, cima + h * s);
+    };
+    riquadro(d.datiSistema, 5.3);
+    riquadro(d.riepilogo, larghezza / 2 + 2);
+    dati.altezza = basso + 2.0;
+    r.bande.push_back(std::move(dati));
+
+    Banda analisi;
+    analisi.tipo = TipoBanda::Dettaglio;
+    analisi.etichette.push_back(Testo(0, 0, "Analisi ", Font(16, true), Rosso, larghezza, Allineamento::Centro));
+    {
+        const double w = d.analisi.larghezza * MmPerPixel, h = d.analisi.altezza * MmPerPixel;
+        const double s = Scala(w, h, larghezza, 120.0);
+        analisi.figure.push_back(Immagine((larghezza - w * s) / 2, 6.0, w * s, h * s, d.analisi.sorgente));
+        analisi.altezza = 6.0 + h * s + 3.0;
+    }
+    r.bande.push_back(std::move(analisi));
+
+    Banda elenco;
+    elenco.tipo = TipoBanda::Elenco;
+    elenco.altezza = 6.35;
+    elenco.fontRighe = Font(11); // 99 characters a line fit the band
+    elenco.fontRighe.famiglia = "Liberation Mono";
+    elenco.righe = RigheSpoglio(d.colonne);
+    r.bande.push_back(std::move(elenco));
+    r.bande.push_back(piede);
+    return r;
+}
+
 std::vector<std::string> RigheTabulato(const Griglia &sviluppo)
 {
     std::vector<std::string> pezzi;

@@ -60,6 +60,28 @@ Report Tmyreportorizzontale(const IntestazioneReport &intestazione, const Figura
                             const FiguraPixel &destra, const std::string &titolo, const std::string &sottotitolo1,
                             const std::string &sottotitolo2);
 
+// The title band of the portrait forms other than Tmyreport: program title,
+// logo, the user's lines in their box, and `figuraDestra` (the sign picture or
+// the user's logo) on the right.
+Banda IntestazioneComune(const IntestazioneReport &intestazione, const SorgenteFigura &figuraDestra,
+                         double altezza);
+
+// Treportspoglio ("Report Spoglio"): the system's name, contest and date, the
+// numbers in play, the pictures of the three grids of the checking window and
+// the list of all columns, three per line.
+struct DatiReportSpoglio {
+    std::string nomeSistema = "Noname";
+    std::string data;            // today, short date format
+    std::string numeriInGioco;   // FormattaColonna of every number, once, in order of first occurrence
+    FiguraPixel datiSistema;     // "Riepilogo Colonne"
+    FiguraPixel riepilogo;       // "Riepilogo Vincite"
+    FiguraPixel analisi;         // "Analisi "
+    std::vector<Colonna> colonne;
+};
+Report Treportspoglio(const IntestazioneReport &intestazione, const DatiReportSpoglio &d);
+// Every number of the columns once, in order of first occurrence.
+Colonna NumeriInGioco(const std::vector<Colonna> &colonne);
+
 // Listing lines of a development grid (column 0 the number, column 1 the
 // numbers, row 0 the header): "C.%-5s: %-20s - ", three pieces per line.
 std::vector<std::string> RigheTabulato(const Griglia &sviluppo);

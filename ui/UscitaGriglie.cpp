@@ -54,8 +54,12 @@ esporta::IntestazioneReport IntestazioneCorrente(QWidget *w, const StatoCondivis
 {
     DatiUtente u;
     bool trovati = true;
+    // The user panel lives in the main window, also above a dialog's window.
+    QWidget *cima = w;
+    while (cima->parentWidget())
+        cima = cima->parentWidget();
     for (size_t i = 0; i < u.campi.size(); ++i) {
-        auto *e = w->window()->findChild<QLineEdit *>(QStringLiteral("Edit%1").arg(i + 1));
+        auto *e = cima->findChild<QLineEdit *>(QStringLiteral("Edit%1").arg(i + 1));
         if (!e) {
             trovati = false;
             break;
