@@ -283,6 +283,39 @@ Report Treportspoglio(const IntestazioneReport &intestazione, const DatiReportSp
     return r;
 }
 
+Report TReportSistemi(const IntestazioneReport &intestazione, const DatiReportSistemi &d)
+{
+    Report r;
+    r.titolo = "Tabulato Sistemi";
+    Banda t = IntestazioneComune(intestazione, intestazione.logoUtente, 184.7);
+    const std::string &ruota = NomiRuote[IndiceRuotaConsulta];
+    t.etichette.push_back(
+        Testo(5.6, 51.9, "Sistema - Concorso : " + ruota + " elaborato il " + d.data + " ", Font(24, true), Blu));
+    t.etichette.push_back(Testo(5.3, 67.5, "Tipo di riduzione " + d.riduzione, Font(19, false, true), Rosso));
+    t.etichette.push_back(Testo(5.6, 78.1,
+                                Formato("Casuali %d Ultimi %d, Frequenze %d Ritardi %d", d.casuali, d.ultimi,
+                                        d.frequenze, d.ritardi),
+                                Font(16, true), Porpora));
+    t.etichette.push_back(Testo(5.6, 88.1,
+                                "Numeri in combinazione " + (d.combinazione.empty() ? "Libero" : d.combinazione),
+                                Font(16, true), Porpora));
+    t.etichette.push_back(Testo(54.0, 97.4, "Numeri in Gioco", Font(24, true), Rosso));
+    Figura numeri = Immagine(54.0, 110.9, 63.5, 63.5, d.numeriInGioco.sorgente, true);
+    t.figure.push_back(std::move(numeri));
+    t.etichette.push_back(Testo(71.7, 175.2, "Tabulato", Font(24, true), BluNotte));
+    r.bande.push_back(std::move(t));
+
+    Banda elenco;
+    elenco.tipo = TipoBanda::Elenco;
+    elenco.altezza = 12.7;
+    elenco.fontRighe = Font(11);
+    elenco.fontRighe.famiglia = "Liberation Mono";
+    elenco.righe = RigheTabulato(d.sviluppo);
+    r.bande.push_back(std::move(elenco));
+    r.bande.push_back(PiePagina());
+    return r;
+}
+
 std::vector<std::string> RigheTabulato(const Griglia &sviluppo)
 {
     std::vector<std::string> pezzi;

@@ -79,6 +79,18 @@ struct DatiReportSpoglio {
     std::vector<Colonna> colonne;
 };
 Report Treportspoglio(const IntestazioneReport &intestazione, const DatiReportSpoglio &d);
+// TReportSistemi ("Tabulato Sistemi"): the choices of the systems page, its
+// numbers in play and the listing of its development.
+struct DatiReportSistemi {
+    std::string data;          // today, short date format
+    std::string riduzione;     // the chosen item of "Riduzioni"
+    std::string combinazione;  // the chosen item of "Numeri in combinazione"; empty: "Libero"
+    int casuali = 0, ultimi = 0, frequenze = 0, ritardi = 0;
+    FiguraPixel numeriInGioco;
+    Griglia sviluppo;          // development grid: number, numbers
+};
+Report TReportSistemi(const IntestazioneReport &intestazione, const DatiReportSistemi &d);
+
 // Every number of the columns once, in order of first occurrence.
 Colonna NumeriInGioco(const std::vector<Colonna> &colonne);
 

@@ -4,6 +4,8 @@
 #include "app/Errore.h"
 #include "app/Griglia.h"
 #include "app/TExStringList.h"
+#include "export/ModuliReport.h"
+#include "ui/Anteprima.h"
 #include "systems/FileSviluppo.h"
 #include "systems/FileSistema.h"
 #include "systems/Sviluppo.h"
@@ -13,9 +15,12 @@
 #include "ui/PaginaStampa.h"
 #include "ui/ProgressoFinestra.h"
 #include "ui/Qt.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QButtonGroup>
+#include <QDate>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -183,7 +188,7 @@ PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent) : Pagina(st
     m_barra = new QToolBar(this);
     m_barra->setObjectName(QStringLiteral("ToolBar31"));
     m_stampa = PulsanteBarra(m_barra, QStringLiteral("ToolButton64"), QStringLiteral("Stampa"));
-    m_stampa->setToolTip(QStringLiteral("Disponibile con la stampa dei risultati"));
+    connect(m_stampa, &QToolButton::clicked, this, [this] { Stampa(); });
     auto *salva = PulsanteBarra(m_barra, QStringLiteral("ToolButtonSalvaSistemi"), QStringLiteral("Salva"));
     auto *menu = new QMenu(salva);
     menu->setObjectName(QStringLiteral("PopupMenuSistemisalva"));
@@ -196,8 +201,7 @@ PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent) : Pagina(st
     salva->setMenu(menu);
     salva->setPopupMode(QToolButton::InstantPopup);
     auto *jpg = PulsanteBarra(m_barra, QStringLiteral("ToolButtonJpgSistemi"), QStringLiteral("Salva JGP"));
-    jpg->setEnabled(false);
-    jpg->setToolTip(QStringLiteral("Disponibile con le immagini dei risultati"));
+    connect(jpg, &QToolButton::clicked, this, [this] { SalvaFotoFinestra(this, QStringLiteral("Sistemilast")); });
     auto *schedine = PulsanteBarra(m_barra, QStringLiteral("ToolButtonSchedineSistemi"), QStringLiteral("Schedine"));
     connect(schedine, &QToolButton::clicked, this, [this] { Schedine(); });
     m_spoglio = PulsanteBarra(m_barra, QStringLiteral("SpeedButton20"), QStringLiteral("Spoglio"));
@@ -308,8 +312,7 @@ void PaginaSistemi::AbilitaRisultati(bool si)
 {
     m_mostra->setEnabled(si);
     m_spoglio->setEnabled(si);
-    // The systems report comes with printing.
-    m_stampa->setEnabled(false);
+    m_stampa->setEnabled(si);
 }
 
 void PaginaSistemi::showEvent(QShowEvent *e)
@@ -481,4 +484,28 @@ void PaginaSistemi::Spoglio()
 {
     if (auto *p = window()->findChild<PaginaStampa *>())
         p->Spoglio();
+}
+
+void PaginaSistemi::Stampa()
+{
+    Esegui([this] {
+        std::vector<Colonna> lista;
+        (void)sistemi::CaricaSviluppo(m_stato.DirectoryProgramma, lista);
+        esporta::DatiReportSistemi d;
+        d.data = S(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        for (size_t i = 0; i < 4; ++i) {
+            if (m_r[i]->isChecked())
+                d.riduzione = S(m_r[i]->text());
+            if (m_k[i]->isChecked())
+                d.combinazione = S(m_k[i]->text());
+        }
+        d.casuali = m_contatori[0]->value();
+        d.ultimi = m_contatori[1]->value();
+        d.frequenze = m_contatori[2]->value();
+        d.ritardi = m_contatori[3]->value();
+        d.numeriInGioco = FiguraDaWidget(m_tabellone);
+        d.sviluppo = sistemi::GrigliaSviluppo(lista);
+        ApriAnteprima(this, esporta::TReportSistemi(IntestazioneCorrente(this, m_stato), d));
+        QDir::setCurrent(Q(m_stato.DirectoryProgramma));
+    });
 }

@@ -5,12 +5,14 @@
 #include "ui/Anteprima.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
+#include "ui/PaginaSistemi.h"
 #include "ui/TForm1.h"
 
 #include <QDialog>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -153,6 +155,40 @@ private Q_SLOTS:
         QVERIFY2(!i.isNull(), qPrintable(r.errorString()));
         QCOMPARE(i.size(), elenco->size());
         QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("altrove/mio.jpg"))));
+    }
+
+    void sistemiStampaIlTabulatoESalvaLaFinestra()
+    {
+        apri(QStringLiteral("TabSheet5"));
+        auto *sistemi = m_form->pagina<PaginaSistemi>();
+        auto *stampa = sistemi->findChild<QAbstractButton *>(QStringLiteral("ToolButton64"));
+        QVERIFY(!stampa->isEnabled()); // nothing developed yet
+        // seven numbers in sixes: seven columns, three listing lines
+        sistemi->ImpostaMarcati({1, 2, 3, 4, 5, 6, 7});
+        sistemi->ContaNumeriInGioco();
+        sistemi->findChild<QRadioButton *>(QStringLiteral("RadioGroup15_3"))->click();
+        ClicPulsante(sistemi, QStringLiteral("BitBtn3"));
+        QTRY_VERIFY(stampa->isEnabled());
+        QTest::mouseClick(stampa, Qt::LeftButton);
+        TAnteprima *a = anteprima();
+        QVERIFY(a);
+        QCOMPARE(a->windowTitle(), QStringLiteral("Tabulato Sistemi"));
+        const esporta::Banda *elenco = nullptr;
+        for (const auto &b : a->report().bande)
+            if (b.tipo == esporta::TipoBanda::Elenco)
+                elenco = &b;
+        QVERIFY(elenco);
+        QCOMPARE(elenco->righe.size(), size_t(3));
+        QVERIFY(QString::fromStdString(elenco->righe[0]).startsWith(QStringLiteral("C.1    : 01 02 03 04 05 06")));
+        QVERIFY(Testi(a->report()).contains(QStringLiteral("Numeri in combinazione Sei")));
+        a->close();
+        // "Salva JGP": the window at its size
+        const QString file = m_dir->filePath(QStringLiteral("sistemi.jpg"));
+        Dialoghi::PreimpostaPercorso(file);
+        ClicPulsante(sistemi, QStringLiteral("ToolButtonJpgSistemi"));
+        const QImage i = QImageReader(file, "jpeg").read();
+        QVERIFY(!i.isNull());
+        QCOMPARE(i.size(), m_form->size());
     }
 
     void unLogoMancanteFermaLaStampaConUnMessaggio()

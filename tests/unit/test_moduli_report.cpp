@@ -163,3 +163,28 @@ TEST(ReportPagine, Didascalie)
     EXPECT_NE(TitoliAmbo("I 15 Ambi", "a", "b").titolo.find(" Ruota di Superenalotto"), std::string::npos);
     EXPECT_TRUE(TitoliEstrazioni().titolo.empty());
 }
+
+TEST(TReportSistemi, SetteColonneDannoTreRigheELeScelte)
+{
+    DatiReportSistemi d;
+    d.data = "10/12/2026";
+    d.riduzione = "n-1";
+    d.casuali = 3;
+    d.ritardi = 2;
+    d.sviluppo = Sviluppo(7);
+    const Report r = TReportSistemi(IntestazioneReport{}, d);
+    EXPECT_EQ(r.titolo, "Tabulato Sistemi");
+    const Banda *elenco = nullptr;
+    for (const auto &b : r.bande)
+        if (b.tipo == TipoBanda::Elenco)
+            elenco = &b;
+    ASSERT_TRUE(elenco);
+    EXPECT_EQ(elenco->righe.size(), 3u);
+    std::vector<std::string> t;
+    for (const auto &e : r.bande.front().etichette)
+        t.push_back(e.testo);
+    for (const char *atteso : {"Sistema - Concorso : Superenalotto elaborato il 10/12/2026 ", "Tipo di riduzione n-1",
+                               "Casuali 3 Ultimi 0, Frequenze 0 Ritardi 2", "Numeri in combinazione Libero",
+                               "Tabulato", "Numeri in Gioco"})
+        EXPECT_NE(std::find(t.begin(), t.end(), atteso), t.end()) << atteso;
+}
