@@ -313,19 +313,28 @@ Report TReportSistemi(const IntestazioneReport &intestazione, const DatiReportSi
     elenco.altezza = 12.7;
     elenco.fontRighe = Font(11);
     elenco.fontRighe.famiglia = "Liberation Mono";
-    elenco.righe = RigheTabulato(d.sviluppo);
+    elenco.righe = d.tabulato;
     r.bande.push_back(std::move(elenco));
     r.bande.push_back(PiePagina());
     return r;
 }
 
-std::vector<std::string> RigheTabulato(const Griglia &sviluppo)
+std::vector<std::string> RigheTabulato(int righe, const std::function<std::pair<std::string, std::string>(int)> &riga)
 {
     std::vector<std::string> pezzi;
-    for (int r = 1; r < sviluppo.righe(); ++r)
-        pezzi.push_back(Pezzo("C.%-5s: %-20s - ", sviluppo.testo(r, 0),
-                              sviluppo.colonne() > 1 ? sviluppo.testo(r, 1) : std::string()));
+    pezzi.reserve(static_cast<size_t>(std::max(0, righe)));
+    for (int r = 0; r < righe; ++r) {
+        const auto [numero, numeri] = riga(r);
+        pezzi.push_back(Pezzo("C.%-5s: %-20s - ", numero, numeri));
+    }
     return TrePerRiga(pezzi);
+}
+
+std::vector<std::string> RigheTabulato(const Griglia &sviluppo)
+{
+    return RigheTabulato(sviluppo.righe() - 1, [&sviluppo](int r) {
+        return std::pair{sviluppo.testo(r + 1, 0), sviluppo.colonne() > 1 ? sviluppo.testo(r + 1, 1) : std::string()};
+    });
 }
 
 std::vector<std::string> RigheSpoglio(const std::vector<Colonna> &colonne)

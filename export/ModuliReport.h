@@ -5,7 +5,9 @@
 #include "export/Report.h"
 
 #include <array>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The report forms every page fills: the shared header, the generic one-grid
@@ -86,7 +88,7 @@ struct DatiReportSistemi {
     std::string combinazione; // the chosen item of "Numeri in combinazione"; empty: "Libero"
     int casuali = 0, ultimi = 0, frequenze = 0, ritardi = 0;
     FiguraPixel numeriInGioco;
-    Griglia sviluppo; // development grid: number, numbers
+    std::vector<std::string> tabulato; // the listing lines of the development (RigheTabulato)
 };
 Report TReportSistemi(const IntestazioneReport &intestazione, const DatiReportSistemi &d);
 
@@ -96,6 +98,9 @@ Colonna NumeriInGioco(const std::vector<Colonna> &colonne);
 // Listing lines of a development grid (column 0 the number, column 1 the
 // numbers, row 0 the header): "C.%-5s: %-20s - ", three pieces per line.
 std::vector<std::string> RigheTabulato(const Griglia &sviluppo);
+// The same from `righe` rows given one at a time (number, numbers): a large
+// development needs no grid.
+std::vector<std::string> RigheTabulato(int righe, const std::function<std::pair<std::string, std::string>(int)> &riga);
 // Listing lines of the checking report: "C.%.5d: %-20s - " numbered from 1.
 std::vector<std::string> RigheSpoglio(const std::vector<Colonna> &colonne);
 

@@ -171,7 +171,7 @@ TEST(TReportSistemi, SetteColonneDannoTreRigheELeScelte)
     d.riduzione = "n-1";
     d.casuali = 3;
     d.ritardi = 2;
-    d.sviluppo = Sviluppo(7);
+    d.tabulato = RigheTabulato(Sviluppo(7));
     const Report r = TReportSistemi(IntestazioneReport{}, d);
     EXPECT_EQ(r.titolo, "Tabulato Sistemi");
     const Banda *elenco = nullptr;
