@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs the Debian 12 packages Sestina needs to build, run and test.
+# Installs the Debian 12 packages Sestina needs to build, run and test
+# (poppler-utils: the tests read the printed PDF reports back as text and pages).
 set -e
 if [ "$(id -u)" -ne 0 ]; then
   exec sudo "$0" "$@"
@@ -9,7 +10,7 @@ PACCHETTI="build-essential cmake ninja-build pkg-config
   libjpeg62-turbo-dev libqpdf-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick poppler-utils
   python3 python3-dbfread python3-dbf
   clang libclang-rt-14-dev
   dpkg-dev"
@@ -18,6 +19,7 @@ PACCHETTI="build-essential cmake ninja-build pkg-config
 # reader with millions of damaged inputs, so a bad file never crashes the program.
 # dpkg-dev: "cpack -G DEB" finds the package's library dependencies with dpkg-shlibdeps,
 # so "apt install ./sestina_*.deb" brings in everything the program needs.
+# poppler-utils: the tests read the printed PDFs back (pdftotext, pdfinfo, pdftoppm).
 # Skip apt when everything is already there (repeat runs, CI on a prepared machine).
 mancanti=""
 for p in $PACCHETTI; do

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QToolButton>
 
 #include <algorithm>
@@ -70,12 +71,21 @@ BarraUscita::BarraUscita(const QString &suffisso, const QString &testoImmagine, 
         addWidget(b);
         return b;
     };
-    auto *stampa = pulsante(QStringLiteral("TBStampa") + suffisso, QStringLiteral("Stampa"));
+    m_stampa = pulsante(QStringLiteral("TBStampa") + suffisso, QStringLiteral("Stampa"));
     auto *csv = pulsante(QStringLiteral("TBSalvaCSV") + suffisso, QStringLiteral("Salva CSV"));
-    auto *immagine = pulsante(QStringLiteral("TBSalvaJpeg") + suffisso, testoImmagine);
-    for (auto *b : {stampa, immagine}) {
+    m_immagine = pulsante(QStringLiteral("TBSalvaJpeg") + suffisso, testoImmagine);
+    for (auto *b : {m_stampa, m_immagine})
         b->setEnabled(false);
-        b->setToolTip(QStringLiteral("Disponibile con la stampa e le immagini dei risultati"));
-    }
     connect(csv, &QToolButton::clicked, this, [this] { Q_EMIT salvaCSV(); });
+    connect(m_stampa, &QToolButton::clicked, this, [this] { Q_EMIT stampa(); });
+    connect(m_immagine, &QToolButton::clicked, this, [this] { Q_EMIT salvaImmagine(); });
+}
+
+void BarraUscita::connectNotify(const QMetaMethod &segnale)
+{
+    QToolBar::connectNotify(segnale);
+    if (segnale == QMetaMethod::fromSignal(&BarraUscita::stampa))
+        m_stampa->setEnabled(true);
+    else if (segnale == QMetaMethod::fromSignal(&BarraUscita::salvaImmagine))
+        m_immagine->setEnabled(true);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QComboBox;
+class QToolButton;
 
 // A date list with its navigation buttons, as the pages with a span or a
 // cursor show it: a caption, the combo box of dates and Primo .. Ultimo.
@@ -39,6 +40,7 @@ void RiempiDateIntervallo(QComboBox *inizio, QComboBox *fine, std::vector<std::s
 
 // The output tool bar of a result page: "Stampa", "Salva CSV" and the picture
 // button (TBStampa<suffisso>, TBSalvaCSV<suffisso>, TBSalvaJpeg<suffisso>).
+// "Stampa" and the picture button are enabled once the page connects them.
 class BarraUscita : public QToolBar {
     Q_OBJECT
 public:
@@ -46,4 +48,13 @@ public:
 
 Q_SIGNALS:
     void salvaCSV();
+    void stampa();
+    void salvaImmagine();
+
+protected:
+    void connectNotify(const QMetaMethod &segnale) override;
+
+private:
+    QToolButton *m_stampa;
+    QToolButton *m_immagine;
 };

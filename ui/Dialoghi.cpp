@@ -5,6 +5,9 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace Dialoghi {
@@ -16,6 +19,7 @@ std::deque<std::optional<QString>> g_percorsi;
 std::deque<std::optional<QColor>> g_colori;
 std::deque<std::optional<QString>> g_testi;
 std::deque<Messaggio> g_messaggi;
+QPointer<QDialog> g_senzaAttesa;
 
 void Registra(Tipo t, const QString &testo) { g_messaggi.push_back({t, testo}); }
 
@@ -168,6 +172,30 @@ void EseguiModale(QDialog *finestra)
         return;
     }
     finestra->exec();
+}
+
+void MostraSenzaAttendere(QDialog *finestra)
+{
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    finestra->setWindowModality(Qt::ApplicationModal);
+    g_senzaAttesa = finestra;
+    finestra->show();
+}
+
+QDialog *UltimaFinestraSenzaAttesa() { return g_senzaAttesa.data(); }
+
+bool ScegliStampante(QWidget *parent, QPrinter &stampante)
+{
+    if (g_test) {
+        auto p = PercorsoPreimpostato();
+        if (!p)
+            return false;
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(*p);
+        return true;
+    }
+    QPrintDialog d(&stampante, parent);
+    return d.exec() == QDialog::Accepted;
 }
 
 } // namespace Dialoghi

@@ -9,6 +9,7 @@
 
 class QWidget;
 class QDialog;
+class QPrinter;
 
 // Every message box, question, file or folder dialog and colour chooser goes
 // through here, so a test can preset the next answers and nothing blocks.
@@ -38,6 +39,13 @@ std::optional<QString> ChiediTesto(QWidget *parent, const QString &titolo, const
                                    const QString &iniziale);
 // Modal window; in test mode it is only shown and closed at once.
 void EseguiModale(QDialog *finestra);
+// Modal window that does not wait (print previews): shown at once, deleted when
+// closed; the last one stays reachable for tests.
+void MostraSenzaAttendere(QDialog *finestra);
+QDialog *UltimaFinestraSenzaAttesa();
+// The print dialog: false when cancelled. In test mode the next preset path is a
+// PDF file the printer writes to (cancel when none is left).
+bool ScegliStampante(QWidget *parent, QPrinter &stampante);
 
 // Test mode: questions take the preset answers (No when none is left), file and
 // folder dialogs the preset paths (cancel when none is left); every message is recorded.

@@ -1,10 +1,12 @@
 #include "ui/PaginaAmbo.h"
 
 #include "archive/Navigazione.h"
+#include "export/ReportPagine.h"
 #include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/Qt.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -72,6 +74,9 @@ PaginaAmbo::PaginaAmbo(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, Q
     uscita->insertWidget(primo, m_veloce);
     uscita->insertSeparator(primo);
     connect(uscita, &BarraUscita::salvaCSV, this, [this] { SalvaCSV(); });
+    connect(uscita, &BarraUscita::stampa, this, [this] { Stampa(); });
+    connect(uscita, &BarraUscita::salvaImmagine, this,
+            [this] { SalvaGrigliaJPEGConDialogo(this, m_griglia, QString()); });
     colonna->addWidget(uscita);
 
     m_titolo = new QLabel(this);
@@ -199,6 +204,12 @@ void PaginaAmbo::NavigaFine(Mossa m)
         return;
     m_fine->setCurrentIndex(std::clamp(u - r, 0, u));
     DateCambiate();
+}
+
+void PaginaAmbo::Stampa()
+{
+    const auto t = esporta::TitoliAmbo(TitoloRitardiGruppi(m_k), S(m_inizio->currentText()), S(m_fine->currentText()));
+    StampaGriglia(this, m_stato, m_griglia, t.titolo, t.sottotitolo1, t.sottotitolo2);
 }
 
 void PaginaAmbo::SalvaCSV()

@@ -35,6 +35,7 @@ public:
     void DateCambiate();
     void IntestazioneCliccata(int colonna);
     void SalvaCSV();
+    void Stampa();
 
     int lunghezza() const { return m_k; }
     int colonnaOrdine() const { return m_colonna; }

@@ -1,10 +1,12 @@
 #include "ui/PaginaConsulta.h"
 
 #include "export/GrigliaCSV.h"
+#include "export/ReportPagine.h"
 #include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/Qt.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -124,6 +126,9 @@ PaginaConsulta::PaginaConsulta(StatoCondiviso &stato, QWidget *parent)
 
     auto *uscita = new BarraUscita(QStringLiteral("Consulta"), QStringLiteral("Salva Jpeg"), this);
     connect(uscita, &BarraUscita::salvaCSV, this, [this] { SalvaCSV(); });
+    connect(uscita, &BarraUscita::stampa, this, [this] { Stampa(); });
+    connect(uscita, &BarraUscita::salvaImmagine, this,
+            [this] { SalvaGrigliaJPEGConDialogo(this, m_griglia, QStringLiteral("Consultaztionelast")); });
     colonna->addWidget(uscita);
 
     m_griglia = new ExtStringGrid(this);
@@ -181,6 +186,12 @@ void PaginaConsulta::Naviga(MossaConsulta mossa)
 }
 
 void PaginaConsulta::SalvaCSV() { SalvaGrigliaCSV(m_griglia->griglia(), QStringLiteral("ConsultazioneLast")); }
+
+void PaginaConsulta::Stampa()
+{
+    const auto t = esporta::TitoliConsulta(S(m_date->currentText()));
+    StampaGriglia(this, m_stato, m_griglia, t.titolo, t.sottotitolo1, t.sottotitolo2);
+}
 
 void PaginaConsulta::showEvent(QShowEvent *e)
 {

@@ -26,6 +26,7 @@ public:
     void DisegnaConsulta();
     void Naviga(sestina::statistiche::MossaConsulta mossa);
     void SalvaCSV();
+    void Stampa();
 
 protected:
     void showEvent(QShowEvent *e) override;

@@ -10,12 +10,14 @@
 #include "archive/TabellaEstrazioni.h"
 #include "export/GrigliaCSV.h"
 #include "ui/AggiornamentoArchivio.h"
+#include "export/ReportPagine.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/ExtStringGridEditor.h"
 #include "ui/FinestraGuida.h"
 #include "ui/PannelloUtente.h"
 #include "ui/Qt.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QApplication>
 #include <QAction>
@@ -141,12 +143,9 @@ void PaginaEstrazioni::CostruisciBarre(QVBoxLayout *colonna)
             [this] { NonSalvare(); });
     connect(pulsante(barra9, "ToolButtonSalva", "Salva"), &QToolButton::clicked, this, [this] { Salva(); });
     barra9->addSeparator();
-    auto *stampa = pulsante(barra9, "TBStampaEstrazione", "Stampa");
-    auto *jpg = pulsante(barra9, "ToolButton53", "Salva JPG");
-    for (auto *b : {stampa, jpg}) {
-        b->setEnabled(false);
-        b->setToolTip(QStringLiteral("Disponibile con la stampa e le immagini dei risultati"));
-    }
+    connect(pulsante(barra9, "TBStampaEstrazione", "Stampa"), &QToolButton::clicked, this, [this] { Stampa(); });
+    connect(pulsante(barra9, "ToolButton53", "Salva JPG"), &QToolButton::clicked, this,
+            [this] { SalvaGrigliaJPEGConDialogo(this, m_tabella, QStringLiteral("Estrazionilast")); });
     connect(pulsante(barra9, "ToolButton54", "Salva CSV"), &QToolButton::clicked, this, [this] { SalvaCSV(); });
     barra9->addSeparator();
     connect(pulsante(barra9, "tbtEsporta", "Esporta"), &QToolButton::clicked, this, [this] { EsportaDBF(); });
@@ -657,6 +656,12 @@ void PaginaEstrazioni::SalvaGiorniEstrazione()
 void PaginaEstrazioni::SalvaCSV()
 {
     SalvaGrigliaCSV(m_tabella->griglia(), QStringLiteral("EstrazioneLast"));
+}
+
+void PaginaEstrazioni::Stampa()
+{
+    const auto t = esporta::TitoliEstrazioni();
+    StampaGriglia(this, m_stato, m_tabella, t.titolo, t.sottotitolo1, t.sottotitolo2);
 }
 
 void PaginaEstrazioni::GuidaInLinea()

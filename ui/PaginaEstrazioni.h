@@ -70,6 +70,7 @@ public:
 
     void ImpostaStatoControlli(Stato s);
     void SalvaCSV();
+    void Stampa();
     void GuidaInLinea();
     void AggiornaTramiteInternet();
     void TestEsporta();

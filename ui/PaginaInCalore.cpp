@@ -1,10 +1,12 @@
 #include "ui/PaginaInCalore.h"
 
 #include "export/GrigliaCSV.h"
+#include "export/ReportPagine.h"
 #include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/Qt.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -124,6 +126,8 @@ PaginaInCalore::PaginaInCalore(StatoCondiviso &stato, QWidget *parent)
 
     auto *uscita = new BarraUscita(QStringLiteral("Calore"), QStringLiteral("Salva JPG"), this);
     connect(uscita, &BarraUscita::salvaCSV, this, [this] { SalvaCSV(); });
+    connect(uscita, &BarraUscita::stampa, this, [this] { Stampa(); });
+    connect(uscita, &BarraUscita::salvaImmagine, this, [this] { SalvaJPG(); });
     campi->addWidget(uscita, 0, 3);
     comandi->addStretch();
 
@@ -230,6 +234,21 @@ void PaginaInCalore::SalvaCSV()
         return;
     // The draws list always goes beside the program, under its fixed name.
     Esegui([this] { esporta::SalvaCSV(m_elenco->griglia(), m_stato.percorso("IncalorelastG")); });
+}
+
+void PaginaInCalore::SalvaJPG()
+{
+    if (!SalvaGrigliaJPEGConDialogo(this, m_tabella, QStringLiteral("Incalorelast")))
+        return;
+    // As the CSV: the draws list always goes beside the program, under its fixed name.
+    Esegui([this] { SalvaGrigliaJPEG(m_elenco, m_stato.percorso("GIncalorelastG")); });
+}
+
+void PaginaInCalore::Stampa()
+{
+    const auto t = esporta::TitoliCalore(m_parametri.tipo == TipoCalore::Ambi, S(m_date->currentText()),
+                                         m_parametri.analizzare);
+    StampaDueGriglie(this, m_stato, m_tabella, m_elenco, t.titolo, t.sottotitolo1, t.sottotitolo2);
 }
 
 void PaginaInCalore::showEvent(QShowEvent *e)

@@ -25,6 +25,8 @@ public:
     void IntestazioneCliccata(int colonna);
     void ImpostaTipo(sestina::statistiche::TipoCalore tipo);
     void SalvaCSV();
+    void SalvaJPG();
+    void Stampa();
 
     const sestina::statistiche::ParametriCalore &parametri() const { return m_parametri; }
     ExtStringGrid *tabella() const { return m_tabella; }

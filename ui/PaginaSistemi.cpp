@@ -5,6 +5,8 @@
 #include "app/FileAtomico.h"
 #include "app/Griglia.h"
 #include "app/TExStringList.h"
+#include "export/ModuliReport.h"
+#include "ui/Anteprima.h"
 #include "systems/FileSistema.h"
 #include "systems/FileSviluppo.h"
 #include "systems/Sviluppo.h"
@@ -15,9 +17,12 @@
 #include "ui/PaginaStampa.h"
 #include "ui/ProgressoFinestra.h"
 #include "ui/Qt.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QButtonGroup>
+#include <QDate>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -191,7 +196,7 @@ PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent)
     m_barra = new QToolBar(this);
     m_barra->setObjectName(QStringLiteral("ToolBar31"));
     m_stampa = PulsanteBarra(m_barra, QStringLiteral("ToolButton64"), QStringLiteral("Stampa"));
-    m_stampa->setToolTip(QStringLiteral("Disponibile con la stampa dei risultati"));
+    connect(m_stampa, &QToolButton::clicked, this, [this] { Stampa(); });
     auto *salva = PulsanteBarra(m_barra, QStringLiteral("ToolButtonSalvaSistemi"), QStringLiteral("Salva"));
     auto *menu = new QMenu(salva);
     menu->setObjectName(QStringLiteral("PopupMenuSistemisalva"));
@@ -204,8 +209,7 @@ PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent)
     salva->setMenu(menu);
     salva->setPopupMode(QToolButton::InstantPopup);
     auto *jpg = PulsanteBarra(m_barra, QStringLiteral("ToolButtonJpgSistemi"), QStringLiteral("Salva JGP"));
-    jpg->setEnabled(false);
-    jpg->setToolTip(QStringLiteral("Disponibile con le immagini dei risultati"));
+    connect(jpg, &QToolButton::clicked, this, [this] { SalvaFotoFinestra(this, QStringLiteral("Sistemilast")); });
     auto *schedine = PulsanteBarra(m_barra, QStringLiteral("ToolButtonSchedineSistemi"), QStringLiteral("Schedine"));
     connect(schedine, &QToolButton::clicked, this, [this] { Schedine(); });
     m_spoglio = PulsanteBarra(m_barra, QStringLiteral("SpeedButton20"), QStringLiteral("Spoglio"));
@@ -325,8 +329,7 @@ void PaginaSistemi::AbilitaRisultati(bool si)
 {
     m_mostra->setEnabled(si);
     m_spoglio->setEnabled(si);
-    // The systems report comes with printing.
-    m_stampa->setEnabled(false);
+    m_stampa->setEnabled(si);
 }
 
 void PaginaSistemi::showEvent(QShowEvent *e)
@@ -508,4 +511,30 @@ void PaginaSistemi::Spoglio()
 {
     if (auto *p = window()->findChild<PaginaStampa *>())
         p->Spoglio();
+}
+
+void PaginaSistemi::Stampa()
+{
+    Esegui([this] {
+        std::vector<Colonna> lista;
+        (void)sistemi::CaricaSviluppo(m_stato.DirectoryProgramma, lista);
+        esporta::DatiReportSistemi d;
+        d.data = S(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        for (size_t i = 0; i < 4; ++i) {
+            if (m_r[i]->isChecked())
+                d.riduzione = S(m_r[i]->text());
+            if (m_k[i]->isChecked())
+                d.combinazione = S(m_k[i]->text());
+        }
+        d.casuali = m_contatori[0]->value();
+        d.ultimi = m_contatori[1]->value();
+        d.frequenze = m_contatori[2]->value();
+        d.ritardi = m_contatori[3]->value();
+        d.numeriInGioco = FiguraDaWidget(m_tabellone);
+        d.tabulato = esporta::RigheTabulato(static_cast<int>(lista.size()), [&lista](int i) {
+            return std::pair{sistemi::TestoSviluppo(lista, i + 1, 0), sistemi::TestoSviluppo(lista, i + 1, 1)};
+        });
+        ApriAnteprima(this, esporta::TReportSistemi(IntestazioneCorrente(this, m_stato), d));
+        QDir::setCurrent(Q(m_stato.DirectoryProgramma));
+    });
 }

@@ -44,6 +44,8 @@ public:
     void Carica();
     void Schedine();
     void Spoglio();
+    // "Stampa": the systems listing TReportSistemi of the development file.
+    void Stampa();
 
     // Statistics of the numbers (once, at the first show) and the counters' marks.
     void StatisticheSistemi();

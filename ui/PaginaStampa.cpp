@@ -108,15 +108,17 @@ PaginaStampa::PaginaStampa(StatoCondiviso &stato, QWidget *parent) : Pagina(stat
     barra19->setObjectName(QStringLiteral("ToolBar19"));
     auto *stampa = Pulsante(barra19, "ToolButtonStampaSchedine", QStringLiteral("S&tampa Schedine"));
     auto *menuStampa = new QMenu(stampa);
-    for (const char *voce : {"&Tutte le Schedine", "Schedina &Attiva", "&Selezione Manuale"})
-        menuStampa->addAction(Q(voce));
+    menuStampa->setObjectName(QStringLiteral("MenuStampaSchedine"));
+    connect(menuStampa->addAction(QStringLiteral("&Tutte le Schedine")), &QAction::triggered, this,
+            [this] { StampaTutte(); });
+    connect(menuStampa->addAction(QStringLiteral("Schedina &Attiva")), &QAction::triggered, this,
+            [this] { StampaAttiva(); });
+    connect(menuStampa->addAction(QStringLiteral("&Selezione Manuale")), &QAction::triggered, this,
+            [this] { StampaSelezioneManuale(); });
     stampa->setMenu(menuStampa);
     stampa->setPopupMode(QToolButton::InstantPopup);
     auto *taratura = Pulsante(barra19, "ToolButtonTaratura", QStringLiteral("&Taratura"));
-    for (auto *b : {stampa, taratura}) {
-        b->setEnabled(false);
-        b->setToolTip(QStringLiteral("Disponibile con la stampa delle schedine"));
-    }
+    connect(taratura, &QToolButton::clicked, this, [this] { ApriTaratura(); });
     auto menuFile = [this, barra19](const char *nome, const QString &testo, const char *nomeMenu, bool salvataggio) {
         auto *b = Pulsante(barra19, nome, testo);
         auto *m = new QMenu(b);

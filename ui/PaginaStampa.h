@@ -3,6 +3,7 @@
 #include "ui/Pagina.h"
 
 #include <string>
+#include <vector>
 
 class ExtStringGrid;
 class ModuloSchedinaSE;
@@ -11,6 +12,7 @@ class QSpinBox;
 class QToolBar;
 class QToolButton;
 class TSpoglioSuperenaLotto;
+class TTaraturaSE;
 
 namespace sestina::schedine {
 struct tdatischedinaSE;
@@ -40,6 +42,14 @@ public:
     void SalvaSistema(bool csv);
     void CaricaSistema(bool csv);
     sestina::schedine::tdatischedinaSE LeggiSchedina() const;
+    // "S&tampa Schedine": false when nothing was printed (refused, cancelled, failed).
+    bool StampaTutte();
+    bool StampaAttiva();
+    bool StampaSelezione(int da, int a); // slips da..a, from 1
+    bool StampaSelezioneManuale();
+    // "&Taratura": the calibration window, loaded from "Taraturase.DAT".
+    void ApriTaratura();
+    TTaraturaSE *finestraTaratura() const { return m_taratura; }
 
     int indice() const { return m_indice; }
     int quote() const;
@@ -53,6 +63,7 @@ private:
     void PulisciPannelli();
     void PannelloCliccato(ExtStringGrid *g, int riga, int colonna, bool pannelloA);
     void PiccolaCliccata(ExtStringGrid *g, int riga, int colonna);
+    bool StampaSchedine(const std::vector<int> &indici, bool attiva);
 
     int m_indice = 0; // IndiceColonnaCorrente
     ModuloSchedinaSE *m_modulo;
@@ -60,4 +71,5 @@ private:
     QLabel *m_colonna;   // Label28
     QSpinBox *m_quote;
     TSpoglioSuperenaLotto *m_finestraSpoglio = nullptr;
+    TTaraturaSE *m_taratura = nullptr;
 };

@@ -1,11 +1,13 @@
 #include "ui/PaginaStat.h"
 
 #include "archive/Navigazione.h"
+#include "export/ReportPagine.h"
 #include "stats/Statistiche.h"
 #include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/Qt.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -84,6 +86,9 @@ PaginaStat::PaginaStat(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, Q
 
     auto *uscita = new BarraUscita(QStringLiteral("Stat"), QStringLiteral("Salva Jpeg"), this);
     connect(uscita, &BarraUscita::salvaCSV, this, [this] { SalvaCSV(); });
+    connect(uscita, &BarraUscita::stampa, this, [this] { Stampa(); });
+    connect(uscita, &BarraUscita::salvaImmagine, this,
+            [this] { SalvaGrigliaJPEGConDialogo(this, m_griglia, QString()); });
     colonna->addWidget(uscita);
 
     m_griglia = new ExtStringGrid(this);
@@ -204,6 +209,12 @@ void PaginaStat::NavigaFine(Mossa m)
         return;
     m_fine->setCurrentIndex(u - r);
     FineCambiato(u - r);
+}
+
+void PaginaStat::Stampa()
+{
+    const auto t = esporta::TitoliStat(NomeTabella(m_tabella), S(m_inizio->currentText()), S(m_fine->currentText()));
+    StampaGriglia(this, m_stato, m_griglia, t.titolo, t.sottotitolo1, t.sottotitolo2);
 }
 
 void PaginaStat::SalvaCSV()

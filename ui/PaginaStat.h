@@ -32,6 +32,7 @@ public:
     void FineCambiato(int indice);
     void IntestazioneCliccata(int colonna);
     void SalvaCSV();
+    void Stampa();
 
     int OrdineStat() const { return m_ordine; }
     sestina::statistiche::ListaVoci tabella() const { return m_tabella; }

@@ -1,14 +1,18 @@
 #include "ui/TSpoglioSuperenaLotto.h"
 
 #include "archive/Archivio.h"
+#include "export/ModuliReport.h"
+#include "ui/Anteprima.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/ModelloVincite.h"
 #include "ui/Pagina.h"
 #include "ui/ProgressoFinestra.h"
 #include "ui/Qt.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -87,8 +91,7 @@ TSpoglioSuperenaLotto::TSpoglioSuperenaLotto(StatoCondiviso &stato, QWidget *par
     connect(m_limite, &QSpinBox::valueChanged, this, [this] { Spoglia(); });
     auto *stampa = new QPushButton(QStringLiteral("Stampa"), this);
     stampa->setObjectName(QStringLiteral("BitBtnStampaSpoglio"));
-    stampa->setEnabled(false);
-    stampa->setToolTip(QStringLiteral("Disponibile con la stampa dei risultati"));
+    connect(stampa, &QPushButton::clicked, this, [this] { Stampa(); });
     rigaLimite->addStretch(1);
     rigaLimite->addWidget(stampa);
 
@@ -262,4 +265,16 @@ void TSpoglioSuperenaLotto::OrdinaPer(int colonna)
     if (m_inCorso)
         return;
     EseguiAzione(this, [&] { m_modello->Ordina(colonna); });
+}
+
+void TSpoglioSuperenaLotto::Stampa()
+{
+    esporta::DatiReportSpoglio d;
+    d.data = S(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    d.numeriInGioco = FormattaColonna(esporta::NumeriInGioco(m_colonne));
+    d.datiSistema = FiguraDaWidget(m_datiSistema);
+    d.riepilogo = FiguraDaWidget(m_riepilogo);
+    d.analisi = FiguraDaWidget(m_tabella);
+    d.colonne = m_colonne;
+    EseguiAzione(this, [&] { ApriAnteprima(this, esporta::Treportspoglio(IntestazioneCorrente(this, m_stato), d)); });
 }

@@ -31,6 +31,8 @@ public:
     void Naviga(sestina::sistemi::MossaSpoglio m);
     void Ferma() { m_stop = true; }
     void OrdinaPer(int colonna);
+    // "Stampa": the checking report Treportspoglio in its preview.
+    void Stampa();
 
     int inizio() const { return m_inizio; }
     bool inCorso() const { return m_inCorso; }

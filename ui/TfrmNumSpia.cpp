@@ -4,10 +4,12 @@
 #include "app/FileAtomico.h"
 #include "app/Testo.h"
 #include "archive/Archivio.h"
+#include "export/ReportPagine.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/Pagina.h"
 #include "ui/Qt.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -21,8 +23,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -492,26 +492,9 @@ void TfrmNumSpia::SalvaRiepilogo()
 
 void TfrmNumSpia::Stampa()
 {
-    const QImage foto = grab().toImage();
-    QPrinter stampante(QPrinter::HighResolution);
-    stampante.setFullPage(true);
-    QPrintPreviewDialog anteprima(&stampante, this);
-    anteprima.setWindowTitle(QStringLiteral("Numeri Spia"));
-    connect(&anteprima, &QPrintPreviewDialog::paintRequested, this, [&foto](QPrinter *p) {
-        QPainter pittore(p);
-        const QRectF pagina = p->pageRect(QPrinter::DevicePixel);
-        const double margine = pagina.width() / 20;
-        QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(static_cast<int>(pagina.height() / 40));
-        f.setBold(true);
-        pittore.setFont(f);
-        QRectF titolo(margine, margine, pagina.width() - 2 * margine, pagina.height() / 20);
-        pittore.drawText(titolo, Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Numeri Spia"));
-        QSizeF dim = QSizeF(foto.size()).scaled(pagina.width() - 2 * margine, pagina.height() - titolo.bottom() - margine,
-                                                Qt::KeepAspectRatio);
-        pittore.drawImage(QRectF(QPointF(margine, titolo.bottom() + margine / 2), dim), foto);
-    });
-    Dialoghi::EseguiModale(&anteprima);
+    // The report holds a picture of the whole window.
+    const auto t = esporta::TitoliNumeriSpia();
+    StampaGriglia(this, m_stato, this, t.titolo, t.sottotitolo1, t.sottotitolo2);
 }
 
 bool TfrmNumSpia::eventFilter(QObject *o, QEvent *e)

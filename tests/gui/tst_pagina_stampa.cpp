@@ -101,8 +101,8 @@ private Q_SLOTS:
             QVERIFY(!w<QCheckBox>(c)->isChecked());
         QCOMPARE(w<QSpinBox>("spinquote")->minimum(), 1);
         QCOMPARE(w<QSpinBox>("spinquote")->maximum(), 1000);
-        QVERIFY(!w<QToolButton>("ToolButtonStampaSchedine")->isEnabled());
-        QVERIFY(!w<QToolButton>("ToolButtonTaratura")->isEnabled());
+        QVERIFY(w<QToolButton>("ToolButtonStampaSchedine")->isEnabled());
+        QVERIFY(w<QToolButton>("ToolButtonTaratura")->isEnabled());
         QVERIFY(w<QToolButton>("ToolButton143")->isEnabled());
         // After start-up: "&Nuova Giocata" ran, one empty entry.
         QCOMPARE(lista().Count(), 1);

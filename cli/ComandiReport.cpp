@@ -1,0 +1,241 @@
+// report: the "Stampa" form of a page, exported to PDF by the same painter as the preview.
+#include "cli/Cli.h"
+
+#include "app/Edizione.h"
+#include "app/Errore.h"
+#include "app/FileAtomico.h"
+#include "archive/TabellaEstrazioni.h"
+#include "export/ModuliReport.h"
+#include "export/ReportPagine.h"
+#include "export/render/ApplicazioneGrafica.h"
+#include "export/render/PittoreReport.h"
+#include "stats/Calore.h"
+#include "stats/Consultazione.h"
+#include "stats/RitardiGruppi.h"
+#include "stats/Statistiche.h"
+#include "systems/FileSviluppo.h"
+#include "systems/Sviluppo.h"
+
+#include <QDate>
+
+#include <ostream>
+
+namespace sestina::cli {
+namespace {
+
+using namespace statistiche;
+
+// The header as the window prints it: the saved user data and chosen logo.
+esporta::IntestazioneReport Intestazione(const std::string &dir)
+{
+    DatiUtente u;
+    if (EsisteFile(dir + FileUtente)) {
+        TExStringList l;
+        l.LoadFromFile(dir + FileUtente);
+        u = LeggiDatiUtente(l);
+    }
+    TExStringList immagini;
+    immagini.LoadFromFile(dir + FileListaLoghi);
+    return esporta::IntestazioneDaUtente(u, immagini, dir);
+}
+
+int UltimaOErrore(const archivio::Archivio &a)
+{
+    const int u = a.LeggiUltimaEstrazione();
+    if (u < 0)
+        throw Errore("L'archivio non contiene estrazioni");
+    return u;
+}
+
+std::string DataDi(const archivio::Archivio &a, int record)
+{
+    return archivio::DateCrescenti(a)[static_cast<size_t>(record)];
+}
+
+// The grid as the painter draws it, every text whole.
+esporta::FiguraPixel Figura(Griglia g)
+{
+    resa::AllargaColonne(g);
+    return esporta::FiguraDaGriglia(g);
+}
+
+esporta::Report UnaGriglia(const std::string &dir, const Griglia &g, const esporta::TitoliReport &t)
+{
+    return esporta::Tmyreport(Intestazione(dir), Figura(g), t.titolo, t.sottotitolo1, t.sottotitolo2);
+}
+
+esporta::Report ReportEstrazioni(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni({"estrazione", "pdf"});
+    const int ultima = UltimaOErrore(ctx.archivio);
+    int cursore = ultima;
+    if (auto v = args.valore("estrazione"))
+        cursore = RecordDaArgomento(ctx.archivio, *v);
+    return UnaGriglia(ctx.dir, archivio::MostraEstrazioni(ctx.archivio, ultima, cursore), esporta::TitoliEstrazioni());
+}
+
+esporta::Report ReportConsulta(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni({"posizione", "pdf"});
+    const int ultima = UltimaOErrore(ctx.archivio);
+    int posizione = ultima;
+    if (auto v = args.valore("posizione"))
+        posizione = RecordDaArgomento(ctx.archivio, *v);
+    return UnaGriglia(ctx.dir, DisegnaConsulta(ctx.archivio, ultima, posizione, {}),
+                      esporta::TitoliConsulta(DataDi(ctx.archivio, posizione)));
+}
+
+esporta::Report ReportStat(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni({"tabella", "inizio", "fine", "ordine", "pdf"});
+    const std::string nome = args.valore("tabella").value_or("Numeri");
+    auto tabella = TabellaDaNome(nome);
+    if (!tabella)
+        throw ErroreUso{"tabella sconosciuta \"" + nome + "\""};
+    const auto [inizio, fine] = IntervalloDaArgomenti(args, ctx.archivio);
+    int ordine = 1;
+    if (auto v = args.valore("ordine")) {
+        ordine = InteroDaArgomento(*v, "ordine");
+        if (ordine < 0 || ordine > 3)
+            throw ErroreUso{"ordine deve essere 0, 1, 2 o 3"};
+    }
+    const auto estrazioni = ctx.archivio.LeggiTutte();
+    if (fine < inizio ||
+        !DateCompatibili(estrazioni[static_cast<size_t>(inizio)].data, estrazioni[static_cast<size_t>(fine)].data))
+        throw Errore("Date incompatibili");
+    return UnaGriglia(
+        ctx.dir, MostraStatistica(estrazioni, inizio, fine, *tabella, ordine),
+        esporta::TitoliStat(NomeTabella(*tabella), DataDi(ctx.archivio, inizio), DataDi(ctx.archivio, fine)));
+}
+
+esporta::Report ReportCalore(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni({"estrazione", "analizzare", "minimo", "ambi", "pdf"});
+    const int ultima = UltimaOErrore(ctx.archivio);
+    ParametriCalore p;
+    p.estrazione = ultima;
+    if (auto v = args.valore("estrazione"))
+        p.estrazione = RecordDaArgomento(ctx.archivio, *v);
+    p.analizzare = ValoreAnalizzare("18", ultima);
+    if (auto v = args.valore("analizzare")) {
+        p.analizzare = InteroDaArgomento(*v, "estrazioni da analizzare");
+        const int massimo = std::max(1, std::min(ultima, MassimoAnalizzare));
+        if (p.analizzare < 1 || p.analizzare > massimo)
+            throw ErroreUso{"le estrazioni da analizzare vanno da 1 a " + std::to_string(massimo)};
+    }
+    if (auto v = args.valore("minimo")) {
+        p.minimo = InteroDaArgomento(*v, "frequenza minima");
+        if (p.minimo < 0 || p.minimo > MassimoFrequenzaMinima)
+            throw ErroreUso{"la frequenza minima va da 0 a 100"};
+    }
+    p.tipo = args.flag("ambi") ? TipoCalore::Ambi : TipoCalore::Estratti;
+    const auto r = MostraCalore(ctx.archivio, ultima, p);
+    const auto t = esporta::TitoliCalore(p.tipo == TipoCalore::Ambi, DataDi(ctx.archivio, p.estrazione), p.analizzare);
+    return esporta::Tmyreportorizzontale(Intestazione(ctx.dir), Figura(r.tabella), Figura(r.elenco), t.titolo,
+                                         t.sottotitolo1, t.sottotitolo2);
+}
+
+esporta::Report ReportAmbo(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni({"k", "inizio", "fine", "pdf"});
+    int k = 2;
+    if (auto v = args.valore("k"))
+        k = InteroDaArgomento(*v, "lunghezza");
+    if (k < GruppoMinimo || k > GruppoMassimo)
+        throw ErroreUso{"la lunghezza dei gruppi va da 2 (Ambi) a 14 (Quattordicine)"};
+    const auto [inizio, fine] = IntervalloDaArgomenti(args, ctx.archivio);
+    if (fine < inizio)
+        throw Errore("Date incompatibili");
+    const auto r = CercaRitardiGruppi(ctx.archivio.LeggiTutte(), k, inizio, fine, false);
+    return UnaGriglia(
+        ctx.dir, GrigliaRitPerAmbi(r, 1),
+        esporta::TitoliAmbo(TitoloRitardiGruppi(k), DataDi(ctx.archivio, inizio), DataDi(ctx.archivio, fine)));
+}
+
+// The board of "&Sistemi": 1..90 in ten columns, the numbers in play marked.
+Griglia Tabellone(const Colonna &numeri)
+{
+    Griglia g(9, 10);
+    g.righeFisse = 0;
+    for (int n = 1; n <= 90; ++n) {
+        Cella &c = g.cella((n - 1) / 10, (n - 1) % 10);
+        c.testo = std::to_string(n);
+        c.allineamento = Allineamento::Centro;
+        c.grassetto = true;
+        if (numeri.find(static_cast<char>(n)) != std::string::npos)
+            c.sfondo = colori::Marcatura;
+    }
+    for (int c = 0; c < 10; ++c)
+        g.ImpostaLarghezza(c, 24);
+    return g;
+}
+
+esporta::Report ReportSistemi(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni({"k", "riduzione", "pdf"});
+    static const char *const combinazioni[] = {"Tre", "Quattro", "Cinque", "Sei"};
+    static const char *const riduzioni[] = {"Nessuna", "n-1", "n-2", "n-3"};
+    std::vector<Colonna> lista;
+    if (!sistemi::CaricaSviluppo(ctx.dir, lista) || lista.empty())
+        throw Errore("Non c'è un sistema sviluppato: manca il file \"sviluppo\"");
+    esporta::DatiReportSistemi d;
+    d.data = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+    d.riduzione = riduzioni[0];
+    if (auto v = args.valore("riduzione")) {
+        const int r = InteroDaArgomento(*v, "riduzione");
+        if (r < 0 || r > 3)
+            throw ErroreUso{"la riduzione va da 0 (Nessuna) a 3 (n-3)"};
+        d.riduzione = riduzioni[r];
+    }
+    if (auto v = args.valore("k")) {
+        const int k = InteroDaArgomento(*v, "numeri in combinazione");
+        if (k < 3 || k > 6)
+            throw ErroreUso{"i numeri in combinazione vanno da 3 a 6"};
+        d.combinazione = combinazioni[k - 3];
+    }
+    d.numeriInGioco = Figura(Tabellone(esporta::NumeriInGioco(lista)));
+    d.tabulato = esporta::RigheTabulato(static_cast<int>(lista.size()), [&lista](int i) {
+        return std::pair{sistemi::TestoSviluppo(lista, i + 1, 0), sistemi::TestoSviluppo(lista, i + 1, 1)};
+    });
+    return esporta::TReportSistemi(Intestazione(ctx.dir), d);
+}
+
+int Report(const Argomenti &args, Contesto &ctx)
+{
+    const std::string &pagina = args.posizionale(0, "la pagina (estrazioni, consulta, stat, calore, ambo, sistemi)");
+    const auto pdf = args.valore("pdf");
+    if (!pdf)
+        throw ErroreUso{"manca --pdf FILE"};
+    resa::AssicuraApplicazioneGrafica();
+    esporta::Report r;
+    if (pagina == "estrazioni")
+        r = ReportEstrazioni(args, ctx);
+    else if (pagina == "consulta")
+        r = ReportConsulta(args, ctx);
+    else if (pagina == "stat")
+        r = ReportStat(args, ctx);
+    else if (pagina == "calore")
+        r = ReportCalore(args, ctx);
+    else if (pagina == "ambo")
+        r = ReportAmbo(args, ctx);
+    else if (pagina == "sistemi")
+        r = ReportSistemi(args, ctx);
+    else
+        throw ErroreUso{"pagina sconosciuta \"" + pagina +
+                        "\"; pagine: estrazioni, consulta, stat, calore, ambo, sistemi"};
+    resa::CaricaFigure(r);
+    resa::EsportaPDF(r, *pdf);
+    return 0;
+}
+
+const Registrazione r1({"report",
+                        "report PAGINA [opzioni della pagina] --pdf FILE  (estrazioni [--estrazione N]; consulta "
+                        "[--posizione N]; stat [--tabella NOME] [--inizio N] [--fine N] [--ordine 0..3]; calore "
+                        "[--estrazione N] [--analizzare N] [--minimo M] [--ambi]; ambo [--k 2..14] [--inizio N] "
+                        "[--fine N]; sistemi [--k 3..6] [--riduzione 0..3], dal file \"sviluppo\")",
+                        {"pdf", "estrazione", "posizione", "tabella", "inizio", "fine", "ordine", "analizzare",
+                         "minimo", "k", "riduzione"},
+                        Report});
+
+} // namespace
+} // namespace sestina::cli
