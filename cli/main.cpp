@@ -1,6 +1,7 @@
 #include "app/Errore.h"
 #include "app/SceltaCartella.h"
 #include "cli/Cli.h"
+#include "export/render/ApplicazioneGrafica.h"
 
 #include <algorithm>
 #include <clocale>
@@ -25,6 +26,8 @@ int main(int argc, char **argv)
         if (!dirData)
             dir = sestina::ScegliDirectoryProgramma(dir).dir;
         int rc = sestina::cli::EseguiCli(args, std::cout, std::cerr, dir);
+        // Printing commands made a GUI application object; it must go before Qt's statics do.
+        sestina::resa::ChiudiApplicazioneGrafica();
         std::cout.flush();
         return rc;
     } catch (const sestina::Errore &e) {

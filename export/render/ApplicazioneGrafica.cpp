@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 
 #include <clocale>
-#include <cstdlib>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,13 +12,13 @@ namespace sestina::resa {
 
 namespace {
 QGuiApplication *g_app = nullptr;
-// Before Qt's own globals go: atexit runs in reverse order of registration.
-void Chiudi()
+} // namespace
+
+void ChiudiApplicazioneGrafica()
 {
     delete g_app;
     g_app = nullptr;
 }
-} // namespace
 
 void AssicuraApplicazioneGrafica()
 {
@@ -37,7 +36,6 @@ void AssicuraApplicazioneGrafica()
     static char nome[] = "sestina-cli";
     static char *argv[] = {nome, nullptr};
     g_app = new QGuiApplication(argc, argv);
-    std::atexit(Chiudi);
     // The program's own formatting expects the C conventions whatever the locale.
     std::setlocale(LC_NUMERIC, "C");
 }

@@ -5,5 +5,7 @@
 namespace sestina::resa {
 
 void AssicuraApplicazioneGrafica();
+// Deletes that object while Qt's own globals still exist: call it before main returns.
+void ChiudiApplicazioneGrafica();
 
 } // namespace sestina::resa
