@@ -101,6 +101,33 @@ int RecordDaArgomento(const archivio::Archivio &a, const std::string &testo)
     return n - 1;
 }
 
+std::vector<int> ListaInteri(const std::string &testo, int minimo, int massimo, const std::string &cosa)
+{
+    std::vector<int> out;
+    std::string cifre;
+    auto chiudi = [&] {
+        if (cifre.empty())
+            return;
+        int v = InteroDaArgomento(cifre, cosa);
+        if (v < minimo || v > massimo)
+            throw ErroreUso{cosa + ": " + cifre + " fuori dall'intervallo " + std::to_string(minimo) + ".." +
+                            std::to_string(massimo)};
+        if (std::find(out.begin(), out.end(), v) == out.end())
+            out.push_back(v);
+        cifre.clear();
+    };
+    for (char c : testo) {
+        if (c >= '0' && c <= '9')
+            cifre.push_back(c);
+        else if (c == ',' || c == ' ' || c == ';' || c == '.' || c == '-')
+            chiudi();
+        else
+            throw ErroreUso{cosa + ": \"" + testo + "\" non è un elenco di numeri"};
+    }
+    chiudi();
+    return out;
+}
+
 Intervallo IntervalloDaArgomenti(const Argomenti &args, const archivio::Archivio &a)
 {
     const int ultima = a.LeggiUltimaEstrazione();

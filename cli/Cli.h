@@ -60,6 +60,9 @@ struct Registrazione {
 // A record argument: the "N. Estr" shown on screen (record + 1) or a date dd/mm/yyyy.
 int RecordDaArgomento(const archivio::Archivio &a, const std::string &testo);
 int InteroDaArgomento(const std::string &testo, const std::string &cosa);
+// "5,17,29" (blanks, ",", ";", "." or "-" separate); every value within [minimo, massimo],
+// repeats dropped; ErroreUso otherwise.
+std::vector<int> ListaInteri(const std::string &testo, int minimo, int massimo, const std::string &cosa);
 
 // A span from --inizio and --fine (record arguments), by default the whole
 // archive; an empty archive is an error.

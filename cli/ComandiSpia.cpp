@@ -16,34 +16,6 @@ using namespace statistiche;
 
 const std::vector<std::string> OpzioniSelezione = {"numeri", "inizio", "fine", "colpi", "quando-esce", "ambi", "mesi"};
 
-// "5,17,29" (any non-digit separates); every value within [minimo, massimo].
-std::vector<int> ListaInteri(const std::string &testo, int minimo, int massimo, const std::string &cosa)
-{
-    std::vector<int> out;
-    std::string cifre;
-    auto chiudi = [&] {
-        if (cifre.empty())
-            return;
-        int v = InteroDaArgomento(cifre, cosa);
-        if (v < minimo || v > massimo)
-            throw ErroreUso{cosa + ": " + cifre + " fuori dall'intervallo " + std::to_string(minimo) + ".." +
-                            std::to_string(massimo)};
-        if (std::find(out.begin(), out.end(), v) == out.end())
-            out.push_back(v);
-        cifre.clear();
-    };
-    for (char c : testo) {
-        if (c >= '0' && c <= '9')
-            cifre.push_back(c);
-        else if (c == ',' || c == ' ' || c == ';' || c == '.' || c == '-')
-            chiudi();
-        else
-            throw ErroreUso{cosa + ": \"" + testo + "\" non è un elenco di numeri"};
-    }
-    chiudi();
-    return out;
-}
-
 ParametriSpia Selezione(const Argomenti &args, Contesto &ctx, int ultima, bool dateObbligatorie)
 {
     ParametriSpia p;

@@ -1,6 +1,7 @@
 #include "ui/Dialoghi.h"
 
 #include <QColorDialog>
+#include <QInputDialog>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -134,6 +135,18 @@ std::optional<QColor> ScegliColore(QWidget *parent, const QColor &iniziale)
     if (!c.isValid())
         return std::nullopt;
     return c;
+}
+
+std::optional<QString> ChiediTesto(QWidget *parent, const QString &titolo, const QString &etichetta,
+                                   const QString &predefinito)
+{
+    if (g_test)
+        return predefinito;
+    bool ok = false;
+    QString t = QInputDialog::getText(parent, titolo, etichetta, QLineEdit::Normal, predefinito, &ok);
+    if (!ok)
+        return std::nullopt;
+    return t;
 }
 
 void EseguiModale(QDialog *finestra)

@@ -33,6 +33,9 @@ std::optional<QString> SalvaFile(QWidget *parent, const QString &nomeProposto, c
                                  const QString &estensione);
 std::optional<QString> ScegliCartella(QWidget *parent, const QString &titolo);
 std::optional<QColor> ScegliColore(QWidget *parent, const QColor &iniziale);
+// Input box; in test mode it answers its default text.
+std::optional<QString> ChiediTesto(QWidget *parent, const QString &titolo, const QString &etichetta,
+                                   const QString &predefinito);
 // Modal window; in test mode it is only shown and closed at once.
 void EseguiModale(QDialog *finestra);
 // Modal window that does not wait (print previews): shown at once, deleted when

@@ -1,13 +1,52 @@
 #pragma once
 
+#include "systems/Sviluppo.h"
 #include "ui/Pagina.h"
 
-// The "Cruci" page.
-class PaginaCruci : public PaginaSegnaposto {
+#include <array>
+#include <vector>
+
+class PannelloCruciverba;
+class QSpinBox;
+class QToolButton;
+class QTreeWidget;
+class TFCompl90;
+
+// "&Cruci" (TabSheet13): a crossword of the numbers chosen on the board or by the
+// "Inserisci" counters, its development and the completion to 90.
+class PaginaCruci : public Pagina {
     Q_OBJECT
 public:
-    explicit PaginaCruci(sestina::StatoCondiviso &stato, QWidget *parent = nullptr)
-        : PaginaSegnaposto(stato, QStringLiteral("TabSheet13"), QStringLiteral("Cruci"), parent)
-    {
-    }
+    explicit PaginaCruci(sestina::StatoCondiviso &stato, QWidget *parent = nullptr);
+
+    sestina::Vista Vista() override;
+
+    void Statistiche();
+    void ApplicaContatori();
+    void NumeroCliccato(int numero);
+    void CancellaNumeri();
+    void OrdinaLista(int colonna);
+    void Completamento90();
+
+    PannelloCruciverba *cruciverba() const { return m_cruci; }
+    TFCompl90 *finestraCompletamento() const { return m_completamento; }
+    QTreeWidget *lista() const { return m_lista; }
+
+protected:
+    void showEvent(QShowEvent *e) override;
+
+private:
+    void RiempiLista();
+    void DimensioniCambiate();
+    void AbilitaUscite(bool si);
+
+    sestina::sistemi::StatiNumeri m_stati{};
+    std::vector<sestina::sistemi::RigaListView> m_righe;
+    int m_colonnaLista = -1;
+    bool m_statistiche = false;
+    std::array<QSpinBox *, 4> m_contatori{}; // Ultimi, Frequenze, Ritardi, Casuali
+    QTreeWidget *m_lista;
+    PannelloCruciverba *m_cruci;
+    std::vector<QWidget *> m_uscite;
+    TFCompl90 *m_completamento = nullptr;
 };

@@ -1,0 +1,130 @@
+#include "FinestraProva.h"
+#include "methods/Armonia.h"
+#include "support/ArchivioProva.h"
+#include "ui/PaginaArmonia.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+using namespace sestina;
+using namespace sestina::metodi;
+
+class TestPaginaArmonia : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TForm1> m_form;
+    std::vector<archivio::Estrazione> m_e;
+
+    PaginaArmonia *pagina() const { return m_form->pagina<PaginaArmonia>(); }
+    ExtStringGrid *griglia(const char *nome) const
+    {
+        return pagina()->findChild<ExtStringGrid *>(QString::fromLatin1(nome));
+    }
+    QStringList messaggi() const
+    {
+        QStringList l;
+        for (const auto &m : Dialoghi::Messaggi())
+            l << m.testo;
+        return l;
+    }
+    QSpinBox *spin(const char *nome) const { return pagina()->findChild<QSpinBox *>(QString::fromLatin1(nome)); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_e = prova::EstrazioniCasuali(17, 300);
+        QVERIFY(ApriFinestraSuPagina(m_dir, m_form, m_e, QStringLiteral("TabSheet14")));
+    }
+
+    void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
+
+    void armonieEValoriDelleDueEstrazioni()
+    {
+        auto atteso = CalcolaArmonia(m_e, 299, ModoArmonia::Somma, 0);
+        const Griglia &g = griglia("grigliaprevisioniarmonia")->griglia();
+        QCOMPARE(g.righe(), std::max<int>(1, static_cast<int>(atteso.armonie.size())));
+        QCOMPARE(g.testo(0, 3), atteso.previsioni.testo(0, 3));
+        QCOMPARE(griglia("ExtStringGrid25")->griglia().testo(0, 3), std::string("P3"));
+        auto *e1 = pagina()->findChild<QLineEdit *>(QStringLiteral("edt_Ambo1r1_arm"));
+        QCOMPARE(e1->text().toStdString(), std::to_string(m_e[299].numeri.numeri[0]));
+        auto *e8 = pagina()->findChild<QLineEdit *>(QStringLiteral("edt_Ambo8r1_arm"));
+        QCOMPARE(e8->text().toStdString(), std::to_string(m_e[299].numeri.superstar));
+        // "Distanza" recomputes.
+        pagina()->findChild<QRadioButton *>(QStringLiteral("RadioGroup131"))->click();
+        auto dist = CalcolaArmonia(m_e, 299, ModoArmonia::Distanza, 0);
+        QCOMPARE(griglia("grigliaprevisioniarmonia")->griglia().righe(),
+                 std::max<int>(1, static_cast<int>(dist.armonie.size())));
+    }
+
+    void indietroPerPassoNonOltreLaDodicesima()
+    {
+        spin("SpinEditwheel7")->setValue(100);
+        ClicPulsante(pagina(), QStringLiteral("ToolButtonArmoniaIndietro"));
+        QCOMPARE(pagina()->record(), 199);
+        ClicPulsante(pagina(), QStringLiteral("ToolButtonArmoniaIndietro"));
+        ClicPulsante(pagina(), QStringLiteral("ToolButtonArmoniaIndietro"));
+        QCOMPARE(pagina()->record(), 12);
+        ClicPulsante(pagina(), QStringLiteral("ToolButtonArmoniaUltima"));
+        QCOMPARE(pagina()->record(), 299);
+    }
+
+    void elaboraCompleto()
+    {
+        spin("SpinEditwheel6")->setValue(8);
+        spin("SpinEditwheel7")->setValue(5);
+        ClicPulsante(pagina(), QStringLiteral("BitBtn1"));
+        QVERIFY(!pagina()->inCorso());
+        ParametriCiclo p;
+        p.record = 299;
+        p.previsioni = 8;
+        p.passo = 5;
+        auto atteso = CicloArmonia(m_e, p);
+        QCOMPARE(pagina()->ciclo().voci.size(), atteso.voci.size());
+        const Griglia &g = griglia("Grigliacicloarmonia1")->griglia();
+        for (int c = 0; c < g.colonne(); ++c)
+            QCOMPARE(g.testo(1, c), atteso.ciclo.testo(1, c));
+        QCOMPARE(pagina()->record(), 299); // back on the chosen draw
+        QVERIFY(!pagina()->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->isVisible());
+        ClicPulsante(pagina(), QStringLiteral("TBRiepilogoArmonia"));
+        QVERIFY(pagina()->finestraRiepilogo());
+        QCOMPARE(pagina()->finestraRiepilogo()->griglia()->griglia().righe(), static_cast<int>(atteso.voci.size()) + 1);
+    }
+
+    void elaboraPoiAnnullaMostraIParziali()
+    {
+        spin("SpinEditwheel6")->setValue(20);
+        spin("SpinEditwheel7")->setValue(5);
+        bool visibile = false;
+        pagina()->dopoPrevisione = [this, &visibile](int fatte) {
+            auto *annulla = pagina()->findChild<QPushButton *>(QStringLiteral("BitBtn2"));
+            visibile = visibile || annulla->isVisible();
+            if (fatte == 3)
+                QTest::mouseClick(annulla, Qt::LeftButton);
+        };
+        ClicPulsante(pagina(), QStringLiteral("BitBtn1"));
+        pagina()->dopoPrevisione = nullptr;
+        QVERIFY(visibile);
+        QVERIFY(pagina()->ciclo().interrotto);
+        QCOMPARE(pagina()->ciclo().voci.size(), size_t{3});
+        int uscite = 0;
+        for (const auto &v : pagina()->ciclo().voci)
+            uscite += v.colpo >= 1 && v.colpo <= 10;
+        QCOMPARE(griglia("Grigliacicloarmonia1")->griglia().testo(1, 11), std::to_string(uscite));
+        QVERIFY(messaggi().isEmpty());
+    }
+
+    void calcoloImpossibile()
+    {
+        spin("SpinEditwheel6")->setValue(100);
+        spin("SpinEditwheel7")->setValue(10);
+        ClicPulsante(pagina(), QStringLiteral("BitBtn1"));
+        QCOMPARE(messaggi(), QStringList{QStringLiteral("Calcolo Impossibile")});
+    }
+};
+
+QTEST_MAIN(TestPaginaArmonia)
+#include "tst_pagina_armonia.moc"
