@@ -14,6 +14,7 @@
 #include "ui/PannelloUtente.h"
 #include "ui/Piattaforma.h"
 #include "ui/Qt.h"
+#include "ui/TFormprivata.h"
 #include "ui/UscitaGriglie.h"
 
 #include <QButtonGroup>
@@ -567,10 +568,6 @@ void PaginaEstrazioni::AggiornaTramiteInternet()
 
 void PaginaEstrazioni::TestEsporta()
 {
-    QDialog pannello(this);
-    pannello.setObjectName(QStringLiteral("Formprivata"));
-    pannello.setWindowTitle(QStringLiteral("Pannello Privato"));
-    auto *l = new QVBoxLayout(&pannello);
-    l->addWidget(new QLabel(QStringLiteral("Esportazione delle pagine HTML e PDF"), &pannello));
+    TFormprivata pannello(m_stato, this);
     Dialoghi::EseguiModale(&pannello);
 }
