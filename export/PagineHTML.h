@@ -12,6 +12,8 @@ namespace sestina::esporta {
 
 inline const char *const FileTestaHTML = "testahtml.slt";
 inline const char *const FileCodaHTML = "codahtml.slt";
+// The program's style sheet, linked by the head template.
+inline const char *const FileStileHTML = "sestina.css";
 
 // The head and tail templates as read from the program folder, and whether
 // the pages are wrapped in them ("testa e coda").

@@ -91,38 +91,47 @@ const std::array<TabellaPubblicata, 14> &TabellePubblicate()
     return t;
 }
 
-// The consultation classes in page order: HTML suffix, PDF suffix.
-const std::array<std::pair<const char *, const char *>, 20> &SuffissiConsulta()
+// The consultation classes in the order of the files: class name, HTML suffix, PDF suffix.
+struct ClassePubblicata {
+    const char *nome;
+    const char *suffissoHTML;
+    const char *suffissoPDF;
+};
+const std::array<ClassePubblicata, 20> &ClassiPubblicate()
 {
-    static const std::array<std::pair<const char *, const char *>, 20> s{{
-        {"_zerati", "_zerati.pdf"},
-        {"_numeretti", "_numeretti.pdf"},
-        {"_gemelli", "_gemelli.pdf"},
-        {"_vertibili", "_vertibili.pdf"},
-        {"_primi", "_primi.pdf"},
-        {"_pari", "_pari.pdf"},
-        {"_dispari", "_dispari.pdf"},
-        {"_ambigemelli", "_ambigemelli.pdf"},
-        {"_ambivertibili", "_ambivertibili.pdf"},
-        {"_ambifigura", "_ambifigura.pdf"},
-        {"_ambiinquartinaradicale", "_ambiquartinaradicale.pdf"},
-        {"_ambiinterzinesimmetriche", "_ambiinterzinesimmetriche.pdf"},
-        {"_ambiconsecutivi", "_ambiconsecutivi.pdf"},
-        {"_ambiindecina", "_ambiindecina.pdf"},
-        {"_ambiincadenza", "_ambiincadenza.pdf"},
-        {"_ambicomplementari", "_ambicomplementari.pdf"},
-        {"_ambidiametrali", "_ambidiametrali.pdf"},
-        {"_ambi5pentagonali", "_ambi5pentagonali.pdf"},
-        {"_ambi6esagonali", "_ambi6esagonali.pdf"},
-        {"_ambialternati", "_ambialternati.pdf"},
+    static const std::array<ClassePubblicata, 20> c{{
+        {"Zerati", "_zerati", "_zerati.pdf"},
+        {"Numeretti", "_numeretti", "_numeretti.pdf"},
+        {"Gemelli", "_gemelli", "_gemelli.pdf"},
+        {"Vertibili", "_vertibili", "_vertibili.pdf"},
+        {"Primi", "_primi", "_primi.pdf"},
+        {"Pari", "_pari", "_pari.pdf"},
+        {"Dispari", "_dispari", "_dispari.pdf"},
+        {"Ambi Gemelli", "_ambigemelli", "_ambigemelli.pdf"},
+        {"Ambi Vertibili", "_ambivertibili", "_ambivertibili.pdf"},
+        {"Ambi Figura", "_ambifigura", "_ambifigura.pdf"},
+        {"Ambi Quartine Radicali", "_ambiinquartinaradicale", "_ambiquartinaradicale.pdf"},
+        {"Ambi Terzine Simmetriche", "_ambiinterzinesimmetriche", "_ambiinterzinesimmetriche.pdf"},
+        {"AmbiConsecutivi", "_ambiconsecutivi", "_ambiconsecutivi.pdf"},
+        {"Ambi in Decina", "_ambiindecina", "_ambiindecina.pdf"},
+        {"Ambi in Cadenza", "_ambiincadenza", "_ambiincadenza.pdf"},
+        {"Ambi Complementari", "_ambicomplementari", "_ambicomplementari.pdf"},
+        {"Ambi Diametrali", "_ambidiametrali", "_ambidiametrali.pdf"},
+        {"Ambi Cinquine Pentagonali", "_ambi5pentagonali", "_ambi5pentagonali.pdf"},
+        {"Ambi Sestine Esagonali", "_ambi6esagonali", "_ambi6esagonali.pdf"},
+        {"Ambi Alternati", "_ambialternati", "_ambialternati.pdf"},
     }};
-    return s;
+    return c;
 }
 
-InterruttoriClassi SolaClasse(int k)
+// Only the named class switched on, as the export turns on one switch at a time.
+InterruttoriClassi SolaClasse(const char *nome)
 {
+    const auto k = IndiceClasseConsulta(nome);
+    if (!k)
+        throw Errore(std::string("Classe di consultazione sconosciuta: ") + nome);
     InterruttoriClassi a{};
-    a[static_cast<size_t>(k)] = true;
+    a[static_cast<size_t>(*k)] = true;
     return a;
 }
 
@@ -226,6 +235,10 @@ std::vector<std::string> EsportaHTML(const std::string &dir, const std::string &
     const esporta::ModelliHTML m = esporta::CaricaModelliHTML(dir, s.testaECoda);
     const Dati d(dir);
     CreaCartella(cartella);
+    // The head template links the program's style sheet: ship it beside the pages
+    // unless the site already has its own.
+    if (s.testaECoda && EsisteFile(dir + esporta::FileStileHTML) && !EsisteFile(Unisci(cartella, esporta::FileStileHTML)))
+        ScriviFileAtomico(Unisci(cartella, esporta::FileStileHTML), LeggiFile(dir + esporta::FileStileHTML));
     const std::string w = NomeRuotaSE;
     auto salva = [&](const std::string &nome, const std::vector<std::string> &righe) {
         esporta::SalvaPaginaHTML(righe, Unisci(cartella, nome));
@@ -296,12 +309,12 @@ std::vector<std::string> EsportaHTML(const std::string &dir, const std::string &
         }
     }
     if (s.voci[HtmlConsultazione]) {
-        for (int k = 0; k < NumeroClassiConsulta; ++k) {
-            const std::string &nome = ClassiConsulta()[static_cast<size_t>(k)].nome;
-            pagina("consultazione_" + w + SuffissiConsulta()[static_cast<size_t>(k)].first + ".html",
+        for (const auto &c : ClassiPubblicate()) {
+            const std::string nome = c.nome;
+            pagina("consultazione_" + w + c.suffissoHTML + ".html",
                    (nome == "Numeretti" ? "Consutazione  " : "Consultazione  ") + nome,
                    "Estrazione del " + d.date[static_cast<size_t>(d.ultima)], "", "",
-                   DisegnaConsulta(d.archivio, d.ultima, d.ultima, SolaClasse(k)));
+                   DisegnaConsulta(d.archivio, d.ultima, d.ultima, SolaClasse(c.nome)));
         }
     }
     if (s.voci[HtmlTabelle]) {
@@ -365,13 +378,13 @@ std::vector<GruppoPDF> PianoPDF(const std::string &dir, const std::array<bool, 6
                                                esporta::TitoliEstrazioni(), f);
                          }});
     if (voci[PdfConsultazione])
-        for (int k = 0; k < NumeroClassiConsulta; ++k) {
+        for (const auto &c : ClassiPubblicate()) {
             GruppoPDF g;
             for (const auto &w : ruote)
-                g.nomi.push_back("lastconsultazione_" + w + SuffissiConsulta()[static_cast<size_t>(k)].second);
+                g.nomi.push_back("lastconsultazione_" + w + c.suffissoPDF);
             g.crea = [=](const PreparaGriglia &f) {
                 const Dati &d = leggi();
-                return unaGriglia(DisegnaConsulta(d.archivio, d.ultima, d.ultima, SolaClasse(k)),
+                return unaGriglia(DisegnaConsulta(d.archivio, d.ultima, d.ultima, SolaClasse(c.nome)),
                                   esporta::TitoliConsulta(d.date[static_cast<size_t>(d.ultima)]), f);
             };
             piano.push_back(std::move(g));

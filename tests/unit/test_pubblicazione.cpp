@@ -34,7 +34,7 @@ std::vector<archivio::Estrazione> QuattroAnni()
 
 void CopiaModelli(const prova::CartellaTemporanea &t)
 {
-    for (const char *f : {"testahtml.slt", "codahtml.slt"})
+    for (const char *f : {"testahtml.slt", "codahtml.slt", "sestina.css"})
         std::filesystem::copy_file(std::string(SESTINA_SOURCE_DIR) + "/data/" + f, t.percorso(f));
 }
 
@@ -118,6 +118,17 @@ TEST(EsportaHTML, OgniFileDellaTabella)
           "tabellestatistiche_Superenalotto_ambiALTERNATI.html", "NumeriIncalore_Superenalotto.html",
           "AmbiIncalore_Superenalotto.html", "astro_Superenalotto_Pesci.html"})
         EXPECT_TRUE(tutti.count(n)) << n;
+    // Each consultation file paints its own class.
+    for (const auto &[file, classe] : std::vector<std::pair<std::string, std::string>>{
+             {"_pari", "Consultazione  Pari"}, {"_numeretti", "Consutazione  Numeretti"},
+             {"_ambialternati", "Consultazione  Ambi Alternati"}, {"_zerati", "Consultazione  Zerati"}})
+        EXPECT_NE(prova::LeggiByte(cartella + "/consultazione_Superenalotto" + file + ".html")
+                      .find("<p class=s1>" + classe + "</p>"),
+                  std::string::npos)
+            << file;
+    // The style sheet the head template links goes with the pages.
+    EXPECT_EQ(prova::LeggiByte(cartella + "/sestina.css"),
+              prova::LeggiByte(std::string(SESTINA_SOURCE_DIR) + "/data/sestina.css"));
     // The year before the current one links to the current year's page.
     const std::string pagina = prova::LeggiByte(cartella + "/Superenalotto-2007.html");
     EXPECT_NE(pagina.find("<A HREF=\"Superenalotto.html\">Anno Successivo = Estrazioni 2008"), std::string::npos);
