@@ -15,7 +15,10 @@ using namespace sestina::metodi;
 
 namespace {
 
-archivio::Archivio Programma() { return archivio::Archivio(SESTINA_PROGRAM_DIR); }
+archivio::Archivio Programma()
+{
+    return archivio::Archivio(SESTINA_PROGRAM_DIR);
+}
 
 ParametriMetodo MetodoProva()
 {
@@ -40,7 +43,8 @@ static void BM_RicalcoloAstro(benchmark::State &state)
         const auto e = Programma().LeggiTutte();
         auto r = CalcolaAstro(e, static_cast<int>(e.size()) - 1, segno, 0);
         auto c = CalcolaCruciverba(NumeriDaLista(r.listaCruciverba), FineLista::Ricomincia, 5, 5, 0, 0,
-                                   static_cast<int>(state.range(0)), DimensioneAstroMetodi(static_cast<int>(state.range(0))));
+                                   static_cast<int>(state.range(0)),
+                                   DimensioneAstroMetodi(static_cast<int>(state.range(0))));
         benchmark::DoNotOptimize(c);
         segno = segno % 12 + 1;
     }

@@ -11,7 +11,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QTest>
 
 using namespace sestina;
 

@@ -76,8 +76,7 @@ int Astro(const Argomenti &args, Contesto &ctx)
     return 0;
 }
 
-const std::vector<std::string> OpzioniCruciverba = {"numeri", "righe", "colonne", "capo1", "capo2", "riduzione",
-                                                    "k"};
+const std::vector<std::string> OpzioniCruciverba = {"numeri", "righe", "colonne", "capo1", "capo2", "riduzione", "k"};
 
 struct OpzioniCruci {
     std::vector<int> numeri;
@@ -179,7 +178,10 @@ int AnalisiMetodoCmd(const Argomenti &args, Contesto &ctx)
     return 0;
 }
 
-ModoArmonia Modo(const Argomenti &args) { return args.flag("distanza") ? ModoArmonia::Distanza : ModoArmonia::Somma; }
+ModoArmonia Modo(const Argomenti &args)
+{
+    return args.flag("distanza") ? ModoArmonia::Distanza : ModoArmonia::Somma;
+}
 
 int ArmoniaCmd(const Argomenti &args, Contesto &ctx)
 {
@@ -212,9 +214,9 @@ int CicloArmoniaCmd(const Argomenti &args, Contesto &ctx)
 }
 
 const Registrazione r1({"astro", "astro --segno S --estrazione E [--riga R]", {"segno", "estrazione", "riga"}, Astro});
-const Registrazione r2({"cruci",
-                        "cruci --numeri LISTA [--righe R] [--colonne C] [--capo1 X] [--capo2 Y] [--riduzione L] [--k K]",
-                        OpzioniCruciverba, Cruci});
+const Registrazione
+    r2({"cruci", "cruci --numeri LISTA [--righe R] [--colonne C] [--capo1 X] [--capo2 Y] [--riduzione L] [--k K]",
+        OpzioniCruciverba, Cruci});
 const Registrazione r3({"completamento",
                         "completamento --numeri LISTA [--righe R] [--colonne C] [--capo1 X] [--capo2 Y] "
                         "[--riduzione L] [--k K]",
@@ -222,13 +224,15 @@ const Registrazione r3({"completamento",
 const Registrazione r4({"metodo", "metodo FILE.mts --estrazione E", {"estrazione"}, MetodoCmd});
 const Registrazione r5({"analisi-metodo",
                         "analisi-metodo FILE.mts --inizio E [--previsioni N] [--passo P] [--limite L] [--html FILE]",
-                        {"inizio", "previsioni", "passo", "limite", "html"}, AnalisiMetodoCmd});
-const Registrazione r6({"armonia", "armonia --estrazione E [--distanza] [--riga R]", {"estrazione", "riga"},
-                        ArmoniaCmd});
+                        {"inizio", "previsioni", "passo", "limite", "html"},
+                        AnalisiMetodoCmd});
+const Registrazione
+    r6({"armonia", "armonia --estrazione E [--distanza] [--riga R]", {"estrazione", "riga"}, ArmoniaCmd});
 const Registrazione r7({"ciclo-armonia",
                         "ciclo-armonia --estrazione E [--distanza] [--riga R] [--selezione 0..2] [--previsioni N] "
                         "[--passo P]",
-                        {"estrazione", "riga", "selezione", "previsioni", "passo"}, CicloArmoniaCmd});
+                        {"estrazione", "riga", "selezione", "previsioni", "passo"},
+                        CicloArmoniaCmd});
 
 } // namespace
 } // namespace sestina::cli

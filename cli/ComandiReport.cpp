@@ -99,9 +99,9 @@ esporta::Report ReportStat(const Argomenti &args, Contesto &ctx)
     if (fine < inizio ||
         !DateCompatibili(estrazioni[static_cast<size_t>(inizio)].data, estrazioni[static_cast<size_t>(fine)].data))
         throw Errore("Date incompatibili");
-    return UnaGriglia(ctx.dir, MostraStatistica(estrazioni, inizio, fine, *tabella, ordine),
-                      esporta::TitoliStat(NomeTabella(*tabella), DataDi(ctx.archivio, inizio),
-                                          DataDi(ctx.archivio, fine)));
+    return UnaGriglia(
+        ctx.dir, MostraStatistica(estrazioni, inizio, fine, *tabella, ordine),
+        esporta::TitoliStat(NomeTabella(*tabella), DataDi(ctx.archivio, inizio), DataDi(ctx.archivio, fine)));
 }
 
 esporta::Report ReportCalore(const Argomenti &args, Contesto &ctx)
@@ -143,9 +143,9 @@ esporta::Report ReportAmbo(const Argomenti &args, Contesto &ctx)
     if (fine < inizio)
         throw Errore("Date incompatibili");
     const auto r = CercaRitardiGruppi(ctx.archivio.LeggiTutte(), k, inizio, fine, false);
-    return UnaGriglia(ctx.dir, GrigliaRitPerAmbi(r, 1),
-                      esporta::TitoliAmbo(TitoloRitardiGruppi(k), DataDi(ctx.archivio, inizio),
-                                          DataDi(ctx.archivio, fine)));
+    return UnaGriglia(
+        ctx.dir, GrigliaRitPerAmbi(r, 1),
+        esporta::TitoliAmbo(TitoloRitardiGruppi(k), DataDi(ctx.archivio, inizio), DataDi(ctx.archivio, fine)));
 }
 
 int Report(const Argomenti &args, Contesto &ctx)
@@ -173,14 +173,14 @@ int Report(const Argomenti &args, Contesto &ctx)
     return 0;
 }
 
-const Registrazione r1({"report",
-                        "report PAGINA [opzioni della pagina] --pdf FILE  (estrazioni [--estrazione N]; consulta "
-                        "[--posizione N]; stat [--tabella NOME] [--inizio N] [--fine N] [--ordine 0..3]; calore "
-                        "[--estrazione N] [--analizzare N] [--minimo M] [--ambi]; ambo [--k 2..14] [--inizio N] "
-                        "[--fine N])",
-                        {"pdf", "estrazione", "posizione", "tabella", "inizio", "fine", "ordine", "analizzare",
-                         "minimo", "k"},
-                        Report});
+const Registrazione
+    r1({"report",
+        "report PAGINA [opzioni della pagina] --pdf FILE  (estrazioni [--estrazione N]; consulta "
+        "[--posizione N]; stat [--tabella NOME] [--inizio N] [--fine N] [--ordine 0..3]; calore "
+        "[--estrazione N] [--analizzare N] [--minimo M] [--ambi]; ambo [--k 2..14] [--inizio N] "
+        "[--fine N])",
+        {"pdf", "estrazione", "posizione", "tabella", "inizio", "fine", "ordine", "analizzare", "minimo", "k"},
+        Report});
 
 } // namespace
 } // namespace sestina::cli

@@ -126,7 +126,10 @@ int AltezzaGriglia(const Griglia &g)
     return h;
 }
 
-FiguraPixel FiguraDaGriglia(const Griglia &g) { return {g, LarghezzaGriglia(g), AltezzaGriglia(g)}; }
+FiguraPixel FiguraDaGriglia(const Griglia &g)
+{
+    return {g, LarghezzaGriglia(g), AltezzaGriglia(g)};
+}
 
 Report Tmyreport(const IntestazioneReport &intestazione, const FiguraPixel &figura, const std::string &titolo,
                  const std::string &sottotitolo1, const std::string &sottotitolo2)
@@ -136,14 +139,14 @@ Report Tmyreport(const IntestazioneReport &intestazione, const FiguraPixel &figu
     Banda t;
     t.tipo = TipoBanda::Titolo;
     t.altezza = 50.3;
-    t.etichette.push_back(Testo(5.8, 1.1, intestazione.titoloProgramma, Font(48, true, true), Verde, 177.3,
-                                Allineamento::Centro));
+    t.etichette.push_back(
+        Testo(5.8, 1.1, intestazione.titoloProgramma, Font(48, true, true), Verde, 177.3, Allineamento::Centro));
     t.figure.push_back(Immagine(5.8, 16.9, 32.5, 32.3, intestazione.logoProgramma, true));
     t.riquadri.push_back({42.3, 16.9, 106.4, 32.5});
     const double righe[3] = {24.6, 29.9, 34.4};
     for (int k = 0; k < 3; ++k)
-        t.etichette.push_back(Testo(45.0, righe[k], intestazione.righeUtente[static_cast<size_t>(k)], Font(13),
-                                    colori::Nero, 102.0));
+        t.etichette.push_back(
+            Testo(45.0, righe[k], intestazione.righeUtente[static_cast<size_t>(k)], Font(13), colori::Nero, 102.0));
     t.figure.push_back(Immagine(150.3, 16.9, 32.8, 32.3, intestazione.logoUtente, true));
     r.bande.push_back(std::move(t));
 
@@ -179,8 +182,8 @@ Report Tmyreportorizzontale(const IntestazioneReport &intestazione, const Figura
     t.riquadri.push_back({64.6, 13.0, 106.4, 25.4});
     const double righe[3] = {21.2, 26.5, 31.0};
     for (int k = 0; k < 3; ++k)
-        t.etichette.push_back(Testo(67.5, righe[k], intestazione.righeUtente[static_cast<size_t>(k)], Font(13),
-                                    colori::Nero, 102.0));
+        t.etichette.push_back(
+            Testo(67.5, righe[k], intestazione.righeUtente[static_cast<size_t>(k)], Font(13), colori::Nero, 102.0));
     t.figure.push_back(Immagine(205.3, 2.4, 32.8, 32.3, intestazione.logoUtente, true));
     r.bande.push_back(std::move(t));
 
@@ -216,8 +219,8 @@ Banda IntestazioneComune(const IntestazioneReport &intestazione, const SorgenteF
     t.riquadri.push_back({42.3, 16.9, 97.6, 32.5});
     const double righe[3] = {24.9, 30.7, 38.1};
     for (int k = 0; k < 3; ++k)
-        t.etichette.push_back(Testo(45.0, righe[k], intestazione.righeUtente[static_cast<size_t>(k)], Font(13),
-                                    colori::Nero, 93.0));
+        t.etichette.push_back(
+            Testo(45.0, righe[k], intestazione.righeUtente[static_cast<size_t>(k)], Font(13), colori::Nero, 93.0));
     t.figure.push_back(Immagine(148.8, 17.2, 33.1, 33.1, figuraDestra, true));
     return t;
 }
@@ -241,8 +244,8 @@ Report Treportspoglio(const IntestazioneReport &intestazione, const DatiReportSp
     Banda dati;
     dati.tipo = TipoBanda::Dettaglio;
     dati.etichette.push_back(Testo(5.3, 0, "Sistema " + d.nomeSistema, Font(24, true), Blu));
-    dati.etichette.push_back(Testo(5.3, 8.0, "Concorso " + NomiRuote[IndiceRuotaConsulta], Font(19, false, true),
-                                   Rosso));
+    dati.etichette.push_back(
+        Testo(5.3, 8.0, "Concorso " + NomiRuote[IndiceRuotaConsulta], Font(19, false, true), Rosso));
     dati.etichette.push_back(Testo(120.0, 8.0, "del " + d.data, Font(19, false, true), Rosso));
     dati.etichette.push_back(Testo(5.3, 15.0, "Numeri in gioco " + d.numeriInGioco, Font(16, true), Porpora));
     // The two summaries side by side, each in half the band.
@@ -292,10 +295,10 @@ Report TReportSistemi(const IntestazioneReport &intestazione, const DatiReportSi
     t.etichette.push_back(
         Testo(5.6, 51.9, "Sistema - Concorso : " + ruota + " elaborato il " + d.data + " ", Font(24, true), Blu));
     t.etichette.push_back(Testo(5.3, 67.5, "Tipo di riduzione " + d.riduzione, Font(19, false, true), Rosso));
-    t.etichette.push_back(Testo(5.6, 78.1,
-                                Formato("Casuali %d Ultimi %d, Frequenze %d Ritardi %d", d.casuali, d.ultimi,
-                                        d.frequenze, d.ritardi),
-                                Font(16, true), Porpora));
+    t.etichette.push_back(
+        Testo(5.6, 78.1,
+              Formato("Casuali %d Ultimi %d, Frequenze %d Ritardi %d", d.casuali, d.ultimi, d.frequenze, d.ritardi),
+              Font(16, true), Porpora));
     t.etichette.push_back(Testo(5.6, 88.1,
                                 "Numeri in combinazione " + (d.combinazione.empty() ? "Libero" : d.combinazione),
                                 Font(16, true), Porpora));
@@ -310,19 +313,28 @@ Report TReportSistemi(const IntestazioneReport &intestazione, const DatiReportSi
     elenco.altezza = 12.7;
     elenco.fontRighe = Font(11);
     elenco.fontRighe.famiglia = "Liberation Mono";
-    elenco.righe = RigheTabulato(d.sviluppo);
+    elenco.righe = d.tabulato;
     r.bande.push_back(std::move(elenco));
     r.bande.push_back(PiePagina());
     return r;
 }
 
-std::vector<std::string> RigheTabulato(const Griglia &sviluppo)
+std::vector<std::string> RigheTabulato(int righe, const std::function<std::pair<std::string, std::string>(int)> &riga)
 {
     std::vector<std::string> pezzi;
-    for (int r = 1; r < sviluppo.righe(); ++r)
-        pezzi.push_back(Pezzo("C.%-5s: %-20s - ", sviluppo.testo(r, 0),
-                              sviluppo.colonne() > 1 ? sviluppo.testo(r, 1) : std::string()));
+    pezzi.reserve(static_cast<size_t>(std::max(0, righe)));
+    for (int r = 0; r < righe; ++r) {
+        const auto [numero, numeri] = riga(r);
+        pezzi.push_back(Pezzo("C.%-5s: %-20s - ", numero, numeri));
+    }
     return TrePerRiga(pezzi);
+}
+
+std::vector<std::string> RigheTabulato(const Griglia &sviluppo)
+{
+    return RigheTabulato(sviluppo.righe() - 1, [&sviluppo](int r) {
+        return std::pair{sviluppo.testo(r + 1, 0), sviluppo.colonne() > 1 ? sviluppo.testo(r + 1, 1) : std::string()};
+    });
 }
 
 std::vector<std::string> RigheSpoglio(const std::vector<Colonna> &colonne)

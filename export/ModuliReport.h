@@ -5,7 +5,9 @@
 #include "export/Report.h"
 
 #include <array>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The report forms every page fills: the shared header, the generic one-grid
@@ -63,31 +65,30 @@ Report Tmyreportorizzontale(const IntestazioneReport &intestazione, const Figura
 // The title band of the portrait forms other than Tmyreport: program title,
 // logo, the user's lines in their box, and `figuraDestra` (the sign picture or
 // the user's logo) on the right.
-Banda IntestazioneComune(const IntestazioneReport &intestazione, const SorgenteFigura &figuraDestra,
-                         double altezza);
+Banda IntestazioneComune(const IntestazioneReport &intestazione, const SorgenteFigura &figuraDestra, double altezza);
 
 // Treportspoglio ("Report Spoglio"): the system's name, contest and date, the
 // numbers in play, the pictures of the three grids of the checking window and
 // the list of all columns, three per line.
 struct DatiReportSpoglio {
     std::string nomeSistema = "Noname";
-    std::string data;            // today, short date format
-    std::string numeriInGioco;   // FormattaColonna of every number, once, in order of first occurrence
-    FiguraPixel datiSistema;     // "Riepilogo Colonne"
-    FiguraPixel riepilogo;       // "Riepilogo Vincite"
-    FiguraPixel analisi;         // "Analisi "
+    std::string data;          // today, short date format
+    std::string numeriInGioco; // FormattaColonna of every number, once, in order of first occurrence
+    FiguraPixel datiSistema;   // "Riepilogo Colonne"
+    FiguraPixel riepilogo;     // "Riepilogo Vincite"
+    FiguraPixel analisi;       // "Analisi "
     std::vector<Colonna> colonne;
 };
 Report Treportspoglio(const IntestazioneReport &intestazione, const DatiReportSpoglio &d);
 // TReportSistemi ("Tabulato Sistemi"): the choices of the systems page, its
 // numbers in play and the listing of its development.
 struct DatiReportSistemi {
-    std::string data;          // today, short date format
-    std::string riduzione;     // the chosen item of "Riduzioni"
-    std::string combinazione;  // the chosen item of "Numeri in combinazione"; empty: "Libero"
+    std::string data;         // today, short date format
+    std::string riduzione;    // the chosen item of "Riduzioni"
+    std::string combinazione; // the chosen item of "Numeri in combinazione"; empty: "Libero"
     int casuali = 0, ultimi = 0, frequenze = 0, ritardi = 0;
     FiguraPixel numeriInGioco;
-    Griglia sviluppo;          // development grid: number, numbers
+    std::vector<std::string> tabulato; // the listing lines of the development (RigheTabulato)
 };
 Report TReportSistemi(const IntestazioneReport &intestazione, const DatiReportSistemi &d);
 
@@ -97,6 +98,9 @@ Colonna NumeriInGioco(const std::vector<Colonna> &colonne);
 // Listing lines of a development grid (column 0 the number, column 1 the
 // numbers, row 0 the header): "C.%-5s: %-20s - ", three pieces per line.
 std::vector<std::string> RigheTabulato(const Griglia &sviluppo);
+// The same from `righe` rows given one at a time (number, numbers): a large
+// development needs no grid.
+std::vector<std::string> RigheTabulato(int righe, const std::function<std::pair<std::string, std::string>(int)> &riga);
 // Listing lines of the checking report: "C.%.5d: %-20s - " numbered from 1.
 std::vector<std::string> RigheSpoglio(const std::vector<Colonna> &colonne);
 

@@ -39,8 +39,8 @@ struct Raster {
 using SorgenteFigura = std::variant<std::shared_ptr<const Raster>, Griglia, std::string>;
 
 struct Etichetta {
-    double x = 0, y = 0;     // mm from the band's corner
-    double larghezza = 0;    // mm of the box the text is aligned in; 0: to the band's right edge
+    double x = 0, y = 0;  // mm from the band's corner
+    double larghezza = 0; // mm of the box the text is aligned in; 0: to the band's right edge
     std::string testo;
     FontReport font;
     Colore colore = colori::Nero;
@@ -51,7 +51,7 @@ struct Figura {
     double x = 0, y = 0;
     double larghezza = 0, altezza = 0; // mm; 0 x 0: the picture's own size at screen resolution
     SorgenteFigura sorgente;
-    bool mantieniProporzioni = false;  // fit inside the box, centred, instead of stretching
+    bool mantieniProporzioni = false; // fit inside the box, centred, instead of stretching
 };
 
 struct Riquadro {

@@ -5,10 +5,16 @@
 namespace sestina::esporta {
 
 namespace {
-const std::string &Ruota() { return NomiRuote[IndiceRuotaConsulta]; }
+const std::string &Ruota()
+{
+    return NomiRuote[IndiceRuotaConsulta];
+}
 } // namespace
 
-TitoliReport TitoliEstrazioni() { return {}; }
+TitoliReport TitoliEstrazioni()
+{
+    return {};
+}
 
 TitoliReport TitoliConsulta(const std::string &data)
 {
@@ -31,6 +37,9 @@ TitoliReport TitoliAmbo(const std::string &titoloPagina, const std::string &iniz
     return {titoloPagina + " Ruota di " + Ruota(), "Inizio Ricerca: " + inizio, "Fine Ricerca: " + fine};
 }
 
-TitoliReport TitoliNumeriSpia() { return {"Numeri Spia", "", ""}; }
+TitoliReport TitoliNumeriSpia()
+{
+    return {"Numeri Spia", "", ""};
+}
 
 } // namespace sestina::esporta

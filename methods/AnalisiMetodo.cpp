@@ -19,10 +19,10 @@ const std::vector<std::string> &VociPasso()
         std::vector<std::string> v;
         for (int i = 1; i <= 30; ++i)
             v.push_back(std::to_string(i));
-        for (const char *s : {"Prima del Mese", "Seconda del Mese", "Terza del Mese", "Quarta del Mese",
-                              "Quinta del Mese", "Sesta del Mese", "Settima del Mese", "Ottava del Mese",
-                              "Nona del Mese", "Decima del Mese", "Undicesima del Mese", "Dodicesima del Mese",
-                              "Tredicesima del Mese", "Quattordiceseima del mese"})
+        for (const char *s :
+             {"Prima del Mese", "Seconda del Mese", "Terza del Mese", "Quarta del Mese", "Quinta del Mese",
+              "Sesta del Mese", "Settima del Mese", "Ottava del Mese", "Nona del Mese", "Decima del Mese",
+              "Undicesima del Mese", "Dodicesima del Mese", "Tredicesima del Mese", "Quattordiceseima del mese"})
             v.emplace_back(s);
         return v;
     }();
@@ -33,7 +33,7 @@ std::string TestoPasso(int passo)
 {
     const auto &v = VociPasso();
     return passo >= 1 && passo <= static_cast<int>(v.size()) ? v[static_cast<size_t>(passo - 1)]
-                                                              : std::to_string(passo);
+                                                             : std::to_string(passo);
 }
 
 namespace {
@@ -136,7 +136,10 @@ void Spiegazione(RisultatoAnalisi &r, const std::vector<archivio::Estrazione> &e
     s.push_back(Formato("Lunghetta: %s ", FormattaColonna(pm.Lunghetta).c_str()));
 }
 
-int Presenti(const Colonna &c, const archivio::RecordSuperenalotto &r) { return ContaEstratti(c, r); }
+int Presenti(const Colonna &c, const archivio::RecordSuperenalotto &r)
+{
+    return ContaEstratti(c, r);
+}
 
 void Larghezze(Griglia &g)
 {

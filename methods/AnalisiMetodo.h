@@ -24,7 +24,7 @@ struct ParametriAnalisi {
     int inizio = 0;      // s, record of "Inizio Ricerca"
     int previsioni = 10; // N
     int passo = 1;
-    int limite = 10;     // L
+    int limite = 10; // L
 };
 
 struct RisultatoAnalisi {

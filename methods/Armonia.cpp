@@ -61,9 +61,8 @@ std::vector<Armonia> CercaArmonie(const std::vector<archivio::Estrazione> &e, in
         const auto &P = e[static_cast<size_t>(r - t)].numeri.numeri;
         for (const auto &cp : coppie) {
             const int A = D[cp[0] - 1], B = D[cp[1] - 1], A1 = P[cp[0] - 1], B1 = P[cp[1] - 1];
-            const bool armonia = modo == ModoArmonia::Somma
-                                     ? Fuori90(A + B) == Fuori90(A1 + B1)
-                                     : Riduci45(std::abs(A - B)) == Riduci45(std::abs(A1 - B1));
+            const bool armonia = modo == ModoArmonia::Somma ? Fuori90(A + B) == Fuori90(A1 + B1)
+                                                            : Riduci45(std::abs(A - B)) == Riduci45(std::abs(A1 - B1));
             if (!armonia)
                 continue;
             PrevisioneArm p = PrevisioneArmonia(A, B, A1, B1);
@@ -262,8 +261,8 @@ Griglia GrigliaRiepilogoCiclo(const std::vector<VoceCiclo> &voci, const std::vec
 {
     Griglia g(static_cast<int>(voci.size()) + 1, 10);
     g.righeFisse = 1;
-    const char *t[] = {"N.",     "Estrazione",    "Previsione", "N.esito", "Data Esito",
-                       "Ruota",  "N.Progressivo", "Colpo",      "Punti",   "Numeri"};
+    const char *t[] = {"N.",    "Estrazione",    "Previsione", "N.esito", "Data Esito",
+                       "Ruota", "N.Progressivo", "Colpo",      "Punti",   "Numeri"};
     for (int c = 0; c < 10; ++c)
         g.ImpostaTesto(0, c, t[c]);
     const char *punti[] = {"3", "4", ">4"};

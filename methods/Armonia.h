@@ -30,8 +30,8 @@ struct PrevisioneArm {
 
 struct Armonia {
     int record = 0, precedente = 0, distanza = 0; // r, r - t, t
-    int pos1 = 0, pos2 = 0;                        // positions 1..5
-    std::array<int, 4> numeri{};                   // A, B (draw r), A', B' (draw r - t)
+    int pos1 = 0, pos2 = 0;                       // positions 1..5
+    std::array<int, 4> numeri{};                  // A, B (draw r), A', B' (draw r - t)
     PrevisioneArm previsione;
 };
 
@@ -46,9 +46,9 @@ Griglia GrigliaArmonie(const std::vector<Armonia> &armonie, int selezionata);
 
 struct RisultatoArmonia {
     std::vector<Armonia> armonie;
-    int riga = 0;           // selected row, kept within the list
-    Griglia previsioni;     // grigliaprevisioniarmonia
-    Griglia ritardo, esiti; // ExtStringGrid24, ExtStringGrid25
+    int riga = 0;                                // selected row, kept within the list
+    Griglia previsioni;                          // grigliaprevisioniarmonia
+    Griglia ritardo, esiti;                      // ExtStringGrid24, ExtStringGrid25
     std::array<std::string, 8> valori1, valori2; // the edit boxes of the two draws
     int pos1 = 0, pos2 = 0;                      // the aqua boxes (1..8), 0 when no harmony
     std::string data1, data2;
@@ -66,11 +66,11 @@ struct ParametriCiclo {
 };
 
 struct VoceCiclo {
-    int record = 0;       // the forecast's draw
+    int record = 0; // the forecast's draw
     std::string previsione;
-    int colpo = 0;        // 0: none
-    int esito = -1;       // record of the outcome draw, -1 none
-    std::string numeri;   // the outcome cell
+    int colpo = 0;      // 0: none
+    int esito = -1;     // record of the outcome draw, -1 none
+    std::string numeri; // the outcome cell
 };
 
 struct RisultatoCiclo {

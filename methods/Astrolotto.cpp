@@ -49,7 +49,10 @@ std::array<int, 10> Posizioni(const archivio::RecordSuperenalotto &r)
     return v;
 }
 
-int A(const std::array<int, 10> &v, int pos) { return pos >= 1 && pos <= 8 ? v[pos] : 0; }
+int A(const std::array<int, 10> &v, int pos)
+{
+    return pos >= 1 && pos <= 8 ? v[pos] : 0;
+}
 
 bool Valido(int a, int b, int c)
 {

@@ -52,7 +52,7 @@ std::string ListaCruciverbaAstro(const PrevisioneAstrolotto &p, int rigaSelezion
 inline constexpr const char *MsgCalcoloImpossibile = "Calcolo Impossibile";
 
 struct RisultatoAstro {
-    int record = 0;       // the record computed (1 when the oldest was asked)
+    int record = 0;         // the record computed (1 when the oldest was asked)
     bool ripiegato = false; // the oldest draw was asked: "Calcolo Impossibile"
     PrevisioneAstrolotto previsione;
     Griglia previsioneGriglia; // ExtStringGrid12

@@ -39,7 +39,10 @@ std::vector<int> NumeriDaLista(const std::string &testo)
     return v;
 }
 
-bool SecondoCapogiocoAmmesso(int righe, int colonne) { return righe == colonne && righe % 2 == 0; }
+bool SecondoCapogiocoAmmesso(int righe, int colonne)
+{
+    return righe == colonne && righe % 2 == 0;
+}
 
 namespace {
 
@@ -56,8 +59,7 @@ bool Libero(const Cruciverba &c, int r, int col, int n)
 
 } // namespace
 
-Cruciverba RiempiCruciverba(int righe, int colonne, int capo1, int capo2, const std::vector<int> &lista,
-                            FineLista fine)
+Cruciverba RiempiCruciverba(int righe, int colonne, int capo1, int capo2, const std::vector<int> &lista, FineLista fine)
 {
     Cruciverba c;
     c.righe = std::clamp(righe, 1, 19);
@@ -122,8 +124,8 @@ Griglia GrigliaCruciverba(const Cruciverba &c)
             Cella &x = g.cella(r, col);
             x.testo = n ? std::to_string(n) : std::string();
             x.allineamento = Allineamento::Centro;
-            bool capo = c.righe == c.colonne &&
-                        ((c.capo1 && col == r && n == c.capo1) || (c.capo2 && col == c.colonne - 1 - r && n == c.capo2));
+            bool capo = c.righe == c.colonne && ((c.capo1 && col == r && n == c.capo1) ||
+                                                 (c.capo2 && col == c.colonne - 1 - r && n == c.capo2));
             x.sfondo = capo ? colori::CianoChiaro : colori::Bianco;
         }
     return g;
@@ -144,7 +146,10 @@ Griglia GrigliaNumeriInGioco(const std::vector<int> &evidenziati)
     return g;
 }
 
-std::string DidascaliaNumeriInGioco(int n) { return Formato("Numeri in Gioco: %d", n); }
+std::string DidascaliaNumeriInGioco(int n)
+{
+    return Formato("Numeri in Gioco: %d", n);
+}
 
 void CambiaNumeroCruciverba(Cruciverba &c, int numero)
 {

@@ -25,7 +25,7 @@ struct Cruciverba {
     std::vector<int> celle; // row by row; 0 is an empty cell
     int capo1 = 0;          // capogioco placed on the diagonals (0: none)
     int capo2 = 0;
-    bool completo = false;  // every cell got a number
+    bool completo = false; // every cell got a number
 
     int at(int r, int c) const { return celle[static_cast<size_t>(r * colonne + c)]; }
     bool CapoPosto() const { return capo1 != 0 || capo2 != 0; }
@@ -50,7 +50,7 @@ std::vector<int> NumeriDaLista(const std::string &testo);
 bool SecondoCapogiocoAmmesso(int righe, int colonne);
 
 struct SviluppoCruci {
-    std::vector<Colonna> colonne;       // sorted ascending each
+    std::vector<Colonna> colonne;         // sorted ascending each
     std::optional<std::string> messaggio; // MsgDimensioniCruciverba
     bool interrotto = false;
 };
@@ -73,7 +73,10 @@ RisultatoCruci CalcolaCruciverba(const std::vector<int> &lista, FineLista fine, 
 RisultatoCruci CalcolaCruci(const std::vector<int> &selezionati, int righe, int colonne, int capo1, int capo2,
                             int livello, int k);
 // '&Astro' and 'Metodi' offer only "Sei" with a reduction.
-inline int DimensioneAstroMetodi(int livello) { return livello > 0 ? 6 : 0; }
+inline int DimensioneAstroMetodi(int livello)
+{
+    return livello > 0 ? 6 : 0;
+}
 
 // The crossword grid (no header; capogioco cells light cyan).
 Griglia GrigliaCruciverba(const Cruciverba &c);

@@ -25,8 +25,8 @@ enum class Direzione { Indietro, Avanti };
 enum class StileEsiti { Astro, Armonia, Metodo };
 
 struct RisultatoEsiti {
-    Griglia griglia;      // header + one row per possible event (empty when never met)
-    bool segnale = false; // a five-plus-jolly or six was met: the page beeps
+    Griglia griglia;             // header + one row per possible event (empty when never met)
+    bool segnale = false;        // a five-plus-jolly or six was met: the page beeps
     std::vector<int> estrazioni; // record of each filled row, in row order
 };
 

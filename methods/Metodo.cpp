@@ -16,13 +16,34 @@ namespace sestina::metodi {
 namespace {
 
 // Fuori90 of a wide value (offsets in method files may be anything).
-int F(long long x) { return statistiche::Fuori90(static_cast<int>(x % 90)); }
+int F(long long x)
+{
+    return statistiche::Fuori90(static_cast<int>(x % 90));
+}
 
 // File line of each field, in ParametriMetodo's terms (lines 1..15).
-enum Campo { Ruota, Posizioni, Operazioni, TipoPrev, Nra, Nratq, NAmbate, Forma, PLung, Considera, Passo,
-             TipoCalcolo, NPrevisioni, LimVerifica, EstrSucc };
+enum Campo {
+    Ruota,
+    Posizioni,
+    Operazioni,
+    TipoPrev,
+    Nra,
+    Nratq,
+    NAmbate,
+    Forma,
+    PLung,
+    Considera,
+    Passo,
+    TipoCalcolo,
+    NPrevisioni,
+    LimVerifica,
+    EstrSucc
+};
 
-const char *NomeCampo(int campo) { return TestateMetodi()[static_cast<size_t>(campo) + 1]; }
+const char *NomeCampo(int campo)
+{
+    return TestateMetodi()[static_cast<size_t>(campo) + 1];
+}
 
 Errore ErroreCampo(const std::string &nome, int campo, const std::string &perche)
 {
@@ -33,10 +54,9 @@ Errore ErroreCampo(const std::string &nome, int campo, const std::string &perche
 
 const std::array<const char *, 16> &TestateMetodi()
 {
-    static const std::array<const char *, 16> t{"Metodo",      "Ruota",     "Posizioni", "Operazioni",
-                                                "Tipo Prev",   "NRA",       "NRATQ",     "N Ambate",
-                                                "Forma",       "P. Lung",   "Considera", "Passo",
-                                                "Tipo Calcolo", "N. previsioni", "Lim. Verifica", "Estr. Succ"};
+    static const std::array<const char *, 16> t{
+        "Metodo", "Ruota",   "Posizioni", "Operazioni", "Tipo Prev",    "NRA",           "NRATQ",         "N Ambate",
+        "Forma",  "P. Lung", "Considera", "Passo",      "Tipo Calcolo", "N. previsioni", "Lim. Verifica", "Estr. Succ"};
     return t;
 }
 
@@ -90,8 +110,7 @@ void ControllaMetodo(const ParametriMetodo &p, const std::string &nome, int perE
     auto pos = ListaPosizioni(p.posizioni);
     const size_t servono = p.tipoCalcolo >= 1 && p.tipoCalcolo <= 6 ? 3 : 1;
     if (pos.size() < servono)
-        throw ErroreCampo(nome, Posizioni,
-                          Formato("\"%s\" ha meno di %zu posizioni", p.posizioni.c_str(), servono));
+        throw ErroreCampo(nome, Posizioni, Formato("\"%s\" ha meno di %zu posizioni", p.posizioni.c_str(), servono));
     const long long massimo = static_cast<long long>(perEstrazione) * p.estrSucc;
     for (int x : pos)
         if (x < 1 || x > massimo)
@@ -174,9 +193,8 @@ CaricamentoMetodi CaricaMetodi(const std::string &dir)
                 nomi.push_back(n);
         }
     }
-    std::sort(nomi.begin(), nomi.end(), [](const std::string &a, const std::string &b) {
-        return ConfrontaTesti(a, b) < 0;
-    });
+    std::sort(nomi.begin(), nomi.end(),
+              [](const std::string &a, const std::string &b) { return ConfrontaTesti(a, b) < 0; });
     for (const auto &n : nomi) {
         try {
             TExStringList righe;
@@ -194,8 +212,8 @@ std::vector<int> DisponiEstrazioni(const std::vector<archivio::Estrazione> &e, i
     if (d < 0 || d >= static_cast<int>(e.size()))
         throw Errore(Formato("L'estrazione n. %d non è presente nell'archivio", d + 1));
     if (d - (estrSucc - 1) < 0)
-        throw Errore(Formato("Il metodo usa %d estrazioni: prima dell'estrazione n. %d ce ne sono solo %d", estrSucc,
-                             d + 1, d));
+        throw Errore(
+            Formato("Il metodo usa %d estrazioni: prima dell'estrazione n. %d ce ne sono solo %d", estrSucc, d + 1, d));
     std::vector<int> v;
     v.reserve(static_cast<size_t>(estrSucc * perEstrazione));
     for (int x = 0; x < estrSucc; ++x) {
@@ -274,8 +292,7 @@ PrevisioneMetodo CalcolaMetodoDaValori(const std::vector<int> &valori, const Par
             amb = {t == 2 ? F(v - R) : F(v + R)};
             break;
         case 2:
-            amb = t == 0 ? std::vector<int>{F(v - R), F(v + R)}
-                         : std::vector<int>{F(v), t == 1 ? F(v + R) : F(v - R)};
+            amb = t == 0 ? std::vector<int>{F(v - R), F(v + R)} : std::vector<int>{F(v), t == 1 ? F(v + R) : F(v - R)};
             break;
         case 3:
             amb = t == 0   ? std::vector<int>{F(v), F(v - R), F(v + R)}

@@ -59,8 +59,8 @@ TExStringList ScriviMetodo(const ParametriMetodo &p);
 void ControllaMetodo(const ParametriMetodo &p, const std::string &nome, int perEstrazione = 8);
 
 struct CaricamentoMetodi {
-    std::vector<Metodo> metodi;       // by file name
-    std::vector<std::string> errori;  // one message per refused file
+    std::vector<Metodo> metodi;      // by file name
+    std::vector<std::string> errori; // one message per refused file
 };
 // CaricaMetodi: every "*.mts" file of the folder, sorted by name.
 CaricamentoMetodi CaricaMetodi(const std::string &dir);
@@ -77,8 +77,7 @@ struct PrevisioneMetodo {
 
 // The draws d, d - 1, ... laid end to end, perEstrazione values each (8: six
 // numbers, jolly, superstar; 6: the six numbers). Errore when the archive lacks them.
-std::vector<int> DisponiEstrazioni(const std::vector<archivio::Estrazione> &e, int d, int estrSucc,
-                                   int perEstrazione);
+std::vector<int> DisponiEstrazioni(const std::vector<archivio::Estrazione> &e, int d, int estrSucc, int perEstrazione);
 // The computation on laid-out values.
 PrevisioneMetodo CalcolaMetodoDaValori(const std::vector<int> &valori, const ParametriMetodo &p);
 // CalcolaMetodo (record d): checks the method, lays out eight values per draw.

@@ -9,7 +9,10 @@
 
 namespace sestina::schedine {
 
-std::string CodificaSchedineStandard(const TExStringList &lista) { return sistemi::CodificaSviluppo(lista); }
+std::string CodificaSchedineStandard(const TExStringList &lista)
+{
+    return sistemi::CodificaSviluppo(lista);
+}
 
 TExStringList DecodificaSchedineStandard(std::string_view byte, const std::string &nomeFile)
 {
@@ -80,7 +83,8 @@ bool PercorsoCSV(const std::string &percorso)
     if (percorso.size() < 4)
         return false;
     std::string est = percorso.substr(percorso.size() - 4);
-    std::transform(est.begin(), est.end(), est.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(est.begin(), est.end(), est.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return est == ".csv";
 }
 

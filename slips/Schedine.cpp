@@ -6,7 +6,10 @@
 
 namespace sestina::schedine {
 
-int NumeroSchedine(const TExStringList &lista) { return (lista.Count() + 1) / 2; }
+int NumeroSchedine(const TExStringList &lista)
+{
+    return (lista.Count() + 1) / 2;
+}
 
 std::string TestoContatore(const TExStringList &lista, int a)
 {
@@ -125,7 +128,10 @@ std::optional<Colonna> ValidaInvio(const std::string &testo)
     return c;
 }
 
-std::string DomandaInvio(const std::string &testo) { return "Invio " + testo + "?"; }
+std::string DomandaInvio(const std::string &testo)
+{
+    return "Invio " + testo + "?";
+}
 
 void AppendiInvio(TExStringList &lista, const Colonna &colonna)
 {

@@ -15,7 +15,8 @@
 namespace sestina::schedine {
 
 inline constexpr const char *MsgSchedinaVuota = "Non posso salvare schedine vuote";
-inline constexpr const char *MsgAggiungiImpossibile = "Impossibile aggiungere colonne\n\n\rRiempi prima tutti i pannelli.";
+inline constexpr const char *MsgAggiungiImpossibile =
+    "Impossibile aggiungere colonne\n\n\rRiempi prima tutti i pannelli.";
 inline constexpr const char *MsgCancellaImpossibile = "Non puoi cancellare questa colonna";
 inline constexpr const char *MsgDatoNonValido = "Dato non valido";
 
@@ -26,10 +27,10 @@ std::string TestoContatore(const TExStringList &lista, int a);
 
 // What MostraSchedina(a) puts on the page; nullopt (nothing changes) when a is outside the list.
 struct VistaSchedina {
-    std::string contatore;             // Label27
-    std::string numeri;                // Label28: FormattaColonna of panel A's entry
-    Colonna pannelloA;                 // numbers to mark on panel A
-    std::optional<Colonna> pannelloB;  // entry a + 1 when it exists
+    std::string contatore;            // Label27
+    std::string numeri;               // Label28: FormattaColonna of panel A's entry
+    Colonna pannelloA;                // numbers to mark on panel A
+    std::optional<Colonna> pannelloB; // entry a + 1 when it exists
 };
 std::optional<VistaSchedina> MostraSchedina(const TExStringList &lista, int a);
 
@@ -81,8 +82,8 @@ int ValoreAbbonamento(int colonna, int riga);
 
 // One slip handed to printing.
 struct tdatischedinaSE {
-    Colonna pannelloA;          // ascending
-    Colonna pannelloB;          // ascending
+    Colonna pannelloA; // ascending
+    Colonna pannelloB; // ascending
     bool superstarA = false;
     bool superstarB = false;
     Valuta giocataAggiuntiva = 0;

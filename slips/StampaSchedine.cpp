@@ -32,8 +32,8 @@ ValoriTaratura LeggiTaratura(const TExStringList &righe)
 TExStringList ScriviTaratura(const ValoriTaratura &v)
 {
     TExStringList l;
-    for (int x : {v.larghezzaSegno, v.altezzaSegno, v.distanzaOrizzontale, v.distanzaVerticale, v.verticale,
-                  v.orizzontale})
+    for (int x :
+         {v.larghezzaSegno, v.altezzaSegno, v.distanzaOrizzontale, v.distanzaVerticale, v.verticale, v.orizzontale})
         l.Add(std::to_string(x));
     return l;
 }
@@ -48,7 +48,10 @@ std::optional<ValoriTaratura> CaricaTaratura(const std::string &dir)
     return LeggiTaratura(l);
 }
 
-void SalvaTaratura(const std::string &dir, const ValoriTaratura &v) { ScriviTaratura(v).SaveToFile(dir + FileTaratura); }
+void SalvaTaratura(const std::string &dir, const ValoriTaratura &v)
+{
+    ScriviTaratura(v).SaveToFile(dir + FileTaratura);
+}
 
 GeometriaStampa assegnadati(const ValoriTaratura &v, int dpiStampanteX, int dpiStampanteY, int dpiFinestra)
 {
@@ -163,7 +166,7 @@ SchedinaDaStampare Schedina(const TExStringList &lista, int indice, const tdatis
 } // namespace
 
 std::vector<SchedinaDaStampare> SchedineDaStampare(const TExStringList &lista, int da, int a,
-                                                  const tdatischedinaSE &segni)
+                                                   const tdatischedinaSE &segni)
 {
     if (lista.empty())
         throw Errore(MsgNessunaColonna);

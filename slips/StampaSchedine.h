@@ -77,7 +77,7 @@ std::vector<Casella> CaselleProva(const GeometriaStampa &g);
 // clamped to the list). Throws Errore MsgNessunaColonna for an empty list.
 using SchedinaDaStampare = std::pair<tdatischedinaSE, int>;
 std::vector<SchedinaDaStampare> SchedineDaStampare(const TExStringList &lista, int da, int a,
-                                                  const tdatischedinaSE &segni);
+                                                   const tdatischedinaSE &segni);
 std::vector<SchedinaDaStampare> TutteLeSchedine(const TExStringList &lista, const tdatischedinaSE &segni);
 
 // The four markers of the calibration picture (left, top): their reset places

@@ -84,8 +84,8 @@ FileSistema DecodificaFileSistema(std::string_view byte, const std::string &nome
     FileSistema s;
     const int lunghezza = p[0];
     if (lunghezza > LunghezzaMassimaTesto)
-        throw errore(Formato("la lunghezza del testo dei numeri è %d (al massimo %d)", lunghezza,
-                             LunghezzaMassimaTesto));
+        throw errore(
+            Formato("la lunghezza del testo dei numeri è %d (al massimo %d)", lunghezza, LunghezzaMassimaTesto));
     s.testo.assign(byte.substr(1, static_cast<std::size_t>(lunghezza)));
     // The program writes "%.2d " per number; anything else is not one of its files.
     if (s.testo.size() % 3 != 0)

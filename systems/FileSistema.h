@@ -16,8 +16,8 @@ inline constexpr int NumeriMassimiFileSistema = 60; // 181 characters hold sixty
 inline constexpr const char *FiltroFileSistema = "File Sistema|*.stm";
 
 struct FileSistema {
-    std::string testo;          // the numbers text, "%.2d " per number
-    std::int32_t indiceNumeri = 0;    // k - 3
+    std::string testo;                 // the numbers text, "%.2d " per number
+    std::int32_t indiceNumeri = 0;     // k - 3
     std::int32_t livelloRiduzione = 0; // 0..3
 
     // The numbers whose "%.2d " occurs in the text, in text order.

@@ -30,8 +30,14 @@ template <class Lista> std::string Codifica(const Lista &lista)
 
 } // namespace
 
-std::string CodificaSviluppo(const std::vector<Colonna> &lista) { return Codifica(lista); }
-std::string CodificaSviluppo(const TExStringList &lista) { return Codifica(lista); }
+std::string CodificaSviluppo(const std::vector<Colonna> &lista)
+{
+    return Codifica(lista);
+}
+std::string CodificaSviluppo(const TExStringList &lista)
+{
+    return Codifica(lista);
+}
 
 std::vector<Colonna> DecodificaSviluppo(std::string_view byte, const std::string &nomeFile)
 {
@@ -69,9 +75,15 @@ std::vector<Colonna> DecodificaSviluppo(std::string_view byte, const std::string
     return lista;
 }
 
-std::string PercorsoSviluppo(const std::string &dir) { return dir + NomeFileSviluppo; }
+std::string PercorsoSviluppo(const std::string &dir)
+{
+    return dir + NomeFileSviluppo;
+}
 
-bool EsisteSviluppo(const std::string &dir) { return EsisteFile(PercorsoSviluppo(dir)); }
+bool EsisteSviluppo(const std::string &dir)
+{
+    return EsisteFile(PercorsoSviluppo(dir));
+}
 
 void SalvaSviluppo(const std::string &dir, const std::vector<Colonna> &lista)
 {
@@ -118,6 +130,9 @@ TExStringList ListaDaColonne(const std::vector<Colonna> &colonne)
     return l;
 }
 
-std::vector<Colonna> ColonneDaLista(const TExStringList &lista) { return lista.righe(); }
+std::vector<Colonna> ColonneDaLista(const TExStringList &lista)
+{
+    return lista.righe();
+}
 
 } // namespace sestina::sistemi

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
+#include <exception>
 #include <ostream>
 #include <thread>
 
@@ -36,8 +38,8 @@ namespace {
 // (at most six hits). Plain loops over arrays, so the compiler vectorizes them; an
 // AVX2 copy is picked at run time where the processor has it.
 __attribute__((target_clones("avx2", "default"))) void Somma(const std::uint64_t *__restrict prima,
-                                                              const std::uint64_t *__restrict x, std::size_t parole,
-                                                              std::uint64_t *__restrict dopo)
+                                                             const std::uint64_t *__restrict x, std::size_t parole,
+                                                             std::uint64_t *__restrict dopo)
 {
     const std::uint64_t *p0 = prima, *p1 = prima + parole, *p2 = prima + 2 * parole;
     std::uint64_t *d0 = dopo, *d1 = dopo + parole, *d2 = dopo + 2 * parole;
@@ -50,11 +52,59 @@ __attribute__((target_clones("avx2", "default"))) void Somma(const std::uint64_t
     }
 }
 
+typedef std::uint64_t V4 __attribute__((vector_size(32)));
+
+// The last additions of a column, kept in registers four words at a time: from the
+// prefix sums `base` (nullptr: zero) add the bitsets xs[0..nx); write the counters
+// and the words of the draws with at least three hits (c2 | c1 & c0) to `out`.
+__attribute__((target_clones("avx2", "default"))) void Finale(const std::uint64_t *base, const std::uint64_t *const *xs,
+                                                              int nx, std::size_t parole, std::uint64_t *__restrict out)
+{
+    std::size_t w = 0;
+    for (; w + 4 <= parole; w += 4) {
+        V4 c0{}, c1{}, c2{};
+        if (base) {
+            std::memcpy(&c0, base + w, sizeof c0);
+            std::memcpy(&c1, base + parole + w, sizeof c1);
+            std::memcpy(&c2, base + 2 * parole + w, sizeof c2);
+        }
+        for (int i = 0; i < nx; ++i) {
+            V4 x;
+            std::memcpy(&x, xs[i] + w, sizeof x);
+            const V4 t0 = c0 & x;
+            c0 ^= x;
+            const V4 t1 = c1 & t0;
+            c1 ^= t0;
+            c2 |= t1;
+        }
+        const V4 v = c2 | (c1 & c0);
+        std::memcpy(out + w, &c0, sizeof c0);
+        std::memcpy(out + parole + w, &c1, sizeof c1);
+        std::memcpy(out + 2 * parole + w, &c2, sizeof c2);
+        std::memcpy(out + 3 * parole + w, &v, sizeof v);
+    }
+    for (; w < parole; ++w) {
+        std::uint64_t c0 = base ? base[w] : 0, c1 = base ? base[parole + w] : 0, c2 = base ? base[2 * parole + w] : 0;
+        for (int i = 0; i < nx; ++i) {
+            const std::uint64_t x = xs[i][w];
+            const std::uint64_t t0 = c0 & x;
+            c0 ^= x;
+            const std::uint64_t t1 = c1 & t0;
+            c1 ^= t0;
+            c2 |= t1;
+        }
+        out[w] = c0;
+        out[parole + w] = c1;
+        out[2 * parole + w] = c2;
+        out[3 * parole + w] = c2 | (c1 & c0);
+    }
+}
+
 // Per number, the draws of the span that hold it, as a bitset (one bit per draw):
 // the 90 bitsets of a whole archive fit in the first-level caches. A column's hits
-// are the sum of its numbers' bitsets; the sums of the previous column's prefix are
-// kept, so the columns of a development (which share their first numbers) cost
-// about one addition each.
+// are the sum of its numbers' bitsets. The sums of the prefix it shares with the
+// next column are kept, so the columns of a development (which share their first
+// numbers) cost about one addition each; the rest is added in registers.
 class Motore {
 public:
     Motore(const std::vector<Colonna> &colonne, const std::vector<archivio::RecordSuperenalotto> &numeri, int primo,
@@ -76,9 +126,12 @@ public:
     void Esegui(std::size_t da, std::size_t a, std::size_t stima, std::vector<Vincita> &out, std::atomic<bool> &stop,
                 std::atomic<long> &fatte, Progresso *progresso, long totale) const
     {
-        const std::size_t blocco = 3 * m_parole; // c0, c1, c2 of one prefix length
-        std::vector<std::uint64_t> somme(blocco);  // grows with the longest column
-        Colonna precedente;                        // the numbers whose sums are in `somme`
+        const std::size_t blocco = 3 * m_parole;  // c0, c1, c2 of one prefix length
+        std::vector<std::uint64_t> somme(blocco); // grows with the longest column
+        Colonna precedente;                       // the column whose prefix sums are in `somme`
+        std::size_t validi = 0;                   // levels 1..validi of `somme` hold them
+        std::vector<std::uint64_t> finale(4 * m_parole);
+        const std::uint64_t *righe[90];
         for (std::size_t c = da; c < a; ++c) {
             if ((c - da) % 4096 == 4095) {
                 fatte += 4096;
@@ -99,14 +152,15 @@ public:
             for (std::size_t i = 0; adatta && i < col.size(); ++i) {
                 const int n = static_cast<std::uint8_t>(col[i]);
                 adatta = n >= 1 && n <= 90 && !(maschera[n >> 6] >> (n & 63) & 1);
-                maschera[n >> 6] |= std::uint64_t{1} << (n & 63);
+                if (adatta)
+                    maschera[n >> 6] |= std::uint64_t{1} << (n & 63);
             }
             if (!adatta) {
                 for (int e = m_primo; e <= m_ultimo; ++e) {
                     const int p = ContaPunti(col, m_numeri[static_cast<std::size_t>(e)]);
                     if (p >= 3)
-                        out.push_back(
-                            {static_cast<std::uint32_t>(c), static_cast<std::uint16_t>(e), static_cast<std::uint8_t>(p)});
+                        out.push_back({static_cast<std::uint32_t>(c), static_cast<std::uint16_t>(e),
+                                       static_cast<std::uint8_t>(p)});
                 }
                 continue;
             }
@@ -116,29 +170,51 @@ public:
             if (somme.size() < (m + 1) * blocco)
                 somme.resize((m + 1) * blocco, 0);
             std::size_t comune = 0;
-            while (comune < m && comune < precedente.size() && col[comune] == precedente[comune])
+            while (comune + 1 < m && comune < validi && col[comune] == precedente[comune])
                 ++comune;
-            for (std::size_t i = comune; i < m; ++i)
+            std::size_t prossimo = 0;
+            if (c + 1 < a) {
+                const Colonna &dopo = m_colonne[c + 1];
+                while (prossimo + 1 < m && prossimo < dopo.size() && col[prossimo] == dopo[prossimo])
+                    ++prossimo;
+            }
+            const std::size_t base = std::max(comune, prossimo);
+            for (std::size_t i = comune; i < base; ++i)
                 Somma(&somme[i * blocco], &m_presenze[static_cast<std::uint8_t>(col[i]) * m_parole], m_parole,
                       &somme[(i + 1) * blocco]);
             precedente = col;
-            const std::uint64_t *c0v = &somme[m * blocco], *c1v = c0v + m_parole, *c2v = c1v + m_parole;
-            for (std::size_t w = 0; w < m_parole; ++w) {
-                const std::uint64_t c0 = c0v[w], c1 = c1v[w], c2 = c2v[w];
-                std::uint64_t vincenti = c2 | (c1 & c0);
-                while (vincenti) {
-                    const int b = __builtin_ctzll(vincenti);
-                    vincenti &= vincenti - 1;
-                    int p = static_cast<int>((c0 >> b) & 1) + 2 * static_cast<int>((c1 >> b) & 1) +
-                            4 * static_cast<int>((c2 >> b) & 1);
-                    const int e = m_primo + static_cast<int>(w * 64) + b;
-                    if (p == 5) {
-                        const int j = m_numeri[static_cast<std::size_t>(e)].jolly;
-                        if (j <= 90 && (maschera[j >> 6] >> (j & 63) & 1))
-                            p = 7;
+            validi = base;
+            for (std::size_t i = base; i < m; ++i)
+                righe[i - base] = &m_presenze[static_cast<std::uint8_t>(col[i]) * m_parole];
+            Finale(base > 0 ? &somme[base * blocco] : nullptr, righe, static_cast<int>(m - base), m_parole,
+                   finale.data());
+            const std::uint64_t *c0v = finale.data(), *c1v = c0v + m_parole, *c2v = c1v + m_parole,
+                                *vv = c2v + m_parole;
+            // The words holding winners, found without a branch per word (they are few and scattered).
+            for (std::size_t gruppo = 0; gruppo < m_parole; gruppo += 64) {
+                const std::size_t fineGruppo = std::min(m_parole, gruppo + 64);
+                std::uint64_t parole = 0;
+                for (std::size_t w = gruppo; w < fineGruppo; ++w)
+                    parole |= static_cast<std::uint64_t>(vv[w] != 0) << (w - gruppo);
+                while (parole) {
+                    const std::size_t w = gruppo + static_cast<std::size_t>(__builtin_ctzll(parole));
+                    parole &= parole - 1;
+                    std::uint64_t vincenti = vv[w];
+                    const std::uint64_t c0 = c0v[w], c1 = c1v[w], c2 = c2v[w];
+                    while (vincenti) {
+                        const int b = __builtin_ctzll(vincenti);
+                        vincenti &= vincenti - 1;
+                        int p = static_cast<int>((c0 >> b) & 1) + 2 * static_cast<int>((c1 >> b) & 1) +
+                                4 * static_cast<int>((c2 >> b) & 1);
+                        const int e = m_primo + static_cast<int>(w * 64) + b;
+                        if (p == 5) {
+                            const int j = m_numeri[static_cast<std::size_t>(e)].jolly;
+                            if (j <= 90 && (maschera[j >> 6] >> (j & 63) & 1))
+                                p = 7;
+                        }
+                        out.push_back({static_cast<std::uint32_t>(c), static_cast<std::uint16_t>(e),
+                                       static_cast<std::uint8_t>(p)});
                     }
-                    out.push_back(
-                        {static_cast<std::uint32_t>(c), static_cast<std::uint16_t>(e), static_cast<std::uint8_t>(p)});
                 }
             }
         }
@@ -161,7 +237,8 @@ RisultatoSpoglio Spoglia(const std::vector<Colonna> &colonne, const std::vector<
     RisultatoSpoglio r;
     const int ultima = static_cast<int>(numeri.size()) - 1;
     if (inizio < 0 || inizio > ultima)
-        throw Errore(Formato("Estrazione di partenza %d inesistente: l'archivio ne contiene %d", inizio + 1, ultima + 1));
+        throw Errore(
+            Formato("Estrazione di partenza %d inesistente: l'archivio ne contiene %d", inizio + 1, ultima + 1));
     if (ultima > 65535)
         throw Errore(Formato("L'archivio contiene %d estrazioni: lo spoglio ne gestisce al massimo 65536", ultima + 1));
     r.inizio = inizio;
@@ -177,10 +254,26 @@ RisultatoSpoglio Spoglia(const std::vector<Colonna> &colonne, const std::vector<
         // The caller's thread takes the first half (and talks to the Progresso); a worker the second.
         const std::size_t meta = colonne.size() / 2;
         std::vector<Vincita> seconda;
-        std::thread t([&] { motore.Esegui(meta, colonne.size(), colonne.size() - meta, seconda, stop, fatte, nullptr, totale); });
+        std::exception_ptr erroreLavoratore;
+        std::thread t([&] {
+            try {
+                motore.Esegui(meta, colonne.size(), colonne.size() - meta, seconda, stop, fatte, nullptr, totale);
+            } catch (...) {
+                erroreLavoratore = std::current_exception();
+                stop = true;
+            }
+        });
         // The first half makes room for both, so the second is appended without a copy of the first.
-        motore.Esegui(0, meta, colonne.size(), r.vincite, stop, fatte, progresso, totale);
+        try {
+            motore.Esegui(0, meta, colonne.size(), r.vincite, stop, fatte, progresso, totale);
+        } catch (...) {
+            stop = true;
+            t.join();
+            throw;
+        }
         t.join(); // after a stop the worker ends at its next block
+        if (erroreLavoratore)
+            std::rethrow_exception(erroreLavoratore);
 
         r.vincite.insert(r.vincite.end(), seconda.begin(), seconda.end());
     }
@@ -207,7 +300,7 @@ RisultatoSpoglio Spoglia(const std::vector<Colonna> &colonne, const std::vector<
 namespace {
 constexpr const char *Intestazioni[TabellaVincite::NumeroColonne] = {
     "Estrazione", "I", "II", "III", "IV", "V", "VI", "J", "S", "N.Cl", "Colonna", "3", "4", "5", "5+1", "6", "Colpo"};
-constexpr int Larghezze[TabellaVincite::NumeroColonne] = {100, 30, 30, 30, 30, 30, 30, 30, 30,
+constexpr int Larghezze[TabellaVincite::NumeroColonne] = {100, 30,  30, 30, 30, 30, 30, 30, 30,
                                                           60,  200, 30, 30, 30, 30, 30, 40};
 
 // The grid column of a category: 3, 4, 5 under their headers, 7 under "5+1", 6 under "6".
@@ -250,8 +343,14 @@ std::optional<Colore> ColoreCategoria(int punti)
 constexpr Colore Rosa{255, 202, 202};
 } // namespace
 
-const char *TabellaVincite::Intestazione(int colonna) { return Intestazioni[colonna]; }
-int TabellaVincite::Larghezza(int colonna) { return Larghezze[colonna]; }
+const char *TabellaVincite::Intestazione(int colonna)
+{
+    return Intestazioni[colonna];
+}
+int TabellaVincite::Larghezza(int colonna)
+{
+    return Larghezze[colonna];
+}
 
 TabellaVincite::TabellaVincite(std::vector<Colonna> colonne, std::vector<archivio::Estrazione> estrazioni,
                                RisultatoSpoglio r)
@@ -261,6 +360,8 @@ TabellaVincite::TabellaVincite(std::vector<Colonna> colonne, std::vector<archivi
 
 std::string TabellaVincite::testo(int riga, int colonna) const
 {
+    if (colonna < 0 || colonna >= NumeroColonne || riga < 0 || riga >= righe())
+        return {};
     if (riga == 0)
         return Intestazione(colonna);
     if (m_r.vincite.empty())
@@ -291,6 +392,8 @@ Cella TabellaVincite::cella(int riga, int colonna) const
 {
     Cella c;
     c.testo = testo(riga, colonna);
+    if (colonna < 0 || colonna >= NumeroColonne || riga < 0 || riga >= righe())
+        return c;
     if (riga == 0) {
         if (colonna == m_ordinata)
             c.sfondo = colori::Giallo;
@@ -303,7 +406,7 @@ Cella TabellaVincite::cella(int riga, int colonna) const
     const Vincita &v = vincita(riga);
     if (colonna >= PrimoNumero && colonna <= Superstar) {
         const auto &e = m_estrazioni[v.estrazione].numeri;
-        const int n = colonna == Jolly ? e.jolly
+        const int n = colonna == Jolly       ? e.jolly
                       : colonna == Superstar ? e.superstar
                                              : e.numeri[static_cast<std::size_t>(colonna - PrimoNumero)];
         // The number as "%.2d" found in the column's text, as the window paints it.
@@ -362,7 +465,7 @@ void TabellaVincite::Ordina(int colonna)
         // Descending: the key is turned around.
         std::uint32_t tetto = 0;
         for (std::size_t i = 0; i < v.size(); ++i) {
-            chiave[i] = colonna == Colpo                           ? v[i].estrazione - static_cast<std::uint32_t>(m_r.inizio)
+            chiave[i] = colonna == Colpo ? v[i].estrazione - static_cast<std::uint32_t>(m_r.inizio)
                         : ColonnaCategoria(v[i].punti) == colonna ? v[i].punti
                                                                   : 0u;
             tetto = std::max(tetto, chiave[i]);
@@ -385,7 +488,8 @@ void TabellaVincite::Ordina(int colonna)
         std::vector<std::uint32_t> indici(v.size());
         for (std::uint32_t i = 0; i < indici.size(); ++i)
             indici[i] = i;
-        std::stable_sort(indici.begin(), indici.end(), [&](std::uint32_t a, std::uint32_t b) { return chiave[a] < chiave[b]; });
+        std::stable_sort(indici.begin(), indici.end(),
+                         [&](std::uint32_t a, std::uint32_t b) { return chiave[a] < chiave[b]; });
         for (std::size_t i = 0; i < v.size(); ++i)
             ordinate[i] = v[indici[i]];
     }
@@ -462,7 +566,8 @@ Griglia GrigliaDatiSistema(const std::vector<Colonna> &colonne, Valuta costoColo
     righe.emplace_back("Colonne", std::to_string(colonne.size()));
     for (int n = 1; n <= 10; ++n)
         if (perLunghezza[static_cast<std::size_t>(n)] > 0)
-            righe.emplace_back("Lunghezza " + std::to_string(n), std::to_string(perLunghezza[static_cast<std::size_t>(n)]));
+            righe.emplace_back("Lunghezza " + std::to_string(n),
+                               std::to_string(perLunghezza[static_cast<std::size_t>(n)]));
     const Valuta costo = static_cast<Valuta>(colonne.size()) * costoColonna;
     righe.emplace_back("Costo sistema", FormatoValuta(costo));
     righe.emplace_back("Quote " + std::to_string(quote), FormatoValuta(DividiValuta(costo, quote)));
@@ -500,8 +605,8 @@ Griglia GrigliaInizioSpoglio(const std::vector<archivio::RecordData> &date, int 
     int annuo = 0, mensile = 0;
     for (int i = inizio; i >= 0 && date[static_cast<std::size_t>(i)].anno == d.anno; --i)
         ++annuo;
-    for (int i = inizio; i >= 0 && date[static_cast<std::size_t>(i)].anno == d.anno &&
-                         date[static_cast<std::size_t>(i)].mese == d.mese;
+    for (int i = inizio;
+         i >= 0 && date[static_cast<std::size_t>(i)].anno == d.anno && date[static_cast<std::size_t>(i)].mese == d.mese;
          --i)
         ++mensile;
     g.ImpostaTesto(2, 1, Formato("%d ", annuo));

@@ -28,11 +28,11 @@ struct Vincita {
 };
 
 struct RisultatoSpoglio {
-    std::vector<Vincita> vincite;           // check order: by column, then by draw
+    std::vector<Vincita> vincite;            // check order: by column, then by draw
     std::array<std::int64_t, 8> categorie{}; // count by points: [3], [4], [5], [6], [7]
-    int inizio = 0;                         // first draw examined
-    int fine = -1;                          // last draw examined (fine < inizio: none)
-    bool interrotto = false;                // the Progresso asked to stop: vincite is partial
+    int inizio = 0;                          // first draw examined
+    int fine = -1;                           // last draw examined (fine < inizio: none)
+    bool interrotto = false;                 // the Progresso asked to stop: vincite is partial
 };
 
 // The draws examined from `inizio`: to the last draw, or `limite` draws when limite >= 1.
@@ -49,8 +49,20 @@ RisultatoSpoglio Spoglia(const std::vector<Colonna> &colonne, const std::vector<
 class TabellaVincite {
 public:
     static constexpr int NumeroColonne = 17;
-    enum ColonnaTabella { Estrazione = 0, PrimoNumero = 1, Jolly = 7, Superstar = 8, NCl = 9, ColonnaSistema = 10,
-                          Punti3 = 11, Punti4 = 12, Punti5 = 13, Punti5piu1 = 14, Punti6 = 15, Colpo = 16 };
+    enum ColonnaTabella {
+        Estrazione = 0,
+        PrimoNumero = 1,
+        Jolly = 7,
+        Superstar = 8,
+        NCl = 9,
+        ColonnaSistema = 10,
+        Punti3 = 11,
+        Punti4 = 12,
+        Punti5 = 13,
+        Punti5piu1 = 14,
+        Punti6 = 15,
+        Colpo = 16
+    };
     static const char *Intestazione(int colonna); // "Estrazione", "I" .. "S", "N.Cl", "Colonna", "3" .. "6", "Colpo"
     static int Larghezza(int colonna);            // 100, 30 each, 60, 200, 30 each, 40
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <ostream>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -243,9 +244,10 @@ private:
             if (a <= b)
                 m_esaminati += static_cast<long>(m_C(m_n - a, restanti + 1) - m_C(m_n - 1 - b, restanti + 1));
         };
-        const Maschera campo = (ultimoP + 1 >= static_cast<int>(8 * sizeof(Maschera)) ? ~Maschera{0}
-                                                                                      : (Maschera{1} << (ultimoP + 1)) - 1) &
-                               ~((Maschera{1} << p0) - 1);
+        const Maschera campo =
+            (ultimoP + 1 >= static_cast<int>(8 * sizeof(Maschera)) ? ~Maschera{0}
+                                                                   : (Maschera{1} << (ultimoP + 1)) - 1) &
+            ~((Maschera{1} << p0) - 1);
         Maschera liberi = ~vietati & campo;
         int prossimo = p0;
         while (liberi) {
@@ -358,8 +360,7 @@ Colonna ColonnaDaPosizioni(const Colonna &numeri, const std::vector<int> &pos)
 
 // Every candidate against every kept column: for numbers in play that repeat a
 // number, where subsets of positions are not subsets of numbers.
-EsitoSviluppo SviluppoConfronti(const Colonna &numeri, int k, int livello, std::vector<Colonna> &lista,
-                                Progresso *p)
+EsitoSviluppo SviluppoConfronti(const Colonna &numeri, int k, int livello, std::vector<Colonna> &lista, Progresso *p)
 {
     EsitoSviluppo esito;
     Avvisi avvisi(p);
@@ -382,9 +383,18 @@ EsitoSviluppo SviluppoConfronti(const Colonna &numeri, int k, int livello, std::
 
 } // namespace
 
+// The numbers in play of a text; a text without digits has none (ColonnaDaTesto
+// would give the byte 0, which is no number and could not be written to "sviluppo").
+Colonna NumeriDelTesto(const std::string &testo)
+{
+    if (testo.find_first_of("0123456789") == std::string::npos)
+        return {};
+    return ColonnaDaTesto(testo);
+}
+
 bool SviluppaColonne(const std::string &testo, int k, std::vector<Colonna> &lista, Progresso *stop)
 {
-    const Colonna numeri = ColonnaDaTesto(testo);
+    const Colonna numeri = NumeriDelTesto(testo);
     const int n = static_cast<int>(numeri.size());
     if (k == 0) {
         lista.push_back(numeri);
@@ -417,7 +427,7 @@ EsitoSviluppo SviluppaSistema(const std::string &testo, int k, int livello, std:
                               Progresso *progresso)
 {
     lista.clear();
-    const Colonna numeri = ColonnaDaTesto(testo);
+    const Colonna numeri = NumeriDelTesto(testo);
     const int n = static_cast<int>(numeri.size());
     if (k <= 0 || k > n)
         return {};
@@ -532,7 +542,8 @@ bool RiduciColonne(int r, std::vector<Colonna> &lista, Progresso *stop)
                     return true;
             }
             for (int i = 0; i < L; ++i)
-                q[static_cast<std::size_t>(i)] = indice[static_cast<unsigned char>(lista[j][static_cast<std::size_t>(i)])];
+                q[static_cast<std::size_t>(i)] =
+                    indice[static_cast<unsigned char>(lista[j][static_cast<std::size_t>(i)])];
             std::sort(q.begin(), q.end());
             ranghi.clear();
             bool coperta = false;
@@ -659,6 +670,7 @@ std::vector<int> SelezionaNumeri(const StatiNumeri &stati, int casuali, int ulti
     casuali = std::clamp(casuali, 0, 90);
     for (int i = 0; i < casuali; ++i)
         segnato[SequenzaCasuale()[static_cast<std::size_t>(i)]] = true;
+    ultimi = std::clamp(ultimi, 0, 90);
     for (int i = 1; i <= ultimi; ++i)
         for (int n = 1; n <= 90; ++n)
             if (stati[static_cast<std::size_t>(n - 1)].OrdineUscita == i)
@@ -746,6 +758,32 @@ Griglia GrigliaSviluppo(const std::vector<Colonna> &lista)
         g.ImpostaTesto(r, 1, FormattaColonna(OrdinaColonna(lista[i])));
     }
     return g;
+}
+
+std::string TestoSviluppo(const std::vector<Colonna> &lista, int riga, int colonna)
+{
+    if (riga == 0)
+        return colonna == 0 ? "Scheda n." : "Sviluppo";
+    if (riga < 1 || riga > static_cast<int>(lista.size()))
+        return {};
+    return colonna == 0 ? std::to_string(riga)
+                        : FormattaColonna(OrdinaColonna(lista[static_cast<std::size_t>(riga - 1)]));
+}
+
+void ScriviCSVSviluppo(const std::vector<Colonna> &lista, std::ostream &out)
+{
+    // The texts are ASCII: the same bytes as the grid's CSV.
+    out << "Scheda n.;Sviluppo;\r\n";
+    if (lista.empty())
+        out << ";;\r\n";
+    std::string riga;
+    for (std::size_t i = 0; i < lista.size(); ++i) {
+        riga = std::to_string(i + 1);
+        riga += ';';
+        riga += FormattaColonna(OrdinaColonna(lista[i]));
+        riga += ";\r\n";
+        out << riga;
+    }
 }
 
 } // namespace sestina::sistemi

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,7 +43,8 @@ std::string TestoAvanzamento(long elaborate, long ridotte); // "Elaborate %d Rid
 //
 // SviluppaColonne: appends the integral development of the numbers of `testo`
 // ("%.2d " each, read with ColonnaDaTesto) in enumeration order: k = 0 one column
-// of all numbers, k = 1 one per number, k = 2..10 every combination. Returns true
+// of all numbers, k = 1 one per number, k = 2..10 every combination (a text without
+// digits holds no numbers: k = 0 then gives one empty column). Returns true
 // when `stop` asked to stop (the list then holds what was appended so far).
 [[nodiscard]] bool SviluppaColonne(const std::string &testo, int k, std::vector<Colonna> &lista,
                                    Progresso *stop = nullptr);
@@ -112,5 +114,10 @@ Colore ColoreListView(int colonna, int colonnaOrdinata);
 Griglia GrigliaSviluppo(const std::vector<Colonna> &lista);
 // Its reset state after a change of the radio groups: header "Scheda " / "Sviluppo" only.
 Griglia GrigliaSviluppoVuota();
+// A cell of GrigliaSviluppo(lista) without building the grid (for a view over a
+// million columns): row 0 the header, row i >= 1 column i - 1.
+std::string TestoSviluppo(const std::vector<Colonna> &lista, int riga, int colonna);
+// The CSV of GrigliaSviluppo(lista), written row by row (a million columns need no grid).
+void ScriviCSVSviluppo(const std::vector<Colonna> &lista, std::ostream &out);
 
 } // namespace sestina::sistemi

@@ -37,11 +37,10 @@ TAnteprima *ApriAnteprima(QWidget *parent, esporta::Report report)
     resa::CaricaFigure(report);
     auto stampante = std::make_unique<QPrinter>(QPrinter::HighResolution);
     stampante->setFullPage(true);
-    stampante->setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                         report.orientamento == esporta::Orientamento::Verticale
-                                             ? QPageLayout::Portrait
-                                             : QPageLayout::Landscape,
-                                         QMarginsF(0, 0, 0, 0)));
+    stampante->setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4),
+        report.orientamento == esporta::Orientamento::Verticale ? QPageLayout::Portrait : QPageLayout::Landscape,
+        QMarginsF(0, 0, 0, 0)));
     auto *a = new TAnteprima(std::move(report), std::move(stampante), parent);
     Dialoghi::MostraSenzaAttendere(a);
     return a;

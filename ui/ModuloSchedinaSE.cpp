@@ -92,15 +92,15 @@ void ModuloSchedinaSE::DisegnaModulo(QPainter &p)
     p.setFont(Carattere(10, false));
     p.drawText(QRect(380, 30, 430, 16), Qt::AlignRight,
                QStringLiteral("Segna i numeri giocati nei pannelli - minimo 6 numeri per pannello"));
-    p.drawText(QRect(380, 46, 430, 16), Qt::AlignRight, QStringLiteral("Usa penna nera o blu - non piegare la schedina"));
+    p.drawText(QRect(380, 46, 430, 16), Qt::AlignRight,
+               QStringLiteral("Usa penna nera o blu - non piegare la schedina"));
 
     // The two panels of 90 numbers, each with its SuperStar box.
     const int larghezzaPannello = 15 * CellaW + 12;
     for (int i = 0; i < 2; ++i) {
         const int x = (i == 0 ? PannelloAX : PannelloBX) - 6;
         const QString nome = i == 0 ? QStringLiteral("A") : QStringLiteral("B");
-        Riquadro(p, QRect(x, PannelliY - 22, larghezzaPannello, 6 * CellaH + 64),
-                 QStringLiteral("PANNELLO ") + nome);
+        Riquadro(p, QRect(x, PannelliY - 22, larghezzaPannello, 6 * CellaH + 64), QStringLiteral("PANNELLO ") + nome);
         // SuperStar box.
         QRect ss(x + 8, PannelliY + 6 * CellaH + 8, 150, 26);
         p.setPen(QPen(Inchiostro, 1));
@@ -130,7 +130,8 @@ void ModuloSchedinaSE::DisegnaModulo(QPainter &p)
     // The form code at the foot.
     p.setFont(Carattere(8, false));
     p.setPen(Inchiostro);
-    p.drawText(QRect(40, Altezza - 40, 400, 14), Qt::AlignLeft, QStringLiteral("Mod. SE/1 - schedina per giocate singole e sistemi"));
+    p.drawText(QRect(40, Altezza - 40, 400, 14), Qt::AlignLeft,
+               QStringLiteral("Mod. SE/1 - schedina per giocate singole e sistemi"));
     p.restore();
 }
 
@@ -177,7 +178,8 @@ ModuloSchedinaSE::ModuloSchedinaSE(QWidget *parent) : QWidget(parent)
     abbonamento = new ExtStringGrid(this);
     abbonamento->setObjectName(QStringLiteral("grigliaabbonamentise"));
     {
-        Griglia g = grigliaNumeri::Crea(2, 5, 30, 20, {"2", "3", "4", "5", "6", "", "9", "12", "15", ""}, InchiostroCelle);
+        Griglia g =
+            grigliaNumeri::Crea(2, 5, 30, 20, {"2", "3", "4", "5", "6", "", "9", "12", "15", ""}, InchiostroCelle);
         for (int c : {0, 4}) {
             g.cella(1, c).bloccata = true;
             g.cella(1, c).sfondo = Colore{192, 192, 192};

@@ -113,7 +113,8 @@ PaginaArmonia::PaginaArmonia(StatoCondiviso &stato, QWidget *parent)
     };
     m_modo = radio("RadioGroup13", QStringLiteral("Previsione in"), {"Somma", "Distanza"});
     connect(m_modo, &QButtonGroup::idClicked, this, [this](int) { Esegui([this] { Ricalcola(); }); });
-    m_selezione = radio("RadioGroup12", QStringLiteral("Selezione"), {"Estratto", "Ambo in quartina", "Ambo in cinquina"});
+    m_selezione =
+        radio("RadioGroup12", QStringLiteral("Selezione"), {"Estratto", "Ambo in quartina", "Ambo in cinquina"});
 
     auto *ciclo = new QGridLayout;
     alto->addLayout(ciclo);
@@ -249,7 +250,10 @@ ModoArmonia PaginaArmonia::modo() const
     return m_modo->checkedId() == 1 ? ModoArmonia::Distanza : ModoArmonia::Somma;
 }
 
-int PaginaArmonia::passo() const { return m_passo->value(); }
+int PaginaArmonia::passo() const
+{
+    return m_passo->value();
+}
 
 void PaginaArmonia::ScegliRecord(int record, bool primaRiga)
 {

@@ -82,9 +82,10 @@ PaginaAstro::PaginaAstro(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
     date->addWidget(m_concorso);
     auto *nav = new QToolBar(this);
     nav->setObjectName(QStringLiteral("ToolBar17"));
-    const std::pair<const char *, const char *> mosse[4] = {
-        {"ToolButtonAstroPrima", "|<"}, {"ToolButtonAstroPrec", "<"}, {"ToolButtonAstroSucc", ">"},
-        {"ToolButtonAstroUltima", ">|"}};
+    const std::pair<const char *, const char *> mosse[4] = {{"ToolButtonAstroPrima", "|<"},
+                                                            {"ToolButtonAstroPrec", "<"},
+                                                            {"ToolButtonAstroSucc", ">"},
+                                                            {"ToolButtonAstroUltima", ">|"}};
     for (int m = 0; m < 4; ++m) {
         auto *b = Pulsante(nav, QString::fromLatin1(mosse[m].first), QString::fromLatin1(mosse[m].second));
         nav->addWidget(b);
@@ -198,7 +199,8 @@ void PaginaAstro::showEvent(QShowEvent *e)
     if (m_record < 0 || m_record > m_stato.UltimaEstrazione)
         m_record = m_stato.UltimaEstrazione;
     if (m_immagine->pixmap().isNull())
-        m_immagine->setPixmap(QPixmap(Q(m_stato.percorso(SegniZodiacali()[static_cast<size_t>(m_segno - 1)].immagine))));
+        m_immagine->setPixmap(
+            QPixmap(Q(m_stato.percorso(SegniZodiacali()[static_cast<size_t>(m_segno - 1)].immagine))));
     Esegui([this] { Ricalcola(); });
 }
 

@@ -60,7 +60,8 @@ PaginaCruci::PaginaCruci(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
 
     m_lista = new QTreeWidget(this);
     m_lista->setObjectName(QStringLiteral("ListView1"));
-    m_lista->setHeaderLabels({QStringLiteral("Num"), QStringLiteral("ORD"), QStringLiteral("FRE"), QStringLiteral("RIT")});
+    m_lista->setHeaderLabels(
+        {QStringLiteral("Num"), QStringLiteral("ORD"), QStringLiteral("FRE"), QStringLiteral("RIT")});
     m_lista->setRootIsDecorated(false);
     m_lista->setMinimumWidth(200);
     for (int c = 0; c < 4; ++c)
@@ -103,10 +104,10 @@ PaginaCruci::PaginaCruci(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
     destra->addWidget(m_cruci, 1);
     connect(m_cruci, &PannelloCruciverba::numeroCliccato, this,
             [this](int n) { Esegui([this, n] { NumeroCliccato(n); }); });
-    connect(m_cruci, &PannelloCruciverba::dimensioniCambiate, this, [this] { Esegui([this] { DimensioniCambiate(); }); });
-    connect(m_cruci, &PannelloCruciverba::sviluppoCambiato, this, [this](bool) {
-        AbilitaUscite(m_cruci->cruciverba().completo);
-    });
+    connect(m_cruci, &PannelloCruciverba::dimensioniCambiate, this,
+            [this] { Esegui([this] { DimensioniCambiate(); }); });
+    connect(m_cruci, &PannelloCruciverba::sviluppoCambiato, this,
+            [this](bool) { AbilitaUscite(m_cruci->cruciverba().completo); });
     connect(m_cruci->grigliaSviluppo(), &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) {
         if (m_stato.InvioASchedina)
             m_stato.InvioASchedina(m_cruci->grigliaSviluppo()->griglia().testo(r, c));
@@ -209,7 +210,8 @@ void PaginaCruci::CancellaNumeri()
 void PaginaCruci::DimensioniCambiate()
 {
     Statistiche();
-    const bool contatori = std::any_of(m_contatori.begin(), m_contatori.end(), [](QSpinBox *s) { return s->value() > 0; });
+    const bool contatori =
+        std::any_of(m_contatori.begin(), m_contatori.end(), [](QSpinBox *s) { return s->value() > 0; });
     if (contatori)
         ApplicaContatori();
     else

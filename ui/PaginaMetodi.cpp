@@ -33,8 +33,7 @@ QToolButton *Pulsante(QWidget *parent, const QString &nome, const QString &testo
 
 } // namespace
 
-PaginaMetodi::PaginaMetodi(StatoCondiviso &stato, QWidget *parent)
-    : Pagina(stato, QStringLiteral("TabSheet12"), parent)
+PaginaMetodi::PaginaMetodi(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, QStringLiteral("TabSheet12"), parent)
 {
     auto *principale = new QVBoxLayout(this);
     auto *alto = new QHBoxLayout;
@@ -201,9 +200,15 @@ void PaginaMetodi::CaricaMetodi()
         Esegui([this] { Ricalcola(); });
 }
 
-ParametriMetodo PaginaMetodi::parametri() const { return ParametriDaRiga(m_metodi->griglia(), m_riga); }
+ParametriMetodo PaginaMetodi::parametri() const
+{
+    return ParametriDaRiga(m_metodi->griglia(), m_riga);
+}
 
-std::string PaginaMetodi::nomeMetodo() const { return m_metodi->griglia().testo(m_riga, 0); }
+std::string PaginaMetodi::nomeMetodo() const
+{
+    return m_metodi->griglia().testo(m_riga, 0);
+}
 
 void PaginaMetodi::ImpostaPasso(int passo)
 {

@@ -2,16 +2,18 @@
 
 #include "app/Colonna.h"
 #include "app/Errore.h"
+#include "app/FileAtomico.h"
 #include "app/Griglia.h"
 #include "app/TExStringList.h"
 #include "export/ModuliReport.h"
 #include "ui/Anteprima.h"
-#include "systems/FileSviluppo.h"
 #include "systems/FileSistema.h"
+#include "systems/FileSviluppo.h"
 #include "systems/Sviluppo.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/GrigliaNumeri.h"
+#include "ui/ModelloSviluppo.h"
 #include "ui/PaginaStampa.h"
 #include "ui/ProgressoFinestra.h"
 #include "ui/Qt.h"
@@ -33,6 +35,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -47,7 +50,10 @@ namespace {
 constexpr int RigheTabellone = 9;
 constexpr int ColonneTabellone = 10;
 
-int NumeroCella(int riga, int colonna) { return 10 * riga + colonna + 1; }
+int NumeroCella(int riga, int colonna)
+{
+    return 10 * riga + colonna + 1;
+}
 
 QToolButton *PulsanteBarra(QToolBar *barra, const QString &nome, const QString &testo)
 {
@@ -61,7 +67,8 @@ QToolButton *PulsanteBarra(QToolBar *barra, const QString &nome, const QString &
 
 } // namespace
 
-PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, QStringLiteral("TabSheet5"), parent)
+PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent)
+    : Pagina(stato, QStringLiteral("TabSheet5"), parent)
 {
     auto *principale = new QHBoxLayout(this);
     auto *sinistra = new QVBoxLayout;
@@ -124,7 +131,8 @@ PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent) : Pagina(st
     m_lista->setObjectName(QStringLiteral("ListView2"));
     m_lista->setRootIsDecorated(false);
     m_lista->setUniformRowHeights(true);
-    m_lista->setHeaderLabels({QStringLiteral("Num"), QStringLiteral("ORD"), QStringLiteral("FRE"), QStringLiteral("RIT")});
+    m_lista->setHeaderLabels(
+        {QStringLiteral("Num"), QStringLiteral("ORD"), QStringLiteral("FRE"), QStringLiteral("RIT")});
     m_lista->header()->setSectionsClickable(true);
     m_lista->header()->setSortIndicatorShown(false);
     for (int c = 0; c < 4; ++c)
@@ -217,11 +225,22 @@ PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent) : Pagina(st
     riga->addStretch(1);
     destra->addLayout(riga);
 
-    m_colonne = new ExtStringGrid(this);
+    m_modelloColonne = new ModelloSviluppo(this);
+    m_colonne = new QTableView(this);
     m_colonne->setObjectName(QStringLiteral("ExtStringGrid23"));
+    m_colonne->setModel(m_modelloColonne);
+    m_colonne->setWordWrap(false);
+    m_colonne->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_colonne->verticalHeader()->hide();
+    // Fixed row heights keep a million columns cheap to scroll.
+    m_colonne->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_colonne->verticalHeader()->setDefaultSectionSize(20);
+    m_colonne->horizontalHeader()->setHighlightSections(false);
+    m_colonne->setColumnWidth(0, 56);
+    m_colonne->setColumnWidth(1, 200);
     destra->addWidget(m_colonne, 1);
 
-    m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppoVuota());
+    m_modelloColonne->Vuota("Scheda ");
     AbilitaRisultati(false);
     ContaNumeriInGioco();
     m_durante = {m_gruppoNumeri, inserisci, m_lista, m_elabora, m_mostra, carica, m_colonne};
@@ -291,9 +310,7 @@ void PaginaSistemi::MarcheCambiate()
     ContaNumeriInGioco();
     if (m_combinazione->isEnabled())
         SceltaCambiata(true);
-    Griglia &g = m_colonne->modifica();
-    g.Dimensiona(1, g.colonne());
-    m_colonne->Aggiorna();
+    m_modelloColonne->Taglia();
     m_progresso->clear();
     Esegui([this] { sistemi::CancellaSviluppo(m_stato.DirectoryProgramma); });
     AbilitaRisultati(false);
@@ -301,7 +318,7 @@ void PaginaSistemi::MarcheCambiate()
 
 void PaginaSistemi::SceltaCambiata(bool combinazione)
 {
-    m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppoVuota());
+    m_modelloColonne->Vuota("Scheda ");
     m_progresso->clear();
     m_mostra->setEnabled(false);
     if (combinazione)
@@ -324,7 +341,7 @@ void PaginaSistemi::showEvent(QShowEvent *e)
         m_statistiche = true;
         StatisticheSistemi();
     }
-    m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppoVuota());
+    m_modelloColonne->Vuota("Scheda ");
     m_mostra->setEnabled(false);
 }
 
@@ -345,8 +362,8 @@ void PaginaSistemi::Elabora()
     // While the development runs only "Stop" is heard.
     for (QWidget *x : m_durante)
         x->setEnabled(false);
-    for (QWidget *x : {static_cast<QWidget *>(m_combinazione), static_cast<QWidget *>(m_riduzioni),
-                       static_cast<QWidget *>(m_barra)})
+    for (QWidget *x :
+         {static_cast<QWidget *>(m_combinazione), static_cast<QWidget *>(m_riduzioni), static_cast<QWidget *>(m_barra)})
         x->setEnabled(false);
     m_ferma->setEnabled(true);
     const std::string testo = sistemi::TestoNumeriInGioco(NumeriMarcati());
@@ -354,9 +371,10 @@ void PaginaSistemi::Elabora()
     bool fermato = false;
     const bool ok = Esegui([&] {
         // The label follows the development; the window repaints and "Stop" is heard meanwhile.
-        ProgressoFinestra progresso([this] { return m_stop; }, [this](long elaborate, long ridotte) {
-            m_progresso->setText(Q(sistemi::TestoAvanzamento(elaborate, ridotte)));
-        });
+        ProgressoFinestra progresso([this] { return m_stop; },
+                                    [this](long elaborate, long ridotte) {
+                                        m_progresso->setText(Q(sistemi::TestoAvanzamento(elaborate, ridotte)));
+                                    });
         const auto esito = sistemi::SviluppaSistema(testo, kk, livello(), lista, &progresso);
         if (esito.ridotte > 0)
             m_progresso->setText(Q(sistemi::TestoAvanzamento(esito.elaborate, esito.ridotte)));
@@ -383,7 +401,7 @@ void PaginaSistemi::MostraColonne()
     Esegui([this] {
         std::vector<Colonna> lista;
         (void)sistemi::CaricaSviluppo(m_stato.DirectoryProgramma, lista);
-        m_colonne->ImpostaGriglia(sistemi::GrigliaSviluppo(lista));
+        m_modelloColonne->Imposta(std::move(lista));
     });
 }
 
@@ -401,7 +419,8 @@ void PaginaSistemi::Cancella()
 void PaginaSistemi::StatisticheSistemi()
 {
     Esegui([this] {
-        m_statiNumeri = sistemi::StatisticheSistemi(archivio::Archivio(m_stato.DirectoryProgramma), m_stato.UltimaEstrazione);
+        m_statiNumeri =
+            sistemi::StatisticheSistemi(archivio::Archivio(m_stato.DirectoryProgramma), m_stato.UltimaEstrazione);
         m_righeLista = sistemi::RigheListView2(m_statiNumeri);
         m_colonnaLista = -1;
         RiempiLista();
@@ -451,7 +470,15 @@ void PaginaSistemi::SalvaSistema()
     Esegui([&] { sistemi::SalvaFileSistema(S(*file), sistema); });
 }
 
-void PaginaSistemi::SalvaCSV() { SalvaGrigliaCSV(m_colonne->griglia(), QStringLiteral("SviluppoSistemilast")); }
+void PaginaSistemi::SalvaCSV()
+{
+    auto file = Dialoghi::SalvaFile(this, QStringLiteral("SviluppoSistemilast"),
+                                    QStringLiteral("File CSV (*.CSV *.csv)"), QStringLiteral(".csv"));
+    if (!file)
+        return;
+    // Written from the columns, row by row: no grid of a million rows is built.
+    Esegui([&] { ScriviFileAtomico(S(*file), m_modelloColonne->CSV()); });
+}
 
 void PaginaSistemi::Carica()
 {
@@ -504,7 +531,9 @@ void PaginaSistemi::Stampa()
         d.frequenze = m_contatori[2]->value();
         d.ritardi = m_contatori[3]->value();
         d.numeriInGioco = FiguraDaWidget(m_tabellone);
-        d.sviluppo = sistemi::GrigliaSviluppo(lista);
+        d.tabulato = esporta::RigheTabulato(static_cast<int>(lista.size()), [&lista](int i) {
+            return std::pair{sistemi::TestoSviluppo(lista, i + 1, 0), sistemi::TestoSviluppo(lista, i + 1, 1)};
+        });
         ApriAnteprima(this, esporta::TReportSistemi(IntestazioneCorrente(this, m_stato), d));
         QDir::setCurrent(Q(m_stato.DirectoryProgramma));
     });

@@ -8,6 +8,8 @@
 #include <vector>
 
 class ExtStringGrid;
+class ModelloSviluppo;
+class QTableView;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -54,7 +56,8 @@ public:
     int livello() const;
     bool inElaborazione() const { return m_inCorso; }
     ExtStringGrid *tabellone() const { return m_tabellone; }
-    ExtStringGrid *colonne() const { return m_colonne; }
+    QTableView *colonne() const { return m_colonne; }
+    ModelloSviluppo *modelloColonne() const { return m_modelloColonne; }
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -68,7 +71,8 @@ private:
     void RiempiLista();
 
     ExtStringGrid *m_tabellone;
-    ExtStringGrid *m_colonne;
+    QTableView *m_colonne; // ExtStringGrid23
+    ModelloSviluppo *m_modelloColonne;
     QGroupBox *m_gruppoNumeri;
     QGroupBox *m_combinazione;
     QGroupBox *m_riduzioni;
@@ -84,7 +88,7 @@ private:
     QToolButton *m_spoglio;
     QToolButton *m_stampa;
     std::vector<QWidget *> m_durante; // off while a development runs
-    bool m_stop = false; // StopElaborazione
+    bool m_stop = false;              // StopElaborazione
     bool m_inCorso = false;
     bool m_statistiche = false;
     bool m_caricaContatori = false; // counters set by "Carica" leave the marks alone

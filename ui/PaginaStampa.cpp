@@ -127,12 +127,10 @@ PaginaStampa::PaginaStampa(StatoCondiviso &stato, QWidget *parent) : Pagina(stat
         standard->setObjectName(Q(nomeMenu) + QStringLiteral("Standard"));
         auto *csv = m->addAction(QStringLiteral("&CSV"));
         csv->setObjectName(Q(nomeMenu) + QStringLiteral("CSV"));
-        connect(standard, &QAction::triggered, this, [this, salvataggio] {
-            salvataggio ? SalvaSistema(false) : CaricaSistema(false);
-        });
-        connect(csv, &QAction::triggered, this, [this, salvataggio] {
-            salvataggio ? SalvaSistema(true) : CaricaSistema(true);
-        });
+        connect(standard, &QAction::triggered, this,
+                [this, salvataggio] { salvataggio ? SalvaSistema(false) : CaricaSistema(false); });
+        connect(csv, &QAction::triggered, this,
+                [this, salvataggio] { salvataggio ? SalvaSistema(true) : CaricaSistema(true); });
         b->setMenu(m);
         b->setPopupMode(QToolButton::InstantPopup);
     };
@@ -181,15 +179,14 @@ PaginaStampa::PaginaStampa(StatoCondiviso &stato, QWidget *parent) : Pagina(stat
     for (ExtStringGrid *g : {m_modulo->abbonamento, m_modulo->riduzione, m_modulo->basi})
         connect(g, &ExtStringGrid::cellaCliccata, this, [this, g](int r, int c) { PiccolaCliccata(g, r, c); });
 
+    // The shared state lives as long as the main window, and so does this page.
     m_stato.InvioASchedina = [this](const std::string &testo) { InvioASchedina(testo); };
 }
 
-PaginaStampa::~PaginaStampa()
+int PaginaStampa::quote() const
 {
-    m_stato.InvioASchedina = nullptr;
+    return m_quote->value();
 }
-
-int PaginaStampa::quote() const { return m_quote->value(); }
 
 void PaginaStampa::showEvent(QShowEvent *e)
 {
@@ -364,7 +361,8 @@ void PaginaStampa::SalvaSistema(bool csv)
 
 void PaginaStampa::CaricaSistema(bool csv)
 {
-    auto file = Dialoghi::ApriFile(this, QStringLiteral("Carica Sistema"), FiltroDialogo(FiltroCaricaSchedine, csv ? 2 : 1));
+    auto file =
+        Dialoghi::ApriFile(this, QStringLiteral("Carica Sistema"), FiltroDialogo(FiltroCaricaSchedine, csv ? 2 : 1));
     if (!csv) {
         if (file)
             Esegui([&] {

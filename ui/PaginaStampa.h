@@ -24,7 +24,6 @@ class PaginaStampa : public Pagina {
     Q_OBJECT
 public:
     explicit PaginaStampa(sestina::StatoCondiviso &stato, QWidget *parent = nullptr);
-    ~PaginaStampa() override;
 
     void MostraSchedina(int a);
     void Avanti();

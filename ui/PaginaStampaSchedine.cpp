@@ -52,7 +52,10 @@ bool PaginaStampa::StampaTutte()
     return StampaSchedine(indici, false);
 }
 
-bool PaginaStampa::StampaAttiva() { return StampaSchedine({}, true); }
+bool PaginaStampa::StampaAttiva()
+{
+    return StampaSchedine({}, true);
+}
 
 bool PaginaStampa::StampaSelezione(int da, int a)
 {

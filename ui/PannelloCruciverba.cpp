@@ -120,7 +120,10 @@ PannelloCruciverba::PannelloCruciverba(StatoCondiviso &stato, const Nomi &nomi, 
     AggiornaScelte();
 }
 
-int PannelloCruciverba::livello() const { return std::max(0, m_riduzioni->checkedId()); }
+int PannelloCruciverba::livello() const
+{
+    return std::max(0, m_riduzioni->checkedId());
+}
 
 int PannelloCruciverba::dimensione() const
 {

@@ -12,7 +12,6 @@
 #include "ui/PannelloCruciverba.h"
 #include "ui/Qt.h"
 
-
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -125,8 +125,7 @@ void TFormAnalisiMetodi::Apri(int record)
 void TFormAnalisiMetodi::AnalizzaMetodo()
 {
     m_testo->clear();
-    ParametriAnalisi q{m_inizio->currentIndex(), m_previsioni->value(), m_passo->currentIndex() + 1,
-                       m_limite->value()};
+    ParametriAnalisi q{m_inizio->currentIndex(), m_previsioni->value(), m_passo->currentIndex() + 1, m_limite->value()};
     archivio::Archivio a(m_stato.DirectoryProgramma);
     m_risultato = metodi::AnalizzaMetodo(a, a.LeggiTutte(), m_pagina->nomeMetodo(), m_pagina->parametri(), q);
     for (const auto &r : m_risultato.spiegazione)

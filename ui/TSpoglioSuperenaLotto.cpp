@@ -31,8 +31,7 @@
 using namespace sestina;
 using sistemi::MossaSpoglio;
 
-TSpoglioSuperenaLotto::TSpoglioSuperenaLotto(StatoCondiviso &stato, QWidget *parent)
-    : QDialog(parent), m_stato(stato)
+TSpoglioSuperenaLotto::TSpoglioSuperenaLotto(StatoCondiviso &stato, QWidget *parent) : QDialog(parent), m_stato(stato)
 {
     setObjectName(QStringLiteral("SpoglioSuperenaLotto"));
     setWindowTitle(QStringLiteral("Spoglio Superenalotto"));
@@ -190,7 +189,11 @@ void MostraRiquadro(ExtStringGrid *vista, Griglia g)
 {
     vista->ImpostaGriglia(std::move(g));
     AdattaColonne(vista);
-    const Griglia &m = vista->griglia();
+    // Room for the cells' inner margins too.
+    Griglia &m = vista->modifica();
+    for (int c = 0; c < m.colonne(); ++c)
+        m.ImpostaLarghezza(c, m.larghezza(c) + 6);
+    vista->Aggiorna();
     int w = 2 * vista->frameWidth(), h = 2 * vista->frameWidth();
     for (int c = 0; c < m.colonne(); ++c)
         w += m.larghezza(c);
@@ -226,10 +229,11 @@ void TSpoglioSuperenaLotto::Spoglia()
     EseguiAzione(this, [&] {
         if (m_stato.UltimaEstrazione >= 0)
             estrazioni = archivio::Archivio(m_stato.DirectoryProgramma).LeggiTutte();
-        ProgressoFinestra progresso([this] { return m_stop; }, [this](long fatto, long totale) {
-            m_barra->setMaximum(static_cast<int>(std::max(1L, totale)));
-            m_barra->setValue(static_cast<int>(fatto));
-        });
+        ProgressoFinestra progresso([this] { return m_stop; },
+                                    [this](long fatto, long totale) {
+                                        m_barra->setMaximum(static_cast<int>(std::max(1L, totale)));
+                                        m_barra->setValue(static_cast<int>(fatto));
+                                    });
         r = sistemi::Spoglia(m_colonne, estrazioni, m_inizio, m_limite->value(), &progresso);
     });
     const Valuta costo = m_stato.impostazioni.CostoColonna;
@@ -248,8 +252,8 @@ void TSpoglioSuperenaLotto::Naviga(MossaSpoglio m)
         return;
     int nuovo = m_inizio;
     if (!EseguiAzione(this, [&] {
-            nuovo = sistemi::MuoviInizioSpoglio(archivio::Archivio(m_stato.DirectoryProgramma), m_stato.UltimaEstrazione,
-                                               m_inizio, m);
+            nuovo = sistemi::MuoviInizioSpoglio(archivio::Archivio(m_stato.DirectoryProgramma),
+                                                m_stato.UltimaEstrazione, m_inizio, m);
         }))
         return;
     m_inizio = std::clamp(nuovo, 0, m_stato.UltimaEstrazione);

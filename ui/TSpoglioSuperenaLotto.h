@@ -53,13 +53,13 @@ private:
     int m_quote = 1;
     bool m_stop = false;
     bool m_inCorso = false;
-    ExtStringGrid *m_boxInizio;    // ExtStringGrid5
+    ExtStringGrid *m_boxInizio; // ExtStringGrid5
     QToolBar *m_navigazione;
-    QSpinBox *m_limite;            // SpinEditwheel1
+    QSpinBox *m_limite; // SpinEditwheel1
     QProgressBar *m_barra;
     QPushButton *m_ferma;
-    QTableView *m_tabella;         // ExtAnalisivincite
+    QTableView *m_tabella; // ExtAnalisivincite
     ModelloVincite *m_modello;
-    ExtStringGrid *m_riepilogo;    // grigliariepilogo
-    ExtStringGrid *m_datiSistema;  // GRIGLIADATISISTEMA
+    ExtStringGrid *m_riepilogo;   // grigliariepilogo
+    ExtStringGrid *m_datiSistema; // GRIGLIADATISISTEMA
 };

@@ -65,7 +65,7 @@ TTaraturaSE::TTaraturaSE(StatoCondiviso &stato, QWidget *parent) : QDialog(paren
         const char *didascalia;
         int gruppo;
     };
-    const Campo campi[6] = {{"Larghezza Segno", 0},     {"Altezza Segno", 0}, {"Distanza Orizzontale", 0},
+    const Campo campi[6] = {{"Larghezza Segno", 0},    {"Altezza Segno", 0}, {"Distanza Orizzontale", 0},
                             {"Distanza Verticale", 0}, {"Verticale", 1},     {"Orizzontale", 1}};
     QFormLayout *forme[2];
     const char *gruppi[2] = {"Posizione Segni", "Posizione Schedina"};
@@ -107,8 +107,8 @@ ValoriTaratura TTaraturaSE::Valori() const
 void TTaraturaSE::ImpostaValori(const ValoriTaratura &v)
 {
     m_impostazione = true;
-    const int valori[6] = {v.larghezzaSegno, v.altezzaSegno, v.distanzaOrizzontale,
-                           v.distanzaVerticale, v.verticale, v.orizzontale};
+    const int valori[6] = {v.larghezzaSegno,    v.altezzaSegno, v.distanzaOrizzontale,
+                           v.distanzaVerticale, v.verticale,    v.orizzontale};
     for (int i = 0; i < 6; ++i)
         m_spin[static_cast<size_t>(i)]->setValue(valori[i]);
     m_impostazione = false;

@@ -33,8 +33,14 @@ Tselezioneschedine::Tselezioneschedine(int numeroSchedine, QWidget *parent) : QD
     connect(m_a, &QSpinBox::valueChanged, this, [this] { Controlla(); });
 }
 
-int Tselezioneschedine::da() const { return m_da->value(); }
-int Tselezioneschedine::a() const { return m_a->value(); }
+int Tselezioneschedine::da() const
+{
+    return m_da->value();
+}
+int Tselezioneschedine::a() const
+{
+    return m_a->value();
+}
 
 void Tselezioneschedine::Controlla()
 {

@@ -20,7 +20,10 @@ namespace {
 const QString FiltroJpg = QStringLiteral("File Jpg (*.Jpg *.jpg)");
 
 // Files are opened by bare name in the program folder: dialogs must not move it.
-void TornaAllaCartella(const StatoCondiviso &stato) { QDir::setCurrent(Q(stato.DirectoryProgramma)); }
+void TornaAllaCartella(const StatoCondiviso &stato)
+{
+    QDir::setCurrent(Q(stato.DirectoryProgramma));
+}
 
 } // namespace
 
@@ -39,7 +42,10 @@ bool SalvaGrigliaJPEGConDialogo(QWidget *parent, ExtStringGrid *griglia, const Q
     return EseguiAzione(parent, [&] { SalvaGrigliaJPEG(griglia, S(*file)); });
 }
 
-QImage FotoFinestra(QWidget *w) { return w->window()->grab().toImage(); }
+QImage FotoFinestra(QWidget *w)
+{
+    return w->window()->grab().toImage();
+}
 
 bool SalvaFotoFinestra(QWidget *parent, const QString &nomeProposto)
 {
@@ -95,9 +101,9 @@ bool StampaDueGriglie(QWidget *parent, const StatoCondiviso &stato, QWidget *sin
                       const std::string &titolo, const std::string &sottotitolo1, const std::string &sottotitolo2)
 {
     return EseguiAzione(parent, [&] {
-        ApriAnteprima(parent, esporta::Tmyreportorizzontale(IntestazioneCorrente(parent, stato),
-                                                            FiguraDaWidget(sinistra), FiguraDaWidget(destra), titolo,
-                                                            sottotitolo1, sottotitolo2));
+        ApriAnteprima(parent,
+                      esporta::Tmyreportorizzontale(IntestazioneCorrente(parent, stato), FiguraDaWidget(sinistra),
+                                                    FiguraDaWidget(destra), titolo, sottotitolo1, sottotitolo2));
         TornaAllaCartella(stato);
     });
 }

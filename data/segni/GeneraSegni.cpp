@@ -13,7 +13,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     const QString cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     // Picture n shows sign ((n + 9) % 12) + 1: hor001 is Aquarius, hor003 Aries.
-    const char *nomi[] = {"Ariete", "Toro", "Gemelli", "Cancro", "Leone", "Vergine",
+    const char *nomi[] = {"Ariete",   "Toro",      "Gemelli",    "Cancro",     "Leone",    "Vergine",
                           "Bilancia", "Scorpione", "Sagittario", "Capricorno", "Acquario", "Pesci"};
     // Fire, earth, air, water, in the signs' own cycle.
     const QColor elementi[4][2] = {{QColor(255, 214, 150), QColor(214, 72, 40)},

@@ -23,9 +23,15 @@ using namespace esporta;
 
 namespace {
 
-QColor Colore(const sestina::Colore &c) { return QColor(c.r, c.g, c.b); }
+QColor Colore(const sestina::Colore &c)
+{
+    return QColor(c.r, c.g, c.b);
+}
 
-QString Q(const std::string &s) { return QString::fromStdString(s); }
+QString Q(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
 
 // A font of `pixel` screen pixels on a device with `puntiPerMm` dots per mm.
 QFont FontDispositivo(const std::string &famiglia, double pixel, bool grassetto, bool corsivo, double puntiPerMm)
@@ -80,8 +86,8 @@ void DipingiFigura(QPainter &p, const Figura &f, double k)
         DipingiGriglia(p, *g, r);
         return;
     }
-    if (const auto *raster = std::get_if<std::shared_ptr<const Raster>>(&f.sorgente); raster && *raster &&
-                                                                                       !(*raster)->vuoto()) {
+    if (const auto *raster = std::get_if<std::shared_ptr<const Raster>>(&f.sorgente);
+        raster && *raster && !(*raster)->vuoto()) {
         const QImage i = ImmagineDaRaster(**raster);
         if (r.isEmpty())
             r.setSize(QSizeF(i.size()) * MmPerPixel * k);
@@ -199,7 +205,6 @@ void DipingiGriglia(QPainter &p, const Griglia &g, const QRectF &destinazione)
     p.restore();
 }
 
-
 void AllargaColonne(Griglia &g)
 {
     for (int c = 0; c < g.colonne(); ++c) {
@@ -262,8 +267,8 @@ QImage ImmaginePagina(const Report &r, int indice, int dpi)
 {
     const auto pagine = Impagina(r);
     const double k = dpi / 25.4;
-    QImage i(static_cast<int>(std::lround(r.larghezzaPagina() * k)), static_cast<int>(std::lround(r.altezzaPagina() * k)),
-             QImage::Format_RGB32);
+    QImage i(static_cast<int>(std::lround(r.larghezzaPagina() * k)),
+             static_cast<int>(std::lround(r.altezzaPagina() * k)), QImage::Format_RGB32);
     i.setDotsPerMeterX(static_cast<int>(std::lround(k * 1000)));
     i.setDotsPerMeterY(static_cast<int>(std::lround(k * 1000)));
     i.fill(Qt::white);
@@ -282,10 +287,10 @@ void ScriviPDF(const Report &r, QIODevice &uscita)
     w.setResolution(600);
     w.setCreator(QStringLiteral("Sestina"));
     w.setTitle(Q(r.titolo));
-    w.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                r.orientamento == Orientamento::Verticale ? QPageLayout::Portrait
-                                                                          : QPageLayout::Landscape,
-                                QMarginsF(0, 0, 0, 0)));
+    w.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4),
+                    r.orientamento == Orientamento::Verticale ? QPageLayout::Portrait : QPageLayout::Landscape,
+                    QMarginsF(0, 0, 0, 0)));
     DipingiReport(r, w);
 }
 } // namespace

@@ -18,12 +18,9 @@ using namespace schedine;
 
 void DipingiCaselle(QPainter &p, const std::vector<Casella> &caselle)
 {
-    p.save();
-    p.setPen(QPen(Qt::black, 0));
-    p.setBrush(Qt::black);
+    // The box with its outline: both corners' pixels included, x1..x2 and y1..y2.
     for (const Casella &c : caselle)
-        p.drawRect(QRect(QPoint(c.x1, c.y1), QPoint(c.x2, c.y2)));
-    p.restore();
+        p.fillRect(QRect(QPoint(c.x1, c.y1), QPoint(c.x2, c.y2)), Qt::black);
 }
 
 void DipingiSchedina(QPainter &p, const PaginaSchedina &pagina, int dpi)

@@ -1,7 +1,7 @@
+#include "app/Testo.h"
 #include "methods/Armonia.h"
 #include "methods/Astrolotto.h"
 #include "methods/Metodo.h"
-#include "app/Testo.h"
 #include "stats/Classi.h"
 #include "support/ArchivioProva.h"
 #include "support/CliProva.h"

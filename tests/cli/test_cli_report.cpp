@@ -35,7 +35,8 @@ protected:
         e.back() = prova::Estr(10, 3, 2011, 40, {11, 17, 29, 46, 65, 88}, 22, 33);
         e[0] = prova::Estr(4, 1, 2011, 1, {1, 2, 3, 4, 5, 6}, 7, 8);
         prova::PreparaCartellaProgramma(t.dir(), e);
-        prova::ScriviByte(t.percorso("Utente.DAT"), "Mario\r\nRossi\r\nQuadrifoglio\r\n77\r\nRoma 1\r\nMilano\r\n1\r\n");
+        prova::ScriviByte(t.percorso("Utente.DAT"),
+                          "Mario\r\nRossi\r\nQuadrifoglio\r\n77\r\nRoma 1\r\nMilano\r\n1\r\n");
     }
     std::string Testo(const std::string &pdf) { return Comando("pdftotext -layout '" + t.percorso(pdf) + "' -"); }
     std::string Info(const std::string &pdf) { return Comando("pdfinfo '" + t.percorso(pdf) + "'"); }
@@ -70,7 +71,8 @@ TEST_F(CliReport, OgniPaginaDaLaSuaDidascaliaELIntestazione)
         const std::string testo = Testo("r.pdf");
         for (const std::string &atteso : c.testi)
             EXPECT_NE(testo.find(atteso), std::string::npos) << c.argomenti[0] << " " << atteso << "\n" << testo;
-        for (const char *intestazione : {"Mario Rossi", "Via Roma 1 - Località Milano", "Ricevitoria Quadrifoglio n.77"})
+        for (const char *intestazione :
+             {"Mario Rossi", "Via Roma 1 - Località Milano", "Ricevitoria Quadrifoglio n.77"})
             EXPECT_NE(testo.find(intestazione), std::string::npos) << c.argomenti[0] << " " << intestazione;
         const std::string info = Info("r.pdf");
         EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
@@ -98,8 +100,8 @@ TEST_F(CliReport, ErroriChiari)
 TEST(CliReportBinario, EsceConZeroEScriveIlFile)
 {
     prova::CartellaTemporanea t;
-    const std::string comando = std::string(SESTINA_CLI) + " --dir " + SESTINA_PROGRAM_DIR +
-                                " report calore --pdf " + t.percorso("c.pdf") + " 2>&1; echo \"stato=$?\"";
+    const std::string comando = std::string(SESTINA_CLI) + " --dir " + SESTINA_PROGRAM_DIR + " report calore --pdf " +
+                                t.percorso("c.pdf") + " 2>&1; echo \"stato=$?\"";
     const std::string out = Comando(comando);
     EXPECT_EQ(out, "stato=0\n");
     EXPECT_GT(prova::LeggiByte(t.percorso("c.pdf")).size(), 1000u);

@@ -50,7 +50,8 @@ protected:
 
 TEST_F(CliStampaSchedine, SenzaTaraturaNonStampa)
 {
-    auto e = prova::EseguiCli(t.dir(), {"stampa-schedine", "--pdf", t.percorso("s.pdf"), "--file", t.percorso("mie.csv")});
+    auto e =
+        prova::EseguiCli(t.dir(), {"stampa-schedine", "--pdf", t.percorso("s.pdf"), "--file", t.percorso("mie.csv")});
     EXPECT_EQ(e.stato, 1);
     EXPECT_NE(e.err.find("Devi effettuare la taratura"), std::string::npos) << e.err;
     EXPECT_FALSE(std::ifstream(t.percorso("s.pdf")).good());
@@ -59,13 +60,15 @@ TEST_F(CliStampaSchedine, SenzaTaraturaNonStampa)
 TEST_F(CliStampaSchedine, DueSchedineDuePagineECaselleAlPosto)
 {
     schedine::SalvaTaratura(t.dir(), schedine::ValoriTaratura{});
-    auto e = prova::EseguiCli(t.dir(), {"stampa-schedine", "--pdf", t.percorso("s.pdf"), "--file", t.percorso("mie.csv")});
+    auto e =
+        prova::EseguiCli(t.dir(), {"stampa-schedine", "--pdf", t.percorso("s.pdf"), "--file", t.percorso("mie.csv")});
     ASSERT_EQ(e.stato, 0) << e.err;
     EXPECT_EQ(Pagine("s.pdf"), 2);
     // At 600 dpi the default calibration gives ratio 6: panel A number 1 fills
     // x 1500..1548, y 486..558; number 90 sits at line 7, position 14.
     // only the top-left corner, where the panels are: a whole page would be 140 MB
-    Comando("pdftoppm -r 600 -f 1 -l 1 -x 0 -y 0 -W 1800 -H 2200 -png '" + t.percorso("s.pdf") + "' '" + t.percorso("p") + "'");
+    Comando("pdftoppm -r 600 -f 1 -l 1 -x 0 -y 0 -W 1800 -H 2200 -png '" + t.percorso("s.pdf") + "' '" +
+            t.percorso("p") + "'");
     QImage p(QString::fromStdString(t.percorso("p-1.png")));
     ASSERT_FALSE(p.isNull());
     auto nero = [&](int x, int y) { return qGray(p.pixel(x, y)) < 64; };
@@ -93,8 +96,8 @@ TEST_F(CliStampaSchedine, SelezioneEAttiva)
     const std::string testo = Comando("pdftotext '" + t.percorso("s.pdf") + "' -");
     EXPECT_NE(testo.find("schedina.2"), std::string::npos);
     EXPECT_EQ(testo.find("schedina.1"), std::string::npos);
-    e = prova::EseguiCli(t.dir(), {"stampa-schedine", "--pdf", t.percorso("a.pdf"), "--file", t.percorso("mie.csv"),
-                                   "--attiva"});
+    e = prova::EseguiCli(
+        t.dir(), {"stampa-schedine", "--pdf", t.percorso("a.pdf"), "--file", t.percorso("mie.csv"), "--attiva"});
     ASSERT_EQ(e.stato, 0) << e.err;
     EXPECT_EQ(Pagine("a.pdf"), 1);
     e = prova::EseguiCli(t.dir(), {"stampa-schedine", "--pdf", t.percorso("x.pdf"), "--file", t.percorso("mie.csv"),
@@ -105,7 +108,8 @@ TEST_F(CliStampaSchedine, SelezioneEAttiva)
 TEST_F(CliStampaSchedine, ErroriChiari)
 {
     prova::ScriviByte(t.percorso("Taraturase.DAT"), "12\r\n8\r\n");
-    auto e = prova::EseguiCli(t.dir(), {"stampa-schedine", "--pdf", t.percorso("s.pdf"), "--file", t.percorso("mie.csv")});
+    auto e =
+        prova::EseguiCli(t.dir(), {"stampa-schedine", "--pdf", t.percorso("s.pdf"), "--file", t.percorso("mie.csv")});
     EXPECT_EQ(e.stato, 1);
     EXPECT_NE(e.err.find("Taraturase.DAT"), std::string::npos) << e.err;
     schedine::SalvaTaratura(t.dir(), schedine::ValoriTaratura{});

@@ -4,6 +4,7 @@
 #include "systems/FileSviluppo.h"
 #include "systems/Sviluppo.h"
 #include "ui/PaginaCruci.h"
+#include "ui/PaginaStampa.h"
 #include "ui/PannelloCruciverba.h"
 #include "ui/TFCompl90.h"
 
@@ -145,6 +146,23 @@ private Q_SLOTS:
         std::vector<Colonna> file;
         QVERIFY(sistemi::CaricaSviluppo(m_dir->path().toStdString() + "/", file));
         QCOMPARE(file, f->sviluppo());
+    }
+
+    void schedineESpoglioPrendonoLoSviluppo()
+    {
+        for (int n = 1; n <= 25; ++n)
+            clicNumero(n);
+        QVERIFY(abilitato("ToolButtonSchedineCruci"));
+        ClicPulsante(pagina(), QStringLiteral("ToolButtonSchedineCruci"));
+        auto *stampa = m_form->pagina<PaginaStampa>();
+        QTRY_VERIFY(stampa->isVisible());
+        QCOMPARE(sistemi::ColonneDaLista(m_form->stato().ListaColonne), pagina()->cruciverba()->sviluppo());
+        m_form->pageControl()->setCurrentWidget(pagina());
+        QTRY_VERIFY(pagina()->isVisible());
+        m_form->stato().ListaColonne.Clear();
+        ClicPulsante(pagina(), QStringLiteral("SpeedButton15"));
+        QVERIFY(stampa->finestraSpoglio());
+        QCOMPARE(sistemi::ColonneDaLista(m_form->stato().ListaColonne), pagina()->cruciverba()->sviluppo());
     }
 
     void completamentoRifiutato()

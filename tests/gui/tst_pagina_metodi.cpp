@@ -114,8 +114,8 @@ private Q_SLOTS:
         QVERIFY(mostra(149, riga));
         const auto &n = m_e[149].numeri.numeri;
         const int v = statistiche::Fuori90(n[0] + n[1]);
-        const std::string atteso = FormattaColonna(
-            OrdinaColonna(StringaDaValori({statistiche::Fuori90(v - 1), statistiche::Fuori90(v + 1)})));
+        const std::string atteso =
+            FormattaColonna(OrdinaColonna(StringaDaValori({statistiche::Fuori90(v - 1), statistiche::Fuori90(v + 1)})));
         QCOMPARE(griglia("grigliaprevisionimetodi")->griglia().testo(0, 1), atteso);
     }
 
@@ -145,7 +145,8 @@ private Q_SLOTS:
                                            pagina()->nomeMetodo(), p, {149, p.nPrevisioni, p.passo, p.limVerifica});
         QCOMPARE(f->risultato().previsioni.righe(), atteso.previsioni.righe());
         QCOMPARE(f->risultato().previsioni.testo(1, 5), atteso.previsioni.testo(1, 5));
-        QCOMPARE(f->testo()->toPlainText().split(QLatin1Char('\n')).size(), static_cast<int>(atteso.spiegazione.size()));
+        QCOMPARE(f->testo()->toPlainText().split(QLatin1Char('\n')).size(),
+                 static_cast<int>(atteso.spiegazione.size()));
         ClicPulsante(f, QStringLiteral("BitBtn1"));
         QVERIFY(f->testo()->toPlainText().contains(QStringLiteral(" Tabella Esiti ")));
         const QString html = m_dir->filePath(QStringLiteral("analisi.html"));

@@ -8,6 +8,7 @@
 #include "ui/PaginaStampa.h"
 #include "ui/TForm1.h"
 
+#include <QAbstractItemModelTester>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -41,7 +43,9 @@ class TestPaginaSistemi : public QObject {
         return x;
     }
     ExtStringGrid *tabellone() const { return w<ExtStringGrid>("ExtStringGrid27"); }
-    ExtStringGrid *colonne() const { return w<ExtStringGrid>("ExtStringGrid23"); }
+    QTableView *colonne() const { return w<QTableView>("ExtStringGrid23"); }
+    QAbstractItemModel *modelloColonne() const { return colonne()->model(); }
+    QString intestazioneColonne(int c) const { return modelloColonne()->headerData(c, Qt::Horizontal).toString(); }
     QString didascalia() const { return w<QGroupBox>("GroupBox12")->title(); }
     QString progresso() const { return w<QLabel>("Label70")->text(); }
     bool abilitato(const char *nome) const { return w<QWidget>(nome)->isEnabled(); }
@@ -77,9 +81,10 @@ class TestPaginaSistemi : public QObject {
     std::vector<std::string> righeColonne() const
     {
         std::vector<std::string> v;
-        const Griglia &g = colonne()->griglia();
-        for (int r = 1; r < g.righe(); ++r)
-            v.push_back(g.testo(r, 0) + "|" + g.testo(r, 1));
+        const QAbstractItemModel *m = modelloColonne();
+        for (int r = 0; r < m->rowCount(); ++r)
+            v.push_back(m->index(r, 0).data().toString().toStdString() + "|" +
+                        m->index(r, 1).data().toString().toStdString());
         return v;
     }
     QStringList messaggi() const
@@ -122,8 +127,9 @@ private Q_SLOTS:
         QVERIFY(!abilitato("ToolButton64"));
         QVERIFY(!w<QToolBar>("ToolBar32")->isVisible());
         QCOMPARE(w<QPushButton>("BitBtn3")->text(), QStringLiteral("Elabora"));
-        QCOMPARE(colonne()->griglia().testo(0, 0), std::string("Scheda "));
-        QCOMPARE(colonne()->griglia().testo(0, 1), std::string("Sviluppo"));
+        QCOMPARE(intestazioneColonne(0), QStringLiteral("Scheda "));
+        QCOMPARE(intestazioneColonne(1), QStringLiteral("Sviluppo"));
+        QCOMPARE(modelloColonne()->rowCount(), 0);
         const char *contatori[] = {"SpinEditwheel11", "SpinEditwheel8", "SpinEditwheel9", "SpinEditwheel10"};
         for (const char *c : contatori) {
             QCOMPARE(w<QSpinBox>(c)->value(), 0);
@@ -145,9 +151,9 @@ private Q_SLOTS:
         QVERIFY(abilitato("SpeedButton20"));
         QVERIFY(!abilitato("BitBtn4"));
         clic("BitBtn5");
-        QCOMPARE(colonne()->griglia().testo(0, 0), std::string("Scheda n."));
-        QCOMPARE(colonne()->griglia().larghezza(0), 56);
-        QCOMPARE(colonne()->griglia().larghezza(1), 200);
+        QCOMPARE(intestazioneColonne(0), QStringLiteral("Scheda n."));
+        QCOMPARE(colonne()->columnWidth(0), 56);
+        QCOMPARE(colonne()->columnWidth(1), 200);
         const std::vector<std::string> attese = {"1|01 02 11 ", "2|01 11 12 ", "3|01 02 12 ", "4|02 11 12 "};
         QCOMPARE(righeColonne(), attese);
         QVERIFY(Dialoghi::Messaggi().empty());
@@ -183,6 +189,27 @@ private Q_SLOTS:
         QCOMPARE(viste, colonne);
         // The label shows the figures at the last kept column.
         QCOMPARE(progresso(), etichetta);
+    }
+
+    // 32 numbers, "Sei": 906,192 columns developed and listed, the last in board order.
+    void trentaduNumeriSei()
+    {
+        for (int n = 1; n <= 32; ++n)
+            segna(n);
+        scegli("RadioGroup15", 3);
+        QCOMPARE(didascalia(), QStringLiteral("Numeri in gioco 32 Integrali 906192"));
+        clic("BitBtn3");
+        QVERIFY(Dialoghi::Messaggi().empty());
+        QCOMPARE(progresso(), QStringLiteral("Elaborate 906192 Ridotte 906192"));
+        QCOMPARE(sviluppo().size(), size_t(906192) * 8);
+        clic("BitBtn5");
+        QAbstractItemModelTester tester(modelloColonne(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(modelloColonne()->rowCount(), 906192);
+        // Board order ends 9, 19, 29, 10, 20, 30: the last column.
+        const QAbstractItemModel *m = modelloColonne();
+        QCOMPARE(m->index(906191, 0).data().toString(), QStringLiteral("906192"));
+        QCOMPARE(m->index(906191, 1).data().toString(), QStringLiteral("09 10 19 20 29 30 "));
+        QCOMPARE(m->index(0, 1).data().toString(), QStringLiteral("01 02 11 12 21 31 "));
     }
 
     void cinqueNumeriConSeiNonSiSviluppa()
@@ -252,7 +279,8 @@ private Q_SLOTS:
         QCOMPARE(righeColonne().size(), size_t(1));
         segna(4);
         QVERIFY(!esisteSviluppo());
-        QCOMPARE(colonne()->griglia().righe(), 1);
+        QCOMPARE(modelloColonne()->rowCount(), 0);
+        QCOMPARE(intestazioneColonne(0), QStringLiteral("Scheda "));
         QVERIFY(progresso().isEmpty());
         QVERIFY(!abilitato("BitBtn5"));
         QVERIFY(!abilitato("SpeedButton20"));
@@ -267,8 +295,8 @@ private Q_SLOTS:
         clic("BitBtn5");
         scegli("RadioGroup14", 2);
         QVERIFY(!abilitato("BitBtn5"));
-        QCOMPARE(colonne()->griglia().testo(0, 0), std::string("Scheda "));
-        QCOMPARE(colonne()->griglia().testo(1, 1), std::string());
+        QCOMPARE(intestazioneColonne(0), QStringLiteral("Scheda "));
+        QCOMPARE(modelloColonne()->rowCount(), 0);
         QVERIFY(progresso().isEmpty());
         // The file stays: "Spoglio" still checks it.
         QVERIFY(esisteSviluppo());
@@ -371,7 +399,9 @@ private Q_SLOTS:
     {
         segna({7, 8, 9});
         const QString file = m_dir->filePath(QStringLiteral("corto.stm"));
-        prova::ScriviByte(file.toStdString(), std::string("\x03" "01 02 03 ", 10));
+        prova::ScriviByte(file.toStdString(), std::string("\x03"
+                                                          "01 02 03 ",
+                                                          10));
         Dialoghi::PreimpostaPercorso(file);
         ClicPulsante(pagina(), QStringLiteral("ToolButtonCaricaSistemi"));
         QCOMPARE(Dialoghi::Messaggi().size(), size_t(1));

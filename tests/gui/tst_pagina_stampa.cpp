@@ -135,7 +135,8 @@ private Q_SLOTS:
     {
         imposta({"\1\2\3\4\5\6", "\7\10\11\12\13\14", "\20\21\22\23\24\25"});
         clic("ToolButtonAggiungiSchedina");
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Impossibile aggiungere colonne\n\n\rRiempi prima tutti i pannelli.")});
+        QCOMPARE(messaggi(),
+                 QStringList{QStringLiteral("Impossibile aggiungere colonne\n\n\rRiempi prima tutti i pannelli.")});
         QCOMPARE(lista().Count(), 3);
         QCOMPARE(contatore(), QStringLiteral("Schedina n. 2/2"));
         QCOMPARE(segnati(pannelloA()), std::string("\20\21\22\23\24\25"));
@@ -266,7 +267,8 @@ private Q_SLOTS:
         const QPoint p = g->visualRect(g->model()->index(riga, colonna)).center();
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, p);
         QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, p);
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Invio ") + QString::fromStdString(testo) + QStringLiteral("?")});
+        QCOMPARE(messaggi(),
+                 QStringList{QStringLiteral("Invio ") + QString::fromStdString(testo) + QStringLiteral("?")});
         QCOMPARE(lista().Count(), 1);
         QCOMPARE(lista()[0], ColonnaDaTesto(testo));
         QTRY_VERIFY(pagina()->isVisible());

@@ -187,9 +187,9 @@ private Q_SLOTS:
     void controlloGrandeSiFerma()
     {
         std::vector<Colonna> colonne;
-        QVERIFY(!sistemi::SviluppaColonne(sistemi::TestoNumeriInGioco({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13,
-                                                                       14, 15, 16, 17, 18, 19, 20, 21}),
-                                          6, colonne));
+        QVERIFY(!sistemi::SviluppaColonne(
+            sistemi::TestoNumeriInGioco({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}), 6,
+            colonne));
         QCOMPARE(colonne.size(), size_t(54264));
         scriviSviluppo(colonne);
         bool visibili = false;
@@ -211,8 +211,13 @@ private Q_SLOTS:
         finestra()->Spoglia();
         QVERIFY(Dialoghi::Messaggi().empty());
         QCOMPARE(valore("grigliariepilogo", "P 5+1"), std::string("1")); // 1..5 with 6 (jolly); 40 is not in play
-        QCOMPARE(valore("grigliariepilogo", "P 5"), std::string("15")); // 1..5 with 7..21
+        QCOMPARE(valore("grigliariepilogo", "P 5"), std::string("15"));  // 1..5 with 7..21
         QCOMPARE(valore("GRIGLIADATISISTEMA", "Colonne"), std::string("54264"));
+        // One table row per winning pair, read from the compact result.
+        int vincite = 0;
+        for (const char *p : {"P 3", "P 4", "P 5", "P 5+1", "P 6"})
+            vincite += std::stoi(valore("grigliariepilogo", p));
+        QCOMPARE(modello()->rowCount(), vincite);
     }
 };
 

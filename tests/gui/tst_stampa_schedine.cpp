@@ -205,7 +205,7 @@ private Q_SLOTS:
     {
         const std::string dir = m_form->stato().DirectoryProgramma;
         sistemi::SalvaSviluppo(dir, std::vector<Colonna>{Colonna({1, 2, 3, 4, 5, 6}), Colonna({7, 8, 9}),
-                                                          Colonna({1, 10, 20}), Colonna({90})});
+                                                         Colonna({1, 10, 20}), Colonna({90})});
         pagina()->Spoglio();
         TSpoglioSuperenaLotto *s = pagina()->finestraSpoglio();
         QVERIFY(s);
@@ -225,9 +225,10 @@ private Q_SLOTS:
         f.write(pdfReport);
         f.close();
         const std::string testo = Comando("pdftotext -layout '" + file.toStdString() + "' -");
-        for (const char *atteso : {"Sistema Noname", "Concorso Superenalotto", "Numeri in gioco 01 02 03 04 05 06 07 08 09 10 20 90",
-                                   "Riepilogo Colonne", "Riepilogo Vincite", "Analisi",
-                                   "C.00001: 01 02 03 04 05 06", "C.00002: 07 08 09", "C.00004: 90"})
+        for (const char *atteso :
+             {"Sistema Noname", "Concorso Superenalotto", "Numeri in gioco 01 02 03 04 05 06 07 08 09 10 20 90",
+              "Riepilogo Colonne", "Riepilogo Vincite", "Analisi", "C.00001: 01 02 03 04 05 06", "C.00002: 07 08 09",
+              "C.00004: 90"})
             QVERIFY2(testo.find(atteso) != std::string::npos, atteso);
         a->close();
         s->close();

@@ -70,13 +70,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pulsante");
         QTest::addColumn<QString>("didascalia");
         QTest::addColumn<bool>("orizzontale");
-        QTest::newRow("Estrazioni") << "TabSheet1" << "TBStampaEstrazione" << "" << false;
-        QTest::newRow("Consulta") << "TabSheet2" << "TBStampaConsulta" << "Consultazione Superenalotto" << false;
-        QTest::newRow("Stat") << "TabSheet3" << "TBStampaStat" << "Tabella Statistiche Numeri" << false;
-        QTest::newRow("In Calore") << "TabSheet4" << "TBStampaCalore" << "Estratti In Calore Superenalotto" << true;
-        QTest::newRow("Ambo") << "TabSheet11" << "TBStampaAmbo" << "I 15 Ambi più in ritardo su 4.005 Ruota di Superenalotto"
-                              << false;
-        QTest::newRow("Numeri Spia") << "TabNumSpia" << "btn_Stampa" << "Numeri Spia" << false;
+        QTest::newRow("Estrazioni") << "TabSheet1"
+                                    << "TBStampaEstrazione"
+                                    << "" << false;
+        QTest::newRow("Consulta") << "TabSheet2"
+                                  << "TBStampaConsulta"
+                                  << "Consultazione Superenalotto" << false;
+        QTest::newRow("Stat") << "TabSheet3"
+                              << "TBStampaStat"
+                              << "Tabella Statistiche Numeri" << false;
+        QTest::newRow("In Calore") << "TabSheet4"
+                                   << "TBStampaCalore"
+                                   << "Estratti In Calore Superenalotto" << true;
+        QTest::newRow("Ambo") << "TabSheet11"
+                              << "TBStampaAmbo"
+                              << "I 15 Ambi più in ritardo su 4.005 Ruota di Superenalotto" << false;
+        QTest::newRow("Numeri Spia") << "TabNumSpia"
+                                     << "btn_Stampa"
+                                     << "Numeri Spia" << false;
     }
 
     void stampaApreLAnteprima()
@@ -111,11 +122,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pagina");
         QTest::addColumn<QString>("pulsante");
         QTest::addColumn<QString>("griglia");
-        QTest::newRow("Estrazioni") << "TabSheet1" << "ToolButton53" << "ExtStringGrid5";
-        QTest::newRow("Consulta") << "TabSheet2" << "TBSalvaJpegConsulta" << "ExtStringGrid3";
-        QTest::newRow("Stat") << "TabSheet3" << "TBSalvaJpegStat" << "ExtStringGrid4";
-        QTest::newRow("In Calore") << "TabSheet4" << "TBSalvaJpegCalore" << "ExtStringGrid8";
-        QTest::newRow("Ambo") << "TabSheet11" << "TBSalvaJpegAmbo" << "GrigliaRitPerAmbi";
+        QTest::newRow("Estrazioni") << "TabSheet1"
+                                    << "ToolButton53"
+                                    << "ExtStringGrid5";
+        QTest::newRow("Consulta") << "TabSheet2"
+                                  << "TBSalvaJpegConsulta"
+                                  << "ExtStringGrid3";
+        QTest::newRow("Stat") << "TabSheet3"
+                              << "TBSalvaJpegStat"
+                              << "ExtStringGrid4";
+        QTest::newRow("In Calore") << "TabSheet4"
+                                   << "TBSalvaJpegCalore"
+                                   << "ExtStringGrid8";
+        QTest::newRow("Ambo") << "TabSheet11"
+                              << "TBSalvaJpegAmbo"
+                              << "GrigliaRitPerAmbi";
     }
 
     void salvaJpgScriveLaGriglia()

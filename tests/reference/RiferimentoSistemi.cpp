@@ -1,5 +1,9 @@
 #include "reference/RiferimentoSistemi.h"
 
+#include "app/Data.h"
+#include "app/Testo.h"
+
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 
@@ -146,6 +150,27 @@ sistemi::RisultatoSpoglio RiferimentoSpoglia(const std::vector<Colonna> &colonne
     if (colonne.empty())
         r.fine = limite >= 1 ? std::min(ultima, inizio + limite - 1) : ultima;
     return r;
+}
+
+std::vector<sistemi::Vincita> RiferimentoOrdina(const sistemi::TabellaVincite &t, int colonna)
+{
+    std::vector<int> righe;
+    for (int r = 1; r < t.righe(); ++r)
+        righe.push_back(r);
+    if (t.risultato().vincite.empty())
+        return {};
+    auto data = [&](int r) { return LeggiDataOErrore(Trim(t.testo(r, colonna))); };
+    auto intero = [&](int r) { return LeggiInteroOppure(t.testo(r, colonna), 0); };
+    if (colonna == 0)
+        std::stable_sort(righe.begin(), righe.end(), [&](int a, int b) { return data(a) < data(b); });
+    else if (colonna <= 10)
+        std::stable_sort(righe.begin(), righe.end(), [&](int a, int b) { return intero(a) < intero(b); });
+    else
+        std::stable_sort(righe.begin(), righe.end(), [&](int a, int b) { return intero(a) > intero(b); });
+    std::vector<sistemi::Vincita> out;
+    for (int r : righe)
+        out.push_back(t.vincita(r));
+    return out;
 }
 
 } // namespace sestina::riferimento

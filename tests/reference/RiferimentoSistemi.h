@@ -32,6 +32,11 @@ void RiferimentoRiduciColonne(int r, std::vector<Colonna> &lista);
 sistemi::RisultatoSpoglio RiferimentoSpoglia(const std::vector<Colonna> &colonne,
                                              const std::vector<archivio::RecordSuperenalotto> &numeri, int inizio,
                                              int limite);
+// A header click of ExtAnalisivincite done on the cell texts: "Estrazione" as dates
+// ascending, "I" .. "Colonna" as integers ascending (no integer: 0), the categories
+// and "Colpo" as integers descending; equal keys keep their order.
+std::vector<sistemi::Vincita> RiferimentoOrdina(const sistemi::TabellaVincite &t, int colonna);
+
 // ContaPunti as described: each column number found among the six, then 5 + jolly is 7.
 int RiferimentoContaPunti(const Colonna &colonna, const archivio::RecordSuperenalotto &estrazione);
 

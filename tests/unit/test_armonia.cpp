@@ -52,18 +52,16 @@ TEST(Armonia, SommaEDistanza)
 {
     auto e = ArchivioArmonie();
     auto somma = CercaArmonie(e, 10, ModoArmonia::Somma);
-    auto trovata = std::find_if(somma.begin(), somma.end(), [](const Armonia &a) {
-        return a.distanza == 1 && a.pos1 == 1 && a.pos2 == 2;
-    });
+    auto trovata = std::find_if(somma.begin(), somma.end(),
+                                [](const Armonia &a) { return a.distanza == 1 && a.pos1 == 1 && a.pos2 == 2; });
     ASSERT_NE(trovata, somma.end());
     EXPECT_EQ(trovata->precedente, 9);
     EXPECT_EQ(trovata->numeri, (std::array<int, 4>{10, 20, 5, 25}));
     EXPECT_EQ(trovata->previsione.ambata, 90);
     // Distance 10 against 20: no harmony at these positions.
     auto dist = CercaArmonie(e, 10, ModoArmonia::Distanza);
-    EXPECT_TRUE(std::none_of(dist.begin(), dist.end(), [](const Armonia &a) {
-        return a.distanza == 1 && a.pos1 == 1 && a.pos2 == 2;
-    }));
+    EXPECT_TRUE(std::none_of(dist.begin(), dist.end(),
+                             [](const Armonia &a) { return a.distanza == 1 && a.pos1 == 1 && a.pos2 == 2; }));
     // Every harmony listed is one by its rule and has a forecast.
     for (const auto &a : somma) {
         EXPECT_EQ(statistiche::Fuori90(a.numeri[0] + a.numeri[1]), statistiche::Fuori90(a.numeri[2] + a.numeri[3]));
@@ -144,9 +142,8 @@ TEST(Armonia, CicloInterrottoMostraIParziali)
     int somma = 0;
     for (int c = 1; c <= 10; ++c)
         somma += std::stoi(r.ciclo.testo(1, c));
-    int attese = static_cast<int>(std::count_if(r.voci.begin(), r.voci.end(), [](const VoceCiclo &v) {
-        return v.colpo >= 1 && v.colpo <= 10;
-    }));
+    int attese = static_cast<int>(
+        std::count_if(r.voci.begin(), r.voci.end(), [](const VoceCiclo &v) { return v.colpo >= 1 && v.colpo <= 10; }));
     EXPECT_EQ(somma, attese);
     // Every analysed forecast lies Passo draws (or a multiple) before the chosen one.
     for (const auto &v : r.voci)

@@ -55,10 +55,10 @@ TEST(Astrolotto, AmbataRaddoppiata)
         int atteso;
     };
     const Caso casi[] = {
-        {0, {2, 3, 4, 5, 6, 7, 8, 9, 10}, 1},  // no repetition: smallest free number
-        {0, {1, 2, 3, 4, 5, 6, 7, 8, 9}, 10},  // stepping past the row's numbers
-        {50, {}, 10},                          // 100 wraps to 10
-        {45, {90}, 1},                         // 90 taken: 91 wraps to 1
+        {0, {2, 3, 4, 5, 6, 7, 8, 9, 10}, 1}, // no repetition: smallest free number
+        {0, {1, 2, 3, 4, 5, 6, 7, 8, 9}, 10}, // stepping past the row's numbers
+        {50, {}, 10},                         // 100 wraps to 10
+        {45, {90}, 1},                        // 90 taken: 91 wraps to 1
         {40, {80, 81}, 82},
     };
     for (const auto &c : casi)

@@ -25,14 +25,16 @@ void NessunaRipetizione(const Cruciverba &c)
     for (int r = 0; r < c.righe; ++r) {
         std::set<int> s;
         for (int col = 0; col < c.colonne; ++col)
-            if (c.at(r, col))
+            if (c.at(r, col)) {
                 EXPECT_TRUE(s.insert(c.at(r, col)).second) << "row " << r;
+            }
     }
     for (int col = 0; col < c.colonne; ++col) {
         std::set<int> s;
         for (int r = 0; r < c.righe; ++r)
-            if (c.at(r, col))
+            if (c.at(r, col)) {
                 EXPECT_TRUE(s.insert(c.at(r, col)).second) << "column " << col;
+            }
     }
 }
 

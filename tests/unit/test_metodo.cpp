@@ -30,7 +30,10 @@ ParametriMetodo Standard(std::string posizioni, std::string operazioni, int nAmb
     return p;
 }
 
-std::vector<int> Numeri(const Colonna &c) { return std::vector<int>(c.begin(), c.end()); }
+std::vector<int> Numeri(const Colonna &c)
+{
+    return std::vector<int>(c.begin(), c.end());
+}
 
 TEST(Metodo, AmbataDallaSommaDeiPrimiDue)
 {
@@ -46,7 +49,10 @@ TEST(Metodo, BaseFuoriNovanta)
         const char *op;
         int base;
     };
-    const Caso casi[] = {{{60, 50}, "+", 20}, {{10, 30}, "-", 70}, {{0, 7}, "*", 90}, {{5, 7, 3}, "*-", 32},
+    const Caso casi[] = {{{60, 50}, "+", 20},
+                         {{10, 30}, "-", 70},
+                         {{0, 7}, "*", 90},
+                         {{5, 7, 3}, "*-", 32},
                          {{5, 7, 3}, "+x", 12}}; // an unknown operator leaves the base as it is
     for (const auto &c : casi) {
         auto r = CalcolaMetodoDaValori(c.valori, Standard(c.valori.size() == 3 ? "1,2,3" : "1-2", c.op, 1, 1, 0));
@@ -187,9 +193,9 @@ TEST(Metodo, FileRifiutatiConCampoENome)
         const char *campo;
     };
     const Caso casi[] = {
-        {7, "0", "Forma"},          {14, "0", "Estr. Succ"},     {-1, "", "Estr. Succ"},
-        {4, "abc", "NRA"},          {1, "1 9", "Posizioni"},      {1, "", "Posizioni"},
-        {6, "4", "N Ambate"},       {10, "0", "Passo"},           {0, "x", "Ruota"},
+        {7, "0", "Forma"},    {14, "0", "Estr. Succ"}, {-1, "", "Estr. Succ"},
+        {4, "abc", "NRA"},    {1, "1 9", "Posizioni"}, {1, "", "Posizioni"},
+        {6, "4", "N Ambate"}, {10, "0", "Passo"},      {0, "x", "Ruota"},
     };
     for (const auto &c : casi) {
         TExStringList f = FileValido();
@@ -269,13 +275,13 @@ TEST(Metodo, ListaCruciverba)
 
 TEST(Metodo, EsitiDellaLunghetta)
 {
-    auto e = prova::EstrazioniDaNumeri({{1, 2, 3, 40, 41, 42}, {50, 51, 52, 53, 54, 55}, {1, 2, 3, 4, 60, 61},
-                                        {1, 2, 3, 4, 5, 6}});
+    auto e = prova::EstrazioniDaNumeri(
+        {{1, 2, 3, 40, 41, 42}, {50, 51, 52, 53, 54, 55}, {1, 2, 3, 4, 60, 61}, {1, 2, 3, 4, 5, 6}});
     ParametriMetodo p = Standard("1", "", 1, 1, 0, 6, 1); // lunghetta 50..55
     auto r = CalcolaPaginaMetodo(e, 1, p, "Prova");
     EXPECT_EQ(r.es.testo(0, 6), "P 6");
     EXPECT_TRUE(r.es.testo(1, 0).empty()); // 50..55 never comes back
-    p.tipoPrev = 2;                          // 50, 49, ... 45
+    p.tipoPrev = 2;                        // 50, 49, ... 45
     auto s = CalcolaPaginaMetodo(e, 1, p, "Prova");
     EXPECT_TRUE(s.rit.testo(1, 0).empty());
     // From draw 0 the lunghetta is 1..6: four of them in draw 2, all six in draw 3.

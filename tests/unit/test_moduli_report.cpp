@@ -171,7 +171,7 @@ TEST(TReportSistemi, SetteColonneDannoTreRigheELeScelte)
     d.riduzione = "n-1";
     d.casuali = 3;
     d.ritardi = 2;
-    d.sviluppo = Sviluppo(7);
+    d.tabulato = RigheTabulato(Sviluppo(7));
     const Report r = TReportSistemi(IntestazioneReport{}, d);
     EXPECT_EQ(r.titolo, "Tabulato Sistemi");
     const Banda *elenco = nullptr;
@@ -183,8 +183,8 @@ TEST(TReportSistemi, SetteColonneDannoTreRigheELeScelte)
     std::vector<std::string> t;
     for (const auto &e : r.bande.front().etichette)
         t.push_back(e.testo);
-    for (const char *atteso : {"Sistema - Concorso : Superenalotto elaborato il 10/12/2026 ", "Tipo di riduzione n-1",
-                               "Casuali 3 Ultimi 0, Frequenze 0 Ritardi 2", "Numeri in combinazione Libero",
-                               "Tabulato", "Numeri in Gioco"})
+    for (const char *atteso :
+         {"Sistema - Concorso : Superenalotto elaborato il 10/12/2026 ", "Tipo di riduzione n-1",
+          "Casuali 3 Ultimi 0, Frequenze 0 Ritardi 2", "Numeri in combinazione Libero", "Tabulato", "Numeri in Gioco"})
         EXPECT_NE(std::find(t.begin(), t.end(), atteso), t.end()) << atteso;
 }

@@ -43,7 +43,7 @@ struct LettoJPEG {
     int larghezza = 0, altezza = 0;
     int primaQuantizzazione = 0; // first entry of the luminance table
     int massimaQuantizzazione = 0;
-    int campionamentoCroma = 0;  // h sampling factor of the first component
+    int campionamentoCroma = 0; // h sampling factor of the first component
     QImage immagine;
 };
 
@@ -206,9 +206,9 @@ TEST(Pittore, IlPDFPortaLeDidascalieEIlTabulatoVaSuPiuPagine)
     resa::EsportaPDF(r, d.percorso("uno.pdf"));
     EXPECT_EQ(PaginePDF(d.percorso("uno.pdf")), 1);
     const std::string testo = Esegui("pdftotext -layout '" + d.percorso("uno.pdf") + "' -");
-    for (const char *atteso : {"Tabella Statistiche Numeri", "Inizio Ricerca: 1/3/2011", "Fine Ricerca: 10/3/2011",
-                               "Mario Rossi", "Via Roma 1 - Località Milano", "Ricevitoria Quadrifoglio n.77",
-                               "Frequenza", "243", RigaEditore})
+    for (const char *atteso :
+         {"Tabella Statistiche Numeri", "Inizio Ricerca: 1/3/2011", "Fine Ricerca: 10/3/2011", "Mario Rossi",
+          "Via Roma 1 - Località Milano", "Ricevitoria Quadrifoglio n.77", "Frequenza", "243", RigaEditore})
         EXPECT_NE(testo.find(atteso), std::string::npos) << atteso << "\n" << testo;
 
     // 60 listing lines of 12.7 mm after a 50 mm title band: 17 + 21 + 21 + 1.

@@ -3,6 +3,7 @@
 #include "systems/Sviluppo.h"
 
 #include "app/Testo.h"
+#include "export/GrigliaCSV.h"
 #include "reference/RiferimentoSistemi.h"
 #include "support/ArchivioProva.h"
 
@@ -12,6 +13,7 @@
 #include <numeric>
 #include <random>
 #include <set>
+#include <sstream>
 
 using namespace sestina;
 using namespace sestina::sistemi;
@@ -26,7 +28,10 @@ Colonna C(std::initializer_list<int> v)
     return c;
 }
 
-std::string Testo(const std::vector<int> &numeri) { return TestoNumeriInGioco(numeri); }
+std::string Testo(const std::vector<int> &numeri)
+{
+    return TestoNumeriInGioco(numeri);
+}
 
 // Records every call of the progress interface; stops at the n-th Interrompi when asked.
 struct Registro : Progresso {
@@ -86,7 +91,8 @@ TEST(Sviluppo, OrdineDelTabelloneEPerColonna)
     std::iota(tutti.begin(), tutti.end(), 1);
     auto o = OrdineTabellone(tutti);
     ASSERT_EQ(o.size(), 90u);
-    EXPECT_EQ((std::vector<int>(o.begin(), o.begin() + 11)), (std::vector<int>{1, 11, 21, 31, 41, 51, 61, 71, 81, 2, 12}));
+    EXPECT_EQ((std::vector<int>(o.begin(), o.begin() + 11)),
+              (std::vector<int>{1, 11, 21, 31, 41, 51, 61, 71, 81, 2, 12}));
     EXPECT_EQ(o.back(), 90);
     EXPECT_EQ(TestoNumeriInGioco({3, 12, 45}), "03 12 45 ");
 }
@@ -110,6 +116,12 @@ TEST(Sviluppo, QuattroNumeriTreSenzaRiduzione)
         EXPECT_EQ(g.testo(i + 1, 0), std::to_string(i + 1));
         EXPECT_EQ(g.testo(i + 1, 1), attese[i]);
     }
+    for (int r = 0; r < g.righe(); ++r)
+        for (int c = 0; c < 2; ++c)
+            EXPECT_EQ(TestoSviluppo(lista, r, c), g.testo(r, c));
+    std::ostringstream csv;
+    ScriviCSVSviluppo(lista, csv);
+    EXPECT_EQ(csv.str(), esporta::GrigliaCSV(g));
     Griglia vuota = GrigliaSviluppoVuota();
     EXPECT_EQ(vuota.testo(0, 0), "Scheda ");
     EXPECT_EQ(vuota.testo(0, 1), "Sviluppo");
@@ -135,7 +147,8 @@ TEST(Sviluppo, RiduzioniDegliEsempi)
         std::vector<Colonna> lista{C({9})}; // emptied first
         auto e = SviluppaSistema(Testo(OrdineTabellone(c.segnati)), c.k, c.r, lista);
         EXPECT_EQ(lista, c.attese);
-        EXPECT_EQ(TestoAvanzamento(e.elaborate, e.ridotte), Formato("Elaborate %ld Ridotte %ld", c.elaborate, c.ridotte));
+        EXPECT_EQ(TestoAvanzamento(e.elaborate, e.ridotte),
+                  Formato("Elaborate %ld Ridotte %ld", c.elaborate, c.ridotte));
     }
 }
 
@@ -167,7 +180,11 @@ TEST(Sviluppo, SviluppaColonneCasiPiccoli)
     EXPECT_EQ(l, (std::vector<Colonna>{C({1}), C({5, 7, 9}), C({5}), C({7}), C({9}), C({5, 7}), C({5, 9}), C({7, 9})}));
     std::vector<Colonna> nessuna;
     EXPECT_FALSE(SviluppaColonne("05 07 ", 3, nessuna));
+    EXPECT_FALSE(SviluppaColonne("", 1, nessuna));
     EXPECT_TRUE(nessuna.empty());
+    // No numbers in play: no byte 0 (which "sviluppo" cannot hold).
+    EXPECT_FALSE(SviluppaColonne("", 0, nessuna));
+    EXPECT_EQ(nessuna, std::vector<Colonna>{Colonna{}});
 }
 
 TEST(Sviluppo, TrentadueNumeriSeiNMenoUno)

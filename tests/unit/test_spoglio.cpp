@@ -49,8 +49,8 @@ std::vector<RecordSuperenalotto> Numeri(const std::vector<Estrazione> &e)
     return v;
 }
 
-void UgualeAlRiferimento(const std::vector<Colonna> &colonne, const std::vector<RecordSuperenalotto> &numeri, int inizio,
-                         int limite)
+void UgualeAlRiferimento(const std::vector<Colonna> &colonne, const std::vector<RecordSuperenalotto> &numeri,
+                         int inizio, int limite)
 {
     const auto veloce = Spoglia(colonne, numeri, inizio, limite);
     const auto rif = riferimento::RiferimentoSpoglia(colonne, numeri, inizio, limite);
@@ -130,6 +130,10 @@ TEST(SpoglioVeloce, ArchiviConNumeriFuoriPostoComeIlRiferimento)
     colonne.insert(colonne.end(), sviluppo.begin(), sviluppo.end());
     colonne.push_back(C({1, 1, 2, 3}));
     colonne.push_back(C({0, 1, 2, 3, 4, 5}));
+    colonne.push_back(C({1, 2, 3, 200, 255, 4})); // bytes no number can be
+    for (auto &r : numeri)
+        if (r.numeri[0] == 4)
+            r.jolly = 250;
     UgualeAlRiferimento(colonne, numeri, 0, 0);
 }
 
@@ -137,9 +141,9 @@ TEST(SpoglioVeloce, MoltiColonneSuDueFili)
 {
     // Enough columns for the two-thread split; the rows must stay in check order.
     std::vector<Colonna> colonne;
-    (void)SviluppaColonne(TestoNumeriInGioco({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
-                                              21, 22, 23, 24}),
-                          4, colonne);
+    (void)SviluppaColonne(
+        TestoNumeriInGioco({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24}), 4,
+        colonne);
     ASSERT_GE(colonne.size(), 10000u);
     const auto numeri = Numeri(prova::EstrazioniCasuali(2, 150));
     UgualeAlRiferimento(colonne, numeri, 0, 0);
@@ -226,12 +230,12 @@ TEST(TabellaVincite, TestiEColoriDiUnaVincita)
     const std::vector<Colonna> colonne{C({70, 71, 72}), C({1, 2, 3, 4, 5, 6})};
     TabellaVincite t(colonne, estrazioni, Spoglia(colonne, Numeri(estrazioni), 0, 0));
     ASSERT_EQ(t.righe(), 2);
-    const std::vector<std::string> attesi{"14/2/2009 ", "40", "5", "4", "3", "2", "1", "6", "3", "2",
-                                          "01 02 03 04 05 06 ", "", "", "", "7", "", "0"};
+    const std::vector<std::string> attesi{"14/2/2009 ",         "40", "5", "4", "3", "2", "1", "6", "3", "2",
+                                          "01 02 03 04 05 06 ", "",   "",  "",  "7", "",  "0"};
     for (int c = 0; c < 17; ++c)
         EXPECT_EQ(t.testo(1, c), attesi[static_cast<std::size_t>(c)]) << c;
-    const std::vector<std::string> intestazioni{"Estrazione", "I", "II", "III", "IV", "V", "VI", "J", "S",
-                                                "N.Cl", "Colonna", "3", "4", "5", "5+1", "6", "Colpo"};
+    const std::vector<std::string> intestazioni{"Estrazione", "I",       "II", "III", "IV", "V",   "VI", "J",    "S",
+                                                "N.Cl",       "Colonna", "3",  "4",   "5",  "5+1", "6",  "Colpo"};
     const std::vector<int> larghezze{100, 30, 30, 30, 30, 30, 30, 30, 30, 60, 200, 30, 30, 30, 30, 30, 40};
     for (int c = 0; c < 17; ++c) {
         EXPECT_EQ(t.testo(0, c), intestazioni[static_cast<std::size_t>(c)]);
@@ -241,8 +245,8 @@ TEST(TabellaVincite, TestiEColoriDiUnaVincita)
     EXPECT_EQ(t.cella(1, 0).sfondo, colori::CianoChiaro);
     EXPECT_EQ(t.cella(1, 1).sfondo, colori::CianoChiaro); // 40 not in the column
     EXPECT_EQ(t.cella(1, 2).sfondo, rosa);
-    EXPECT_EQ(t.cella(1, 7).sfondo, rosa);                 // the jolly 6
-    EXPECT_EQ(t.cella(1, 8).sfondo, rosa);                 // the superstar 3 is in the column's text
+    EXPECT_EQ(t.cella(1, 7).sfondo, rosa); // the jolly 6
+    EXPECT_EQ(t.cella(1, 8).sfondo, rosa); // the superstar 3 is in the column's text
     EXPECT_EQ(t.cella(1, 9).sfondo, std::nullopt);
     EXPECT_EQ(t.cella(1, 14).sfondo, (Colore{215, 255, 255}));
     EXPECT_EQ(t.cella(1, 13).sfondo, std::nullopt);
@@ -367,9 +371,8 @@ TEST(DatiSistema, CostiEQuote)
 TEST(Spoglio, RiquadroDiInizio)
 {
     // 3/1/2009 is a Saturday; the box counts back within the year and the month.
-    const auto e = prova::EstrazioniDaNumeri({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6},
-                                              {1, 2, 3, 4, 5, 6}},
-                                             Data{30, 12, 2008}, 2);
+    const auto e = prova::EstrazioniDaNumeri(
+        {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}}, Data{30, 12, 2008}, 2);
     std::vector<archivio::RecordData> date;
     for (const auto &x : e)
         date.push_back(x.data);
@@ -403,4 +406,22 @@ TEST(Spoglio, ProgressoEStop)
     EXPECT_GE(stop.chiamate, 1);
     const auto completo = Spoglia(molte, numeri, 0, 0);
     EXPECT_LT(r.vincite.size(), completo.vincite.size());
+}
+
+TEST(TabellaVincite, OrdinamentiComeSuiTesti)
+{
+    // Every header, one after the other, against the sort on the cell texts.
+    std::mt19937 rng(6);
+    const auto estrazioni = prova::EstrazioniCasuali(30, 300);
+    std::vector<Colonna> colonne;
+    (void)SviluppaColonne("03 13 23 33 43 53 63 73 83 04 14 24 34 ", 5, colonne);
+    colonne.push_back(C({7})); // a one-number column reads as an integer
+    TabellaVincite t(colonne, estrazioni, Spoglia(colonne, estrazioni, 0, 0));
+    ASSERT_GT(t.righe(), 100);
+    for (int prova = 0; prova < 40; ++prova) {
+        const int colonna = std::uniform_int_distribution<int>(0, 16)(rng);
+        const auto attese = riferimento::RiferimentoOrdina(t, colonna);
+        t.Ordina(colonna);
+        ASSERT_TRUE(t.risultato().vincite == attese) << "colonna " << colonna;
+    }
 }

@@ -1,0 +1,164 @@
+// Systems: sistema (the "&Sistemi" page's "Elabora" and "Mostra colonne") and
+// spoglio (the checking window).
+#include "cli/Cli.h"
+
+#include "app/Errore.h"
+#include "app/FileAtomico.h"
+#include "app/Impostazioni.h"
+#include "app/Testo.h"
+#include "export/GrigliaCSV.h"
+#include "slips/FileSchedine.h"
+#include "systems/FileSistema.h"
+#include "systems/FileSviluppo.h"
+#include "systems/Spoglio.h"
+#include "systems/Sviluppo.h"
+
+#include <ostream>
+
+namespace sestina::cli {
+namespace {
+
+using namespace sistemi;
+
+std::vector<int> NumeriDaLista(const std::string &lista)
+{
+    std::vector<int> numeri;
+    std::size_t inizio = 0;
+    while (inizio <= lista.size()) {
+        std::size_t fine = lista.find(',', inizio);
+        if (fine == std::string::npos)
+            fine = lista.size();
+        const std::string parte = Trim(lista.substr(inizio, fine - inizio));
+        int n = 0;
+        try {
+            n = LeggiIntero(parte);
+        } catch (const Errore &) {
+            throw ErroreUso{"--numeri: \"" + parte +
+                            "\" non è un numero (LISTA: numeri da 1 a 90 separati da virgole)"};
+        }
+        if (n < 1 || n > 90)
+            throw ErroreUso{"--numeri: " + std::to_string(n) + " non è un numero da 1 a 90"};
+        numeri.push_back(n);
+        inizio = fine + 1;
+    }
+    return numeri;
+}
+
+int Intervallo(const Argomenti &args, const std::string &nome, int minimo, int massimo, int predefinito,
+               const std::string &cosa)
+{
+    auto v = args.valore(nome);
+    if (!v)
+        return predefinito;
+    const int x = InteroDaArgomento(*v, cosa);
+    if (x < minimo || x > massimo)
+        throw ErroreUso{"--" + nome + " va da " + std::to_string(minimo) + " a " + std::to_string(massimo)};
+    return x;
+}
+
+int Sistema(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni({"numeri", "k", "riduzione", "carica", "salva"});
+    std::vector<int> numeri;
+    int k = 0, livello = 0;
+    if (auto file = args.valore("carica")) {
+        if (args.valore("numeri") || args.valore("k") || args.valore("riduzione"))
+            throw ErroreUso{"--carica prende numeri, --k e --riduzione dal file sistema: non vanno indicati"};
+        const FileSistema s = CaricaFileSistema(*file);
+        numeri = s.Numeri();
+        k = s.indiceNumeri + 3;
+        livello = s.livelloRiduzione;
+    } else {
+        auto lista = args.valore("numeri");
+        if (!lista)
+            throw ErroreUso{"manca --numeri LISTA (oppure --carica FILE.stm)"};
+        if (!args.valore("k"))
+            throw ErroreUso{"manca --k (da 3 a 6)"};
+        numeri = NumeriDaLista(*lista);
+        k = Intervallo(args, "k", 3, 6, 0, "numeri in combinazione");
+        livello = Intervallo(args, "riduzione", 0, 3, 0, "riduzione");
+    }
+    const std::vector<int> inGioco = OrdineTabellone(numeri);
+    // Every refusal comes before any file is written.
+    std::optional<FileSistema> daSalvare;
+    if (args.valore("salva"))
+        daSalvare = SistemaDaNumeri(inGioco, k, livello);
+    if (auto rifiuto = ControllaSviluppo(static_cast<int>(inGioco.size()), k))
+        throw Errore(*rifiuto);
+    std::vector<Colonna> lista;
+    const EsitoSviluppo e = SviluppaSistema(TestoNumeriInGioco(inGioco), k, livello, lista);
+    SalvaSviluppo(ctx.dir, lista);
+    if (daSalvare)
+        SalvaFileSistema(*args.valore("salva"), *daSalvare);
+    ctx.err << TestoAvanzamento(e.elaborate, e.ridotte) << "\n";
+    ScriviCSVSviluppo(lista, ctx.out);
+    return 0;
+}
+
+// "Costo Colonna Superenalotto": line 61 of "ImportiVincite.DAT" when the file exists.
+Valuta CostoPredefinito(const std::string &dir)
+{
+    const std::string percorso = dir + FileImportiVincite;
+    if (!EsisteFile(percorso))
+        return 0;
+    try {
+        TExStringList l;
+        l.LoadFromFile(percorso);
+        return LeggiValuta(LeggiImportiVincite(l).costoColonna);
+    } catch (const Errore &e) {
+        throw Errore(std::string(FileImportiVincite) + ": costo della colonna non leggibile (" + e.what() +
+                         "); indicalo con --costo",
+                     percorso);
+    }
+}
+
+int Spoglio(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni({"inizio", "limite", "quote", "costo", "file"});
+    const int ultima = ctx.archivio.LeggiUltimaEstrazione();
+    if (ultima < 0)
+        throw Errore("L'archivio non contiene estrazioni");
+    int inizio = ultima;
+    if (auto v = args.valore("inizio"))
+        inizio = RecordDaArgomento(ctx.archivio, *v);
+    const int limite = Intervallo(args, "limite", 0, LimiteMassimoSpoglio, 0, "limite");
+    const int quote = Intervallo(args, "quote", 1, 1000, 1, "quote");
+    Valuta costo = 0;
+    if (auto v = args.valore("costo")) {
+        try {
+            costo = LeggiValuta(*v);
+        } catch (const Errore &) {
+            throw ErroreUso{"--costo: \"" + *v + "\" non è un importo (per esempio 0,50)"};
+        }
+        if (costo < 0)
+            throw ErroreUso{"--costo non può essere negativo"};
+    } else {
+        costo = CostoPredefinito(ctx.dir);
+    }
+    std::vector<Colonna> colonne;
+    if (auto f = args.valore("file"))
+        colonne = ColonneDaLista(schedine::CaricaSchedine(*f));
+    else
+        (void)CaricaSviluppo(ctx.dir, colonne);
+    auto estrazioni = ctx.archivio.LeggiTutte();
+    RisultatoSpoglio r = Spoglia(colonne, estrazioni, inizio, limite);
+    const Griglia riepilogo = GrigliaRiepilogo(r);
+    const Griglia dati = GrigliaDatiSistema(colonne, costo, quote);
+    TabellaVincite tabella(std::move(colonne), std::move(estrazioni), std::move(r));
+    tabella.ScriviCSV(ctx.out);
+    ctx.out << "\r\n" << esporta::GrigliaCSV(riepilogo) << "\r\n" << esporta::GrigliaCSV(dati);
+    return 0;
+}
+
+const Registrazione r1({"sistema",
+                        "sistema (--numeri LISTA --k 3..6 [--riduzione 0..3] | --carica FILE.stm) [--salva FILE.stm]",
+                        {"numeri", "k", "riduzione", "carica", "salva"},
+                        Sistema});
+const Registrazione r2({"spoglio",
+                        "spoglio [--inizio N|gg/mm/aaaa] [--limite 0..10000] [--quote 1..1000] [--costo 0,50] "
+                        "[--file FILE.sse|FILE.csv]",
+                        {"inizio", "limite", "quote", "costo", "file"},
+                        Spoglio});
+
+} // namespace
+} // namespace sestina::cli
