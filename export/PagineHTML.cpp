@@ -99,7 +99,8 @@ std::vector<std::string> PaginaAstroHTML(const ModelliHTML &m, const std::string
 }
 
 PaginaAnno PaginaAnnoHTML(const ModelliHTML &m, int anno, VarianteAnno variante, int annoCorrente,
-                          const std::string &paginaHTML, const std::vector<RigaAnnoHTML> &estrazioni)
+                          const std::string &paginaHTML, const std::vector<RigaAnnoHTML> &estrazioni,
+                          int primoAnno)
 {
     const std::string w = "Superenalotto";
     const bool a = variante == VarianteAnno::A;
@@ -124,7 +125,7 @@ PaginaAnno PaginaAnnoHTML(const ModelliHTML &m, int anno, VarianteAnno variante,
     }
 
     std::string precedente, successivo;
-    if (anno >= 1940)
+    if (anno >= 1940 && anno > primoAnno)
         precedente = "<A HREF=\"" + radice + std::to_string(anno - 1) + ".html\">Anno Precedente = Estrazioni " +
                      std::to_string(anno - 1) + " " + parola + " </a>";
     if (anno < annoCorrente) {

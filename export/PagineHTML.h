@@ -52,9 +52,11 @@ struct PaginaAnno {
     std::vector<std::string> righe;
 };
 // PaginaAnnoHTML: year `anno` with its draws oldest first; `annoCorrente` names
-// the current year, whose page is `paginaHTML`.
+// the current year, whose page is `paginaHTML`. No year before `primoAnno` has a
+// page, so the first year of the archive gets no dead "Anno Precedente" link.
 PaginaAnno PaginaAnnoHTML(const ModelliHTML &m, int anno, VarianteAnno variante, int annoCorrente,
-                          const std::string &paginaHTML, const std::vector<RigaAnnoHTML> &estrazioni);
+                          const std::string &paginaHTML, const std::vector<RigaAnnoHTML> &estrazioni,
+                          int primoAnno = 1940);
 
 // The page as a file: Windows-1252, CR LF, replacing `percorso` only once complete.
 void SalvaPaginaHTML(const std::vector<std::string> &righe, const std::string &percorso);

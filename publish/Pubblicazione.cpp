@@ -287,7 +287,7 @@ std::vector<std::string> EsportaHTML(const std::string &dir, const std::string &
         const std::vector<int> anni = s.tutti ? AnniArchivio(dir) : s.anni;
         for (int anno : anni) {
             auto p = esporta::PaginaAnnoHTML(m, anno, s.tutti ? esporta::VarianteAnno::B : esporta::VarianteAnno::A,
-                                             annoCorrente, paginaHTML, righe);
+                                             annoCorrente, paginaHTML, righe, righe.front().anno);
             salva(p.nomeFile, p.righe);
         }
     }

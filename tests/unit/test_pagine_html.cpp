@@ -158,6 +158,11 @@ TEST(PaginaAnnoHTML, AnnoCorrenteEVarianteTutti)
                                 "Estrazioni 2011 Superenalotto </a></p></td>");
     const auto antico = PaginaAnnoHTML(Modelli(false), 1939, VarianteAnno::A, 2026, "casa.html", e);
     EXPECT_EQ(antico.righe[3], "          <TD><p class=s3></p></td>");
+    // The archive's first year: no page before it to link to.
+    const auto primo = PaginaAnnoHTML(Modelli(false), 2010, VarianteAnno::B, 2026, "casa.html", e, 2010);
+    EXPECT_EQ(primo.righe[3], "          <TD><p class=s3></p></td>");
+    const auto secondo = PaginaAnnoHTML(Modelli(false), 2011, VarianteAnno::B, 2026, "casa.html", e, 2010);
+    EXPECT_NE(secondo.righe[3].find("Superenalotto-2010.html"), std::string::npos);
 }
 
 TEST(PaginaAnnoHTML, TitoloNellaRigaDellaTestaConHead)

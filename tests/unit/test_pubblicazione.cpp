@@ -133,6 +133,8 @@ TEST(EsportaHTML, OgniFileDellaTabella)
     const std::string pagina = prova::LeggiByte(cartella + "/Superenalotto-2007.html");
     EXPECT_NE(pagina.find("<A HREF=\"Superenalotto.html\">Anno Successivo = Estrazioni 2008"), std::string::npos);
     EXPECT_NE(pagina.find("<title>ESTRAZIONI Superenalotto ANNO 2007 </title>"), std::string::npos);
+    EXPECT_NE(pagina.find("<A HREF=\"Superenalotto-2006.html\">Anno Precedente"), std::string::npos);
+    EXPECT_EQ(prova::LeggiByte(cartella + "/Superenalotto-2005.html").find("Anno Precedente"), std::string::npos);
 }
 
 TEST(EsportaHTML, CartellaImpossibileNominataNellErrore)
