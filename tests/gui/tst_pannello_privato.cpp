@@ -8,7 +8,9 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 #include <filesystem>
@@ -168,6 +170,28 @@ private Q_SLOTS:
         controllo<QCheckBox>("CBExpPDFincalore")->setChecked(false);
         clic("SpeedButton1");
         QVERIFY(messaggi().isEmpty());
+    }
+
+    void stopFermaLEsportazionePDF()
+    {
+        for (const char *n : {"CBExpPDFEstrazione", "CBExpPDFConsultazione", "CBExpPDFTAbellestatistiche",
+                              "CBExpPDFincalore", "CBExpPDFastrolotto", "cbexppdfRitxambi"})
+            controllo<QCheckBox>(n)->setChecked(true);
+        auto *stop = controllo<QPushButton>("btn_Stop");
+        QVERIFY(!stop->isEnabled());
+        // Pressed while the export runs (the first progress report lets it through).
+        QTimer::singleShot(0, stop, [stop] {
+            QVERIFY(stop->isEnabled());
+            stop->click();
+        });
+        clic("SpeedButton1");
+        QCOMPARE(Dialoghi::Messaggi().size(), size_t(1));
+        QCOMPARE(Dialoghi::Messaggi().front().tipo, Dialoghi::Tipo::Avviso);
+        QVERIFY(!messaggi().contains(QStringLiteral("Esportazione eseguita")));
+        QVERIFY(EsisteFile(percorso("uscita/pdf/lastestrazione.pdf")));
+        QVERIFY(!EsisteFile(percorso("uscita/pdf/Ritardixambi_Superenalotto_Quattordicine.pdf")));
+        QVERIFY(!stop->isEnabled());
+        QVERIFY(controllo<QProgressBar>("ProgressBar1")->value() >= 1);
     }
 
     void opuscoloSenzaFileNonDiceCreato()
