@@ -13,6 +13,10 @@
 #include "stats/Consultazione.h"
 #include "stats/RitardiGruppi.h"
 #include "stats/Statistiche.h"
+#include "systems/FileSviluppo.h"
+#include "systems/Sviluppo.h"
+
+#include <QDate>
 
 #include <ostream>
 
@@ -148,9 +152,57 @@ esporta::Report ReportAmbo(const Argomenti &args, Contesto &ctx)
         esporta::TitoliAmbo(TitoloRitardiGruppi(k), DataDi(ctx.archivio, inizio), DataDi(ctx.archivio, fine)));
 }
 
+// The board of "&Sistemi": 1..90 in ten columns, the numbers in play marked.
+Griglia Tabellone(const Colonna &numeri)
+{
+    Griglia g(9, 10);
+    g.righeFisse = 0;
+    for (int n = 1; n <= 90; ++n) {
+        Cella &c = g.cella((n - 1) / 10, (n - 1) % 10);
+        c.testo = std::to_string(n);
+        c.allineamento = Allineamento::Centro;
+        c.grassetto = true;
+        if (numeri.find(static_cast<char>(n)) != std::string::npos)
+            c.sfondo = colori::Marcatura;
+    }
+    for (int c = 0; c < 10; ++c)
+        g.ImpostaLarghezza(c, 24);
+    return g;
+}
+
+esporta::Report ReportSistemi(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni({"k", "riduzione", "pdf"});
+    static const char *const combinazioni[] = {"Tre", "Quattro", "Cinque", "Sei"};
+    static const char *const riduzioni[] = {"Nessuna", "n-1", "n-2", "n-3"};
+    std::vector<Colonna> lista;
+    if (!sistemi::CaricaSviluppo(ctx.dir, lista) || lista.empty())
+        throw Errore("Non c'è un sistema sviluppato: manca il file \"sviluppo\"");
+    esporta::DatiReportSistemi d;
+    d.data = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+    d.riduzione = riduzioni[0];
+    if (auto v = args.valore("riduzione")) {
+        const int r = InteroDaArgomento(*v, "riduzione");
+        if (r < 0 || r > 3)
+            throw ErroreUso{"la riduzione va da 0 (Nessuna) a 3 (n-3)"};
+        d.riduzione = riduzioni[r];
+    }
+    if (auto v = args.valore("k")) {
+        const int k = InteroDaArgomento(*v, "numeri in combinazione");
+        if (k < 3 || k > 6)
+            throw ErroreUso{"i numeri in combinazione vanno da 3 a 6"};
+        d.combinazione = combinazioni[k - 3];
+    }
+    d.numeriInGioco = Figura(Tabellone(esporta::NumeriInGioco(lista)));
+    d.tabulato = esporta::RigheTabulato(static_cast<int>(lista.size()), [&lista](int i) {
+        return std::pair{sistemi::TestoSviluppo(lista, i + 1, 0), sistemi::TestoSviluppo(lista, i + 1, 1)};
+    });
+    return esporta::TReportSistemi(Intestazione(ctx.dir), d);
+}
+
 int Report(const Argomenti &args, Contesto &ctx)
 {
-    const std::string &pagina = args.posizionale(0, "la pagina (estrazioni, consulta, stat, calore, ambo)");
+    const std::string &pagina = args.posizionale(0, "la pagina (estrazioni, consulta, stat, calore, ambo, sistemi)");
     const auto pdf = args.valore("pdf");
     if (!pdf)
         throw ErroreUso{"manca --pdf FILE"};
@@ -166,21 +218,24 @@ int Report(const Argomenti &args, Contesto &ctx)
         r = ReportCalore(args, ctx);
     else if (pagina == "ambo")
         r = ReportAmbo(args, ctx);
+    else if (pagina == "sistemi")
+        r = ReportSistemi(args, ctx);
     else
-        throw ErroreUso{"pagina sconosciuta \"" + pagina + "\"; pagine: estrazioni, consulta, stat, calore, ambo"};
+        throw ErroreUso{"pagina sconosciuta \"" + pagina +
+                        "\"; pagine: estrazioni, consulta, stat, calore, ambo, sistemi"};
     resa::CaricaFigure(r);
     resa::EsportaPDF(r, *pdf);
     return 0;
 }
 
-const Registrazione
-    r1({"report",
-        "report PAGINA [opzioni della pagina] --pdf FILE  (estrazioni [--estrazione N]; consulta "
-        "[--posizione N]; stat [--tabella NOME] [--inizio N] [--fine N] [--ordine 0..3]; calore "
-        "[--estrazione N] [--analizzare N] [--minimo M] [--ambi]; ambo [--k 2..14] [--inizio N] "
-        "[--fine N])",
-        {"pdf", "estrazione", "posizione", "tabella", "inizio", "fine", "ordine", "analizzare", "minimo", "k"},
-        Report});
+const Registrazione r1({"report",
+                        "report PAGINA [opzioni della pagina] --pdf FILE  (estrazioni [--estrazione N]; consulta "
+                        "[--posizione N]; stat [--tabella NOME] [--inizio N] [--fine N] [--ordine 0..3]; calore "
+                        "[--estrazione N] [--analizzare N] [--minimo M] [--ambi]; ambo [--k 2..14] [--inizio N] "
+                        "[--fine N]; sistemi [--k 3..6] [--riduzione 0..3], dal file \"sviluppo\")",
+                        {"pdf", "estrazione", "posizione", "tabella", "inizio", "fine", "ordine", "analizzare",
+                         "minimo", "k", "riduzione"},
+                        Report});
 
 } // namespace
 } // namespace sestina::cli

@@ -2,6 +2,7 @@
 #include "support/ArchivioProva.h"
 #include "support/CartellaProgramma.h"
 #include "support/CliProva.h"
+#include "systems/FileSviluppo.h"
 
 #include <gtest/gtest.h>
 
@@ -83,7 +84,7 @@ TEST_F(CliReport, OgniPaginaDaLaSuaDidascaliaELIntestazione)
 
 TEST_F(CliReport, ErroriChiari)
 {
-    auto e = prova::EseguiCli(t.dir(), {"report", "sistemi", "--pdf", t.percorso("x.pdf")});
+    auto e = prova::EseguiCli(t.dir(), {"report", "astro", "--pdf", t.percorso("x.pdf")});
     EXPECT_EQ(e.stato, 2);
     EXPECT_NE(e.err.find("pagina sconosciuta"), std::string::npos) << e.err;
     e = prova::EseguiCli(t.dir(), {"report", "stat"});
@@ -95,6 +96,25 @@ TEST_F(CliReport, ErroriChiari)
     EXPECT_EQ(e.stato, 1);
     EXPECT_NE(e.err.find("logo_ricevitoria.png"), std::string::npos) << e.err;
     EXPECT_FALSE(std::ifstream(t.percorso("x.pdf")).good());
+}
+
+TEST_F(CliReport, SistemiDalFileSviluppo)
+{
+    // without a development there is nothing to list
+    auto e = prova::EseguiCli(t.dir(), {"report", "sistemi", "--pdf", t.percorso("s.pdf")});
+    EXPECT_EQ(e.stato, 1);
+    EXPECT_NE(e.err.find("sviluppo"), std::string::npos) << e.err;
+    // seven columns: three listing lines, the last with one piece
+    std::vector<Colonna> sette;
+    for (int i = 0; i < 7; ++i)
+        sette.push_back(Colonna({1, 2, 3, 4, 5, static_cast<char>(10 + i)}));
+    sistemi::SalvaSviluppo(t.dir(), sette);
+    e = prova::EseguiCli(t.dir(), {"report", "sistemi", "--k", "6", "--riduzione", "1", "--pdf", t.percorso("s.pdf")});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    const std::string testo = Testo("s.pdf");
+    for (const char *atteso : {"Sistema - Concorso : Superenalotto elaborato il", "Tipo di riduzione n-1",
+                               "Numeri in combinazione Sei", "Tabulato", "01 02 03 04 05 10", "01 02 03 04 05 16"})
+        EXPECT_NE(testo.find(atteso), std::string::npos) << atteso << "\n" << testo;
 }
 
 TEST(CliReportBinario, EsceConZeroEScriveIlFile)
