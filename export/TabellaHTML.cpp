@@ -39,6 +39,23 @@ std::string ClasseColoreHTML(const Colore &c)
     return {};
 }
 
+std::string TestoHTML(std::string_view t)
+{
+    std::string out;
+    out.reserve(t.size());
+    for (char c : t) {
+        if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else if (c == '&')
+            out += "&amp;";
+        else
+            out += c;
+    }
+    return out;
+}
+
 std::vector<std::string> TabellaHTML(const Griglia &g)
 {
     std::vector<std::string> out{"<DIV class=t1>", "<TABLE border=0 cellPadding=2 cellSpacing=1 width=100%>",
@@ -46,7 +63,7 @@ std::vector<std::string> TabellaHTML(const Griglia &g)
     for (int r = 0; r < g.righe(); ++r) {
         out.emplace_back(r == 0 ? "<tr class=p1t>" : "<tr class=p1>");
         for (int c = 0; c < g.colonne(); ++c) {
-            const std::string &t = g.testo(r, c);
+            const std::string t = TestoHTML(g.testo(r, c));
             if (r == 0) {
                 out.push_back("<td>" + t + "</td>");
                 continue;

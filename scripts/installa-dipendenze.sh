@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the Debian 12 packages Sestina needs to build, run and test
-# (poppler-utils: the tests read the printed PDF reports back as text and pages).
+# (poppler-utils: the tests read the printed PDF reports back as text and pages;
+# chromium: a test opens an exported HTML page in a real browser and checks its colours).
 set -e
 if [ "$(id -u)" -ne 0 ]; then
   exec sudo "$0" "$@"
@@ -11,6 +12,7 @@ PACCHETTI="build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth imagemagick poppler-utils
+  chromium
   python3 python3-dbfread python3-dbf
   clang libclang-rt-14-dev
   dpkg-dev"
@@ -20,6 +22,7 @@ PACCHETTI="build-essential cmake ninja-build pkg-config
 # dpkg-dev: "cpack -G DEB" finds the package's library dependencies with dpkg-shlibdeps,
 # so "apt install ./sestina_*.deb" brings in everything the program needs.
 # poppler-utils: the tests read the printed PDFs back (pdftotext, pdfinfo, pdftoppm).
+# chromium: a test opens an exported HTML page headless and checks its colours.
 # Skip apt when everything is already there (repeat runs, CI on a prepared machine).
 mancanti=""
 for p in $PACCHETTI; do

@@ -17,6 +17,7 @@
 #include "ui/FinestraGuida.h"
 #include "ui/PannelloUtente.h"
 #include "ui/Qt.h"
+#include "ui/TFormprivata.h"
 #include "ui/UscitaGriglie.h"
 
 #include <QApplication>
@@ -681,10 +682,6 @@ void PaginaEstrazioni::AggiornaTramiteInternet()
 
 void PaginaEstrazioni::TestEsporta()
 {
-    QDialog pannello(this);
-    pannello.setObjectName(QStringLiteral("Formprivata"));
-    pannello.setWindowTitle(QStringLiteral("Pannello Privato"));
-    auto *l = new QVBoxLayout(&pannello);
-    l->addWidget(new QLabel(QStringLiteral("Esportazione delle pagine HTML e PDF"), &pannello));
+    TFormprivata pannello(m_stato, this);
     Dialoghi::EseguiModale(&pannello);
 }
