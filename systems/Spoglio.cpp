@@ -457,8 +457,12 @@ void TabellaVincite::Ordina(int colonna)
     } else if (colonna == ColonnaSistema) {
         // The text as an integer: only a one-number column reads as one; others count 0.
         std::vector<std::uint32_t> valore(m_colonne.size(), 0);
+        // A text of two or more numbers holds a blank inside, so it is never an integer:
+        // only short columns are parsed, which keeps a million-column sort quick.
         for (std::size_t c = 0; c < m_colonne.size(); ++c)
-            valore[c] = static_cast<std::uint32_t>(std::max(0, LeggiInteroOppure(FormattaColonna(m_colonne[c]), 0)));
+            if (m_colonne[c].size() <= 1)
+                valore[c] =
+                    static_cast<std::uint32_t>(std::max(0, LeggiInteroOppure(FormattaColonna(m_colonne[c]), 0)));
         for (std::size_t i = 0; i < v.size(); ++i)
             chiave[i] = valore[v[i].colonna];
     } else {
