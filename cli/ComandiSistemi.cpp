@@ -1,6 +1,7 @@
 // Systems: sistema (the "&Sistemi" page's "Elabora" and "Mostra colonne") and
 // spoglio (the checking window).
 #include "cli/Cli.h"
+#include "cli/ComandiGaranzia.h"
 
 #include "app/Errore.h"
 #include "app/FileAtomico.h"
@@ -58,7 +59,7 @@ int Intervallo(const Argomenti &args, const std::string &nome, int minimo, int m
 
 int Sistema(const Argomenti &args, Contesto &ctx)
 {
-    args.ControllaOpzioni({"numeri", "k", "riduzione", "carica", "salva"});
+    args.ControllaOpzioni({"numeri", "k", "riduzione", "carica", "salva", "ottimizza", "sforzo"});
     std::vector<int> numeri;
     int k = 0, livello = 0;
     if (auto file = args.valore("carica")) {
@@ -85,12 +86,18 @@ int Sistema(const Argomenti &args, Contesto &ctx)
         daSalvare = SistemaDaNumeri(inGioco, k, livello);
     if (auto rifiuto = ControllaSviluppo(static_cast<int>(inGioco.size()), k))
         throw Errore(*rifiuto);
+    if (args.valore("sforzo") && !args.flag("ottimizza"))
+        throw ErroreUso{"--sforzo va con --ottimizza"};
     std::vector<Colonna> lista;
-    const EsitoSviluppo e = SviluppaSistema(TestoNumeriInGioco(inGioco), k, livello, lista);
+    if (args.flag("ottimizza")) {
+        lista = SistemaOttimizzato(args, inGioco, k, livello, ctx.err);
+    } else {
+        const EsitoSviluppo e = SviluppaSistema(TestoNumeriInGioco(inGioco), k, livello, lista);
+        ctx.err << TestoAvanzamento(e.elaborate, e.ridotte) << "\n";
+    }
     SalvaSviluppo(ctx.dir, lista);
     if (daSalvare)
         SalvaFileSistema(*args.valore("salva"), *daSalvare);
-    ctx.err << TestoAvanzamento(e.elaborate, e.ridotte) << "\n";
     ScriviCSVSviluppo(lista, ctx.out);
     return 0;
 }
@@ -151,8 +158,9 @@ int Spoglio(const Argomenti &args, Contesto &ctx)
 }
 
 const Registrazione r1({"sistema",
-                        "sistema (--numeri LISTA --k 3..6 [--riduzione 0..3] | --carica FILE.stm) [--salva FILE.stm]",
-                        {"numeri", "k", "riduzione", "carica", "salva"},
+                        "sistema (--numeri LISTA --k 3..6 [--riduzione 0..3] | --carica FILE.stm) [--salva FILE.stm] "
+                        "[--ottimizza [--sforzo 1..1000]]",
+                        {"numeri", "k", "riduzione", "carica", "salva", "sforzo"},
                         Sistema});
 const Registrazione r2({"spoglio",
                         "spoglio [--inizio N|gg/mm/aaaa] [--limite 0..10000] [--quote 1..1000] [--costo 0,50] "
