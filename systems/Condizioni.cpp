@@ -406,23 +406,21 @@ std::vector<EsitoStorico> VerificaStorica(const Condizioni &c, const std::vector
 
 Griglia GrigliaVerificaStorica(const std::vector<EsitoStorico> &esiti)
 {
-    Griglia g(static_cast<int>(esiti.size()) + 1, 4);
+    Griglia g(static_cast<int>(esiti.size()) + 1, 5);
     g.righeFisse = 1;
-    g.ImpostaTesto(0, 0, "Condizione");
-    g.ImpostaTesto(0, 1, "Estrazioni");
-    g.ImpostaTesto(0, 2, "Percentuale");
-    g.ImpostaTesto(0, 3, "Ultima mancata");
-    g.ImpostaLarghezza(0, 260);
-    g.ImpostaLarghezza(1, 90);
-    g.ImpostaLarghezza(2, 90);
-    g.ImpostaLarghezza(3, 100);
+    const char *intestazioni[] = {"Condizione", "Rispettata", "Estrazioni", "Percentuale", "Ultima mancata"};
+    const int larghezze[] = {260, 80, 80, 90, 100};
+    for (int x = 0; x < 5; ++x) {
+        g.ImpostaTesto(0, x, intestazioni[x]);
+        g.ImpostaLarghezza(x, larghezze[x]);
+    }
     for (std::size_t i = 0; i < esiti.size(); ++i) {
         const int y = static_cast<int>(i) + 1;
         const auto &e = esiti[i];
         g.ImpostaTesto(y, 0, e.nome);
-        g.ImpostaTesto(y, 1, SeparaMigliaia(std::to_string(e.rispettata)) + "/" +
-                                 SeparaMigliaia(std::to_string(e.estrazioni)));
-        g.ImpostaTesto(y, 2, TestoPercentuale(e.rispettata, e.estrazioni));
+        g.ImpostaTesto(y, 1, std::to_string(e.rispettata));
+        g.ImpostaTesto(y, 2, std::to_string(e.estrazioni));
+        g.ImpostaTesto(y, 3, TestoPercentuale(e.rispettata, e.estrazioni));
         std::string data = "mai";
         if (e.ultimaMancata) {
             char buf[16];
@@ -430,8 +428,8 @@ Griglia GrigliaVerificaStorica(const std::vector<EsitoStorico> &esiti)
                           e.ultimaMancata->mese % 100, e.ultimaMancata->anno % 10000);
             data = buf;
         }
-        g.ImpostaTesto(y, 3, data);
-        for (int x = 1; x < 4; ++x)
+        g.ImpostaTesto(y, 4, data);
+        for (int x = 1; x < 5; ++x)
             g.cella(y, x).allineamento = Allineamento::Destra;
     }
     return g;

@@ -107,7 +107,7 @@ struct EsitoStorico {
     std::optional<archivio::RecordData> ultimaMancata;
 };
 std::vector<EsitoStorico> VerificaStorica(const Condizioni &c, const std::vector<archivio::Estrazione> &archivio);
-// Grid "Condizione", "Estrazioni", "Percentuale", "Ultima mancata".
+// Grid "Condizione", "Rispettata", "Estrazioni", "Percentuale", "Ultima mancata" ("mai").
 Griglia GrigliaVerificaStorica(const std::vector<EsitoStorico> &esiti);
 // "97,3 %" from an exact count, rounded to tenths.
 std::string TestoPercentuale(int parte, int totale);

@@ -232,8 +232,9 @@ TEST(Condizioni, SviluppoCondizionatoRidottoComeRiduciColonne)
             attese.push_back(StringaDaValori(col));
         std::vector<Colonna> lista{"x"};
         const auto e = SviluppaSistemaCondizionato(inGioco, k, livello, c, lista);
-        if (livello > 0)
+        if (livello > 0) {
             ASSERT_FALSE(RiduciColonne(livello, attese));
+        }
         ASSERT_EQ(lista, attese) << "prova " << prova;
         EXPECT_EQ(e.ridotte, static_cast<long>(lista.size()));
         EXPECT_EQ(e.elaborate, static_cast<long>(Combinazioni(n, k)));
@@ -345,9 +346,10 @@ TEST(Condizioni, VerificaStoricaContaLeEstrazioniEUltimaMancata)
     EXPECT_EQ(v[2].nome, "Tutte le condizioni");
     EXPECT_EQ(v[2].rispettata, 2);
     const auto g = GrigliaVerificaStorica(v);
-    EXPECT_EQ(g.testo(1, 1), "2/4");
-    EXPECT_EQ(g.testo(1, 2), "50,0 %");
-    EXPECT_EQ(g.testo(1, 3), "12/02/2020");
+    EXPECT_EQ(g.testo(1, 1), "2");
+    EXPECT_EQ(g.testo(1, 2), "4");
+    EXPECT_EQ(g.testo(1, 3), "50,0 %");
+    EXPECT_EQ(g.testo(1, 4), "12/02/2020");
 }
 
 TEST(Condizioni, Percentuali)
