@@ -129,3 +129,19 @@ TEST_F(CliCondizioni, VerificaCondizioni)
     e = prova::EseguiCli(t.dir(), {"verifica-condizioni"});
     EXPECT_EQ(e.stato, 2);
 }
+
+// The guarantee of a conditioned "n-1" system holds for the conditioned draws only.
+TEST_F(CliCondizioni, GaranziaCondizionata)
+{
+    auto e = prova::EseguiCli(t.dir(), {"sistema", "--numeri", "1,2,3,4,5,6,7,8,9,10", "--k", "6", "--riduzione",
+                                        "1", "--pari", "3-3"});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    auto g = prova::EseguiCli(t.dir(), {"garanzia", "--pari", "3-3"});
+    ASSERT_EQ(g.stato, 0) << g.err;
+    EXPECT_NE(g.err.find("Garanzia 5 se 6"), std::string::npos) << g.err;
+    // 100 conditioned draws: three of the five evens and three of the five odds.
+    EXPECT_NE(g.out.find(";100;"), std::string::npos) << g.out;
+    auto tutte = prova::EseguiCli(t.dir(), {"garanzia"});
+    ASSERT_EQ(tutte.stato, 0) << tutte.err;
+    EXPECT_EQ(tutte.err.find("Garanzia 5 se 6"), std::string::npos) << tutte.err;
+}
