@@ -100,19 +100,19 @@ int Sistema(const Argomenti &args, Contesto &ctx)
     std::optional<FileSistema> daSalvare;
     if (args.valore("salva"))
         daSalvare = SistemaDaNumeri(inGioco, k, livello);
-    if (auto rifiuto = ControllaSviluppo(static_cast<int>(inGioco.size()), k))
+    const Condizioni condizioni = CondizioniDaArgomenti(args, condizioniDelFile);
+    const bool condizionato = condizioni.Filtrano() || !condizioni.basi.empty();
+    // Bases shrink the integral count the limit applies to.
+    if (auto rifiuto = condizionato ? ControllaSviluppoCondizionato(inGioco, k, condizioni)
+                                    : ControllaSviluppo(static_cast<int>(inGioco.size()), k))
         throw Errore(*rifiuto);
     if (args.valore("sforzo") && !args.flag("ottimizza"))
         throw ErroreUso{"--sforzo va con --ottimizza"};
-    const Condizioni condizioni = CondizioniDaArgomenti(args, condizioniDelFile);
-    const bool condizionato = condizioni.Filtrano() || !condizioni.basi.empty();
     if (condizionato && args.flag("ottimizza"))
         throw ErroreUso{"--ottimizza non va con condizioni o basi"};
     std::vector<Colonna> lista;
     if (condizionato) {
         const auto integrali = PreparaSviluppo(inGioco, k, condizioni).integrali;
-        if (integrali > LimiteColonne)
-            throw Errore(MsgTroppeColonne);
         ctx.err << TestoConteggio(integrali, ContaColonneCondizionate(inGioco, k, condizioni)) << "\n";
         const EsitoSviluppo e = SviluppaSistemaCondizionato(inGioco, k, livello, condizioni, lista);
         ctx.err << TestoAvanzamento(e.elaborate, e.ridotte) << "\n";

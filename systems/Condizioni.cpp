@@ -316,6 +316,17 @@ SviluppoCondizionato PreparaSviluppo(const std::vector<int> &numeriInGioco, int 
     return s;
 }
 
+std::optional<std::string> ControllaSviluppoCondizionato(const std::vector<int> &numeriInGioco, int k,
+                                                         const Condizioni &c)
+{
+    const auto s = PreparaSviluppo(numeriInGioco, k, c);
+    if (s.integrali > LimiteColonne)
+        return std::string(MsgTroppeColonne);
+    if (static_cast<int>(s.basi.size() + s.varianti.size()) < k)
+        return std::string(MsgSviluppoImpossibile);
+    return std::nullopt;
+}
+
 std::uint64_t ContaColonneCondizionate(const std::vector<int> &numeriInGioco, int k, const Condizioni &c)
 {
     const auto s = PreparaSviluppo(numeriInGioco, k, c);

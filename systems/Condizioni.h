@@ -80,6 +80,13 @@ struct SviluppoCondizionato {
 };
 SviluppoCondizionato PreparaSviluppo(const std::vector<int> &numeriInGioco, int k, const Condizioni &c);
 
+// The refusal of "Elabora" with conditions or bases, if any: MsgTroppeColonne
+// when the bases and variants give more than LimiteColonne columns, then
+// MsgSviluppoImpossibile when fewer numbers than k are in play. Throws Errore
+// for bad conditions or bases.
+std::optional<std::string> ControllaSviluppoCondizionato(const std::vector<int> &numeriInGioco, int k,
+                                                         const Condizioni &c);
+
 // How many integral columns the conditions keep (pruned enumeration).
 std::uint64_t ContaColonneCondizionate(const std::vector<int> &numeriInGioco, int k, const Condizioni &c);
 

@@ -415,3 +415,17 @@ TEST(Condizioni, FileCndRifiutaRigheErrateNominandole)
         EXPECT_NE(std::string(e.what()).find("riga 11"), std::string::npos) << e.what();
     }
 }
+
+// With bases the limit applies to the columns the bases and variants give.
+TEST(Condizioni, LimiteDelleColonneConLeBasi)
+{
+    std::vector<int> numeri(40);
+    std::iota(numeri.begin(), numeri.end(), 1);
+    Condizioni c;
+    c.pari = Limiti{0, 6};
+    EXPECT_EQ(ControllaSviluppoCondizionato(numeri, 6, c), std::string(MsgTroppeColonne)); // C(40,6)
+    c.basi = {1, 2};
+    EXPECT_EQ(ControllaSviluppoCondizionato(numeri, 6, c), std::nullopt); // C(38,4) = 73,815
+    numeri.resize(5);
+    EXPECT_EQ(ControllaSviluppoCondizionato(numeri, 6, c), std::string(MsgSviluppoImpossibile));
+}
