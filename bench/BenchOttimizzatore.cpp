@@ -85,10 +85,16 @@ static void BM_Ottimizzatore(benchmark::State &state)
     ProgressoNullo p;
     int colonne = 0;
     for (auto _ : state)
-        colonne = static_cast<int>(sistemi::OttimizzaSistema(Da1A(n), k, r, sistemi::SforzoPredefinito, p).colonne.size());
+        colonne =
+            static_cast<int>(sistemi::OttimizzaSistema(Da1A(n), k, r, sistemi::SforzoPredefinito, p).colonne.size());
     state.counters["colonne"] = colonne;
 }
-BENCHMARK(BM_Ottimizzatore)->Args({10, 6, 1})->Args({15, 6, 1})->Args({20, 6, 2})->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_Ottimizzatore)
+    ->Args({10, 6, 1})
+    ->Args({15, 6, 1})
+    ->Args({20, 6, 2})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 // The whole table of the best known systems, once: n, k, r, greedy, optimised,
 // best known, excess, seconds. Run alone:

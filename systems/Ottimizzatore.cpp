@@ -58,10 +58,7 @@ public:
         return r;
     }
     // Uniform in 0..n-1 (n > 0).
-    std::uint32_t Sotto(std::uint32_t n)
-    {
-        return static_cast<std::uint32_t>(((Prossimo() >> 32) * n) >> 32);
-    }
+    std::uint32_t Sotto(std::uint32_t n) { return static_cast<std::uint32_t>(((Prossimo() >> 32) * n) >> 32); }
 
 private:
     std::array<std::uint64_t, 4> m_s{};
@@ -186,8 +183,11 @@ private:
 
 // Candidates weighed before a column is added, when the draw has more neighbours.
 constexpr int CampioneAggiungi = 100;
-// Work (draws visited) allowed per unit of effort: about a second on this kind of machine.
-constexpr long long LavoroPerSforzo = 60'000'000;
+// Work (draws visited) allowed per unit of effort.
+constexpr long long LavoroPerSforzo = 100'000'000;
+constexpr long long LavoroPerEstrazione = 50'000;
+// Fresh starts from the best system when the search stops finding smaller ones.
+constexpr int Tentativi = 3;
 
 // Two-stage exchange with weights, as for dominating sets: the columns are
 // vertices of the graph on k-subsets joined when they share t numbers. Each
@@ -392,6 +392,20 @@ public:
         return scelta;
     }
 
+    // Back to equal weights: a fresh start of the same search.
+    void AzzeraPesi()
+    {
+        std::fill(m_peso.begin(), m_peso.end(), 1);
+        for (auto v : m_blocchi) {
+            m_perdita[v] = 0;
+            Vicine(v, [&](std::uint64_t r) {
+                if (m_copertura[r] == 1)
+                    m_perdita[v] += m_peso[r];
+            });
+        }
+        lavoro += static_cast<long long>(m_peso.size());
+    }
+
     void Appesantisci()
     {
         for (auto r : m_scoperti)
@@ -435,7 +449,6 @@ private:
     std::vector<std::int32_t> m_vicine;
     std::vector<std::uint8_t> m_pronta;
 };
-
 
 std::uint64_t Seme(const std::vector<int> &numeri, int k, int r)
 {
@@ -540,8 +553,8 @@ std::vector<Colonna> RiduzioneGreedy(const std::vector<int> &numeri, int k, int 
     return Colonne(Greedy(static_cast<int>(numeri.size()), k, k - r), numeri, k);
 }
 
-RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, int r, int sforzo,
-                                         Progresso &progresso, const std::function<void(int)> &colonneAttuali)
+RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, int r, int sforzo, Progresso &progresso,
+                                         const std::function<void(int)> &colonneAttuali)
 {
     Controlla(numeri, k, r);
     if (sforzo < 1 || sforzo > SforzoMassimo)
@@ -555,13 +568,16 @@ RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, 
     const std::vector<Blocco> greedy = Greedy(n, k, t);
     ris.colonneGreedy = static_cast<int>(greedy.size());
 
-    const long long budget = LavoroPerSforzo * sforzo;
+    // Small systems settle early: their work is bounded by their number of draws too.
+    const auto estrazioni = static_cast<long long>(Binomiale()[n][k]);
+    const long long budget = std::min(LavoroPerSforzo, estrazioni * LavoroPerEstrazione) * sforzo;
     Dominio dom(n, k, t, caso);
     for (const auto &b : greedy)
         dom.Aggiungi(dom.Rango(b), 0);
     std::vector<std::uint64_t> record = dom.Blocchi();
     long long passo = 1;
     long long lavoroRecord = 0;
+    int tentativi = 0;
     while (record.size() > 1) {
         if (dom.Scoperti() == 0) {
             record = dom.Blocchi();
@@ -573,9 +589,22 @@ RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, 
             dom.Togli(dom.DaTogliere(passo), passo);
             continue;
         }
-        // The whole effort spent, or a third of it without a smaller system: enough.
-        if (dom.lavoro >= budget || dom.lavoro - lavoroRecord > budget / 3)
+        if (dom.lavoro >= budget)
             break;
+        if (dom.lavoro - lavoroRecord > budget / Tentativi) {
+            // Stuck: start again from the best system with fresh weights; a few times, then enough.
+            if (++tentativi >= Tentativi)
+                break;
+            while (!dom.Blocchi().empty())
+                dom.Togli(dom.Blocchi().back(), passo);
+            for (auto v : record)
+                dom.Aggiungi(v, passo);
+            dom.AzzeraPesi();
+            dom.Togli(dom.DaTogliere(passo + 2), passo + 2);
+            passo += 2;
+            lavoroRecord = dom.lavoro;
+            continue;
+        }
         if ((passo & 15) == 0) {
             progresso.Avanza(static_cast<long>(std::min(dom.lavoro, budget) / 1000), static_cast<long>(budget / 1000));
             if (progresso.Interrompi()) {

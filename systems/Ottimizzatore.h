@@ -18,9 +18,9 @@ struct RisultatoOttimizzazione {
     // Every k-subset of the numbers shares at least k - r numbers with one of
     // them; each column lists its numbers in the order they were given.
     std::vector<Colonna> colonne;
-    int colonneGreedy = 0;  // the greedy reduction the search started from
+    int colonneGreedy = 0; // the greedy reduction the search started from
     bool interrotta = false;
-    long long passi = 0;    // local-search moves made
+    long long passi = 0; // local-search moves made
     friend bool operator==(const RisultatoOttimizzazione &, const RisultatoOttimizzazione &) = default;
 };
 
@@ -37,8 +37,7 @@ std::vector<Colonna> RiduzioneGreedy(const std::vector<int> &numeri, int k, int 
 // far. The result is proved by VerificaGaranzia before it is returned.
 // Throws Errore: numbers outside 1..90 or repeated, k outside 2..10, r outside
 // 1..k-1, fewer than k numbers, more than 1,000,000 integral columns.
-RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, int r, int sforzo,
-                                         Progresso &progresso,
+RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, int r, int sforzo, Progresso &progresso,
                                          const std::function<void(int colonne)> &colonneAttuali = {});
 
 } // namespace sestina::sistemi

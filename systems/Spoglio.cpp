@@ -152,7 +152,8 @@ public:
             for (std::size_t i = 0; adatta && i < col.size(); ++i) {
                 const int n = static_cast<std::uint8_t>(col[i]);
                 adatta = n >= 1 && n <= 90 && !(maschera[n >> 6] >> (n & 63) & 1);
-                maschera[n >> 6] |= std::uint64_t{1} << (n & 63);
+                if (adatta)
+                    maschera[n >> 6] |= std::uint64_t{1} << (n & 63);
             }
             if (!adatta) {
                 for (int e = m_primo; e <= m_ultimo; ++e) {

@@ -39,7 +39,8 @@ TEST_F(CliGaranzia, SistemaOttimizzatoEPoiLaSuaGaranzia)
     auto g = prova::EseguiCli(t.dir(), {"garanzia"});
     ASSERT_EQ(g.stato, 0) << g.err;
     EXPECT_EQ(g.err, "Garanzia 5 se 6\n");
-    EXPECT_EQ(RigaCon(g.out, "Estratti;"), "Estratti;Combinazioni;6 punti;5 punti;4 punti;3 punti;2 punti;1 punto;0 punti;Garanzia;\r");
+    EXPECT_EQ(RigaCon(g.out, "Estratti;"),
+              "Estratti;Combinazioni;6 punti;5 punti;4 punti;3 punti;2 punti;1 punto;0 punti;Garanzia;\r");
     const std::string sei = RigaCon(g.out, "6;");
     EXPECT_EQ(sei.rfind("6;210;", 0), 0u) << sei;
     EXPECT_NE(sei.find(";0;0;0;0;0;5 se 6;"), std::string::npos) << sei;

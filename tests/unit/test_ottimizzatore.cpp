@@ -108,8 +108,7 @@ TEST(RiduzioneGreedy, EsempiDellaRiduzione)
 {
     EXPECT_EQ(RiduzioneGreedy({1, 2, 3, 4, 5}, 3, 1), (std::vector<Colonna>{Col({1, 2, 3}), Col({1, 4, 5})}));
     // The order of the numbers decides which columns survive.
-    EXPECT_EQ(RiduzioneGreedy({1, 11, 21, 2, 12}, 3, 1),
-              (std::vector<Colonna>{Col({1, 11, 21}), Col({1, 2, 12})}));
+    EXPECT_EQ(RiduzioneGreedy({1, 11, 21, 2, 12}, 3, 1), (std::vector<Colonna>{Col({1, 11, 21}), Col({1, 2, 12})}));
     EXPECT_EQ(RiduzioneGreedy({1, 2, 3, 4}, 3, 1), (std::vector<Colonna>{Col({1, 2, 3})}));
 }
 
@@ -172,10 +171,10 @@ TEST(OttimizzaSistema, RaggiungeSistemiPiccoliNoti)
     EXPECT_EQ(tredici.colonne.size(), 2u);
     ControllaSistema(tredici, Da1A(13), 6, 3);
 
-    const auto sette = OttimizzaSistema(Da1A(7), 6, 1, SforzoPredefinito, p);
+    const auto sette = OttimizzaSistema(Da1A(7), 6, 1, 1, p);
     EXPECT_EQ(sette.colonne.size(), 1u);
 
-    const auto dieci = OttimizzaSistema(Da1A(10), 6, 1, SforzoPredefinito, p);
+    const auto dieci = OttimizzaSistema(Da1A(10), 6, 1, 2, p);
     EXPECT_EQ(dieci.colonneGreedy, 18);
     EXPECT_LE(dieci.colonne.size(), 15u);
     ControllaSistema(dieci, Da1A(10), 6, 1);
@@ -191,8 +190,7 @@ TEST(OttimizzaSistema, StessoInputStessoSistema)
     // Columns list their numbers in the order the numbers were given.
     for (const auto &c : a.colonne)
         for (std::size_t i = 1; i < c.size(); ++i)
-            EXPECT_LT(std::find(numeri.begin(), numeri.end(), c[i - 1]),
-                      std::find(numeri.begin(), numeri.end(), c[i]));
+            EXPECT_LT(std::find(numeri.begin(), numeri.end(), c[i - 1]), std::find(numeri.begin(), numeri.end(), c[i]));
 }
 
 TEST(OttimizzaSistema, StopTieneUnSistemaValido)

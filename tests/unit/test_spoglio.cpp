@@ -130,6 +130,10 @@ TEST(SpoglioVeloce, ArchiviConNumeriFuoriPostoComeIlRiferimento)
     colonne.insert(colonne.end(), sviluppo.begin(), sviluppo.end());
     colonne.push_back(C({1, 1, 2, 3}));
     colonne.push_back(C({0, 1, 2, 3, 4, 5}));
+    colonne.push_back(C({1, 2, 3, 200, 255, 4})); // bytes no number can be
+    for (auto &r : numeri)
+        if (r.numeri[0] == 4)
+            r.jolly = 250;
     UgualeAlRiferimento(colonne, numeri, 0, 0);
 }
 
