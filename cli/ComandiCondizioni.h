@@ -11,9 +11,9 @@ namespace sestina::cli {
 class Argomenti;
 
 // The condition options shared by `sistema` and `verifica-condizioni`.
-inline const std::vector<std::string> OpzioniCondizioni = {
-    "basi", "condizioni", "pari", "bassi", "somma", "escursione", "decina-max",
-    "cadenza-max", "figura-max", "consecutivi-max", "gruppo"};
+inline const std::vector<std::string> OpzioniCondizioni = {"basi",       "condizioni",      "pari",       "bassi",
+                                                           "somma",      "escursione",      "decina-max", "cadenza-max",
+                                                           "figura-max", "consecutivi-max", "gruppo"};
 
 // Conditions from --condizioni FILE.cnd (or `base`, e.g. the ".cnd" beside a
 // loaded ".stm"), then each option given on the line replaces the file's value

@@ -13,7 +13,10 @@ namespace {
 
 __extension__ typedef unsigned __int128 Maschera;
 
-Maschera Bit(int n) { return Maschera{1} << n; }
+Maschera Bit(int n)
+{
+    return Maschera{1} << n;
+}
 
 // Longest run of consecutive numbers in a set held as bits.
 int CorsaPiuLunga(Maschera m)
@@ -26,7 +29,10 @@ int CorsaPiuLunga(Maschera m)
     return lunghezza;
 }
 
-std::string TestoLimiti(const Limiti &l) { return std::to_string(l.minimo) + "-" + std::to_string(l.massimo); }
+std::string TestoLimiti(const Limiti &l)
+{
+    return std::to_string(l.minimo) + "-" + std::to_string(l.massimo);
+}
 
 std::string TestoLista(const std::vector<int> &numeri)
 {
@@ -356,7 +362,7 @@ std::string TestoConteggio(std::uint64_t integrali, std::uint64_t tenute)
 }
 
 EsitoSviluppo SviluppaSistemaCondizionato(const std::vector<int> &numeriInGioco, int k, int livello,
-                                         const Condizioni &c, std::vector<Colonna> &lista, Progresso *progresso)
+                                          const Condizioni &c, std::vector<Colonna> &lista, Progresso *progresso)
 {
     lista.clear();
     const auto s = PreparaSviluppo(numeriInGioco, k, c);
@@ -435,8 +441,8 @@ Griglia GrigliaVerificaStorica(const std::vector<EsitoStorico> &esiti)
         std::string data = "mai";
         if (e.ultimaMancata) {
             char buf[16];
-            std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", e.ultimaMancata->giorno % 100,
-                          e.ultimaMancata->mese % 100, e.ultimaMancata->anno % 10000);
+            std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", e.ultimaMancata->giorno % 100, e.ultimaMancata->mese % 100,
+                          e.ultimaMancata->anno % 10000);
             data = buf;
         }
         g.ImpostaTesto(y, 4, data);
@@ -612,7 +618,8 @@ std::optional<Limiti> LeggiLimiti(const std::string &testo)
         return std::nullopt;
     const std::string a = Trim(t.substr(0, trattino)), b = Trim(t.substr(trattino + 1));
     auto tutteCifre = [](const std::string &s) {
-        return !s.empty() && s.size() <= 4 && std::all_of(s.begin(), s.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+        return !s.empty() && s.size() <= 4 &&
+               std::all_of(s.begin(), s.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
     };
     if (!tutteCifre(a) || !tutteCifre(b))
         return std::nullopt;
@@ -663,9 +670,8 @@ Condizioni CondizioniDaRighe(const TExStringList &righe, const std::string &nome
         auto massimo = [&](std::optional<int> &campo) {
             unico(campo.has_value());
             const int v = LeggiInteroOppure(valore, -1);
-            if (v < 0 || valore.empty() || !std::all_of(valore.begin(), valore.end(), [](char ch) {
-                    return ch >= '0' && ch <= '9';
-                }))
+            if (v < 0 || valore.empty() ||
+                !std::all_of(valore.begin(), valore.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
                 throw errato("un numero");
             campo = v;
         };

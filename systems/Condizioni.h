@@ -45,7 +45,7 @@ struct Condizioni {
     std::optional<int> consecutiviMax; // longest run of consecutive numbers
     std::vector<GruppoNumeri> gruppi;  // up to GruppiMassimi
     std::vector<int> basi;             // numbers in every column
-    bool Filtrano() const; // any condition other than the bases
+    bool Filtrano() const;             // any condition other than the bases
     friend bool operator==(const Condizioni &, const Condizioni &) = default;
 };
 
@@ -54,9 +54,18 @@ struct Condizioni {
 void ControllaCondizioni(const Condizioni &c);
 
 // Index of the decade (0..8), cadenza (0..9) and figura (1..9) of n.
-inline int DecinaDi(int n) { return (n - 1) / 10; }
-inline int CadenzaDi(int n) { return n % 10; }
-inline int FiguraDi(int n) { return 1 + (n - 1) % 9; }
+inline int DecinaDi(int n)
+{
+    return (n - 1) / 10;
+}
+inline int CadenzaDi(int n)
+{
+    return n % 10;
+}
+inline int FiguraDi(int n)
+{
+    return 1 + (n - 1) % 9;
+}
 
 // One condition of the verdict and its caption ("Pari 3-3", "Gruppo 1 (5 17 23):1-2").
 struct VoceCondizione {
@@ -102,8 +111,8 @@ std::string TestoConteggio(std::uint64_t integrali, std::uint64_t tenute);
 // order, then the greedy reduction at `livello` (RiduciColonne). Progress:
 // Avanza(examined, kept) during the walk. `interrotto` when stopped.
 EsitoSviluppo SviluppaSistemaCondizionato(const std::vector<int> &numeriInGioco, int k, int livello,
-                                         const Condizioni &c, std::vector<Colonna> &lista,
-                                         Progresso *progresso = nullptr);
+                                          const Condizioni &c, std::vector<Colonna> &lista,
+                                          Progresso *progresso = nullptr);
 
 // "Verifica storica": per condition (and all together), the draws whose six
 // numbers meet it, the percentage and the last date it failed.

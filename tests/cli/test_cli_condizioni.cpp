@@ -17,10 +17,10 @@ protected:
     void SetUp() override
     {
         // Even counts 6, 4, 3; sums 210, 186, 55.
-        prova::ScriviArchivio(t.dir(), prova::EstrazioniDaNumeri({{10, 20, 30, 40, 50, 60, 70, 80},
-                                                                  {1, 2, 3, 50, 60, 70, 80, 7},
-                                                                  {1, 2, 3, 4, 5, 40, 6, 9}},
-                                                                 Data{14, 2, 2009}, 2));
+        prova::ScriviArchivio(
+            t.dir(), prova::EstrazioniDaNumeri(
+                         {{10, 20, 30, 40, 50, 60, 70, 80}, {1, 2, 3, 50, 60, 70, 80, 7}, {1, 2, 3, 4, 5, 40, 6, 9}},
+                         Data{14, 2, 2009}, 2));
     }
     prova::CartellaTemporanea t;
 };
@@ -59,8 +59,8 @@ TEST_F(CliCondizioni, BasiEGruppiRipetuti)
     auto e = prova::EseguiCli(t.dir(), {"sistema", "--numeri", "1,2,3,4,5", "--k", "3", "--basi", "1,2"});
     ASSERT_EQ(e.stato, 0) << e.err;
     EXPECT_EQ(Colonne(e.out), (std::vector<std::vector<int>>{{1, 2, 3}, {1, 2, 4}, {1, 2, 5}}));
-    e = prova::EseguiCli(t.dir(), {"sistema", "--numeri", "1,2,3,4,5,6", "--k", "3", "--gruppo", "1,2:1-1",
-                                   "--gruppo", "3 4:2-2"});
+    e = prova::EseguiCli(
+        t.dir(), {"sistema", "--numeri", "1,2,3,4,5,6", "--k", "3", "--gruppo", "1,2:1-1", "--gruppo", "3 4:2-2"});
     ASSERT_EQ(e.stato, 0) << e.err;
     EXPECT_EQ(Colonne(e.out), (std::vector<std::vector<int>>{{1, 3, 4}, {2, 3, 4}}));
 }
@@ -68,8 +68,8 @@ TEST_F(CliCondizioni, BasiEGruppiRipetuti)
 TEST_F(CliCondizioni, CondizioniSalvateECaricateColSistema)
 {
     const std::string stm = t.percorso("s.stm");
-    auto e = prova::EseguiCli(t.dir(), {"sistema", "--numeri", "1,2,3,4,5,6,7,8", "--k", "3", "--pari", "3-3",
-                                        "--basi", "2", "--salva", stm});
+    auto e = prova::EseguiCli(t.dir(), {"sistema", "--numeri", "1,2,3,4,5,6,7,8", "--k", "3", "--pari", "3-3", "--basi",
+                                        "2", "--salva", stm});
     ASSERT_EQ(e.stato, 0) << e.err;
     EXPECT_EQ(LeggiFile(t.percorso("s.cnd")), "pari=3-3\r\nbasi=2\r\n");
     auto c = prova::EseguiCli(t.dir(), {"sistema", "--carica", stm});
@@ -82,8 +82,8 @@ TEST_F(CliCondizioni, CondizioniSalvateECaricateColSistema)
     EXPECT_FALSE(EsisteFile(t.percorso("s.cnd")));
     // A condition file given on the line.
     ScriviFileAtomico(t.percorso("c.cnd"), "\r\nbassi=0-0\r\n");
-    e = prova::EseguiCli(t.dir(), {"sistema", "--numeri", "40,45,46,47,48", "--k", "3", "--condizioni",
-                                   t.percorso("c.cnd")});
+    e = prova::EseguiCli(t.dir(),
+                         {"sistema", "--numeri", "40,45,46,47,48", "--k", "3", "--condizioni", t.percorso("c.cnd")});
     ASSERT_EQ(e.stato, 0) << e.err;
     EXPECT_EQ(Colonne(e.out), (std::vector<std::vector<int>>{{46, 47, 48}})); // no number up to 45
 }
@@ -133,8 +133,8 @@ TEST_F(CliCondizioni, VerificaCondizioni)
 // The guarantee of a conditioned "n-1" system holds for the conditioned draws only.
 TEST_F(CliCondizioni, GaranziaCondizionata)
 {
-    auto e = prova::EseguiCli(t.dir(), {"sistema", "--numeri", "1,2,3,4,5,6,7,8,9,10", "--k", "6", "--riduzione",
-                                        "1", "--pari", "3-3"});
+    auto e = prova::EseguiCli(
+        t.dir(), {"sistema", "--numeri", "1,2,3,4,5,6,7,8,9,10", "--k", "6", "--riduzione", "1", "--pari", "3-3"});
     ASSERT_EQ(e.stato, 0) << e.err;
     auto g = prova::EseguiCli(t.dir(), {"garanzia", "--pari", "3-3"});
     ASSERT_EQ(g.stato, 0) << g.err;

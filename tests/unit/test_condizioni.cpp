@@ -119,8 +119,7 @@ TEST(Condizioni, OgniCondizioneDaSola)
          }},
         {"escursione", [](Condizioni &c, std::mt19937 &r, int) { c.escursione = LimitiCasuali(r, 89); }},
         {"decina", [](Condizioni &c, std::mt19937 &r, int) { c.decinaMax = std::uniform_int_distribution(0, 3)(r); }},
-        {"cadenza",
-         [](Condizioni &c, std::mt19937 &r, int) { c.cadenzaMax = std::uniform_int_distribution(0, 3)(r); }},
+        {"cadenza", [](Condizioni &c, std::mt19937 &r, int) { c.cadenzaMax = std::uniform_int_distribution(0, 3)(r); }},
         {"figura", [](Condizioni &c, std::mt19937 &r, int) { c.figuraMax = std::uniform_int_distribution(0, 3)(r); }},
         {"consecutivi",
          [](Condizioni &c, std::mt19937 &r, int) { c.consecutiviMax = std::uniform_int_distribution(0, 3)(r); }},
@@ -169,15 +168,35 @@ TEST(Condizioni, ConfiniDelleClassi)
         // Cadenza: 10 and 90 both end in 0.
         {{10, 90}, con([](Condizioni &c) { c.cadenzaMax = 1; }), false},
         // 45 is low, 46 is not.
-        {{45, 46}, con([](Condizioni &c) { c.bassi = Limiti{1, 1}; }), true},
+        {{45, 46},
+         con([](Condizioni &c) {
+             c.bassi = Limiti{1, 1};
+         }),
+         true},
         // Runs: 1 2 3 and 5 -> 3; 89 90 1 does not wrap.
         {{1, 2, 3, 5}, con([](Condizioni &c) { c.consecutiviMax = 2; }), false},
         {{1, 2, 3, 5}, con([](Condizioni &c) { c.consecutiviMax = 3; }), true},
         {{1, 89, 90}, con([](Condizioni &c) { c.consecutiviMax = 2; }), true},
-        {{4, 20, 44}, con([](Condizioni &c) { c.escursione = Limiti{40, 40}; }), true},
-        {{4, 20, 44}, con([](Condizioni &c) { c.somma = Limiti{69, 69}; }), false},
-        {{5, 17, 23, 60}, con([](Condizioni &c) { c.gruppi = {{{5, 17, 23, 42}, {1, 2}}}; }), false},
-        {{5, 17, 50, 60}, con([](Condizioni &c) { c.gruppi = {{{5, 17, 23, 42}, {1, 2}}}; }), true},
+        {{4, 20, 44},
+         con([](Condizioni &c) {
+             c.escursione = Limiti{40, 40};
+         }),
+         true},
+        {{4, 20, 44},
+         con([](Condizioni &c) {
+             c.somma = Limiti{69, 69};
+         }),
+         false},
+        {{5, 17, 23, 60},
+         con([](Condizioni &c) {
+             c.gruppi = {{{5, 17, 23, 42}, {1, 2}}};
+         }),
+         false},
+        {{5, 17, 50, 60},
+         con([](Condizioni &c) {
+             c.gruppi = {{{5, 17, 23, 42}, {1, 2}}};
+         }),
+         true},
     };
     for (std::size_t i = 0; i < casi.size(); ++i) {
         EXPECT_EQ(RispettaCondizioni(casi[i].c, casi[i].colonna), casi[i].atteso) << "caso " << i;
@@ -385,15 +404,9 @@ TEST(Condizioni, FileCndAndataERitorno)
 TEST(Condizioni, FileCndRifiutaRigheErrateNominandole)
 {
     const std::vector<std::pair<std::string, std::string>> casi = {
-        {"pari=3", "riga 2"},
-        {"pari=5-3", "riga 2"},
-        {"pari 3-3", "riga 2"},
-        {"sconosciuta=1", "riga 2"},
-        {"gruppo=5 17", "riga 2"},
-        {"gruppo=5 17 91:1-2", "riga 2"},
-        {"basi=1 1", "riga 2"},
-        {"decina-max=x", "riga 2"},
-        {"somma=100-950", "riga 2"},
+        {"pari=3", "riga 2"},        {"pari=5-3", "riga 2"},     {"pari 3-3", "riga 2"},
+        {"sconosciuta=1", "riga 2"}, {"gruppo=5 17", "riga 2"},  {"gruppo=5 17 91:1-2", "riga 2"},
+        {"basi=1 1", "riga 2"},      {"decina-max=x", "riga 2"}, {"somma=100-950", "riga 2"},
         {"bassi=2-4", "riga 2"}, // second "bassi"
     };
     for (const auto &[riga, attesa] : casi) {
