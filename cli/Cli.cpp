@@ -19,10 +19,12 @@ Argomenti::Argomenti(std::vector<std::string> parole, std::vector<std::string> o
             auto uguale = nome.find('=');
             if (uguale != std::string::npos) {
                 m_valori[nome.substr(0, uguale)] = nome.substr(uguale + 1);
+                m_ripetuti.emplace_back(nome.substr(0, uguale), nome.substr(uguale + 1));
             } else if (std::find(opzioniConValore.begin(), opzioniConValore.end(), nome) != opzioniConValore.end()) {
                 if (i + 1 >= parole.size())
                     throw ErroreUso{"manca il valore dell'opzione --" + nome};
                 m_valori[nome] = parole[++i];
+                m_ripetuti.emplace_back(nome, parole[i]);
             } else {
                 m_flag.push_back(nome);
             }
@@ -38,6 +40,15 @@ std::optional<std::string> Argomenti::valore(const std::string &nome) const
     if (it == m_valori.end())
         return std::nullopt;
     return it->second;
+}
+
+std::vector<std::string> Argomenti::valori(const std::string &nome) const
+{
+    std::vector<std::string> v;
+    for (const auto &[n, x] : m_ripetuti)
+        if (n == nome)
+            v.push_back(x);
+    return v;
 }
 
 bool Argomenti::flag(const std::string &nome) const

@@ -26,6 +26,8 @@ public:
     Argomenti(std::vector<std::string> parole, std::vector<std::string> opzioniConValore);
     // Value of --name, or nullopt.
     std::optional<std::string> valore(const std::string &nome) const;
+    // Every value of an option that may be repeated, in command-line order.
+    std::vector<std::string> valori(const std::string &nome) const;
     bool flag(const std::string &nome) const;
     const std::vector<std::string> &posizionali() const { return m_posizionali; }
     // The i-th positional word; ErroreUso when missing.
@@ -35,6 +37,7 @@ public:
 
 private:
     std::map<std::string, std::string> m_valori;
+    std::vector<std::pair<std::string, std::string>> m_ripetuti;
     std::vector<std::string> m_flag;
     std::vector<std::string> m_posizionali;
 };

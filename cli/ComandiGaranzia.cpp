@@ -2,6 +2,7 @@
 #include "cli/ComandiGaranzia.h"
 
 #include "cli/Cli.h"
+#include "cli/ComandiCondizioni.h"
 
 #include "app/Errore.h"
 #include "export/GrigliaCSV.h"
@@ -10,6 +11,7 @@
 #include "systems/Garanzia.h"
 #include "systems/Ottimizzatore.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace sestina::cli {
@@ -33,9 +35,23 @@ std::vector<Colonna> SistemaOttimizzato(const Argomenti &args, const std::vector
 
 namespace {
 
+sistemi::RisultatoGaranzia GaranziaCondizionata(const std::vector<Colonna> &colonne, int k,
+                                                const sistemi::Condizioni &c)
+{
+    std::vector<int> numeri;
+    for (const auto &col : colonne)
+        for (unsigned char b : col)
+            if (std::find(numeri.begin(), numeri.end(), b) == numeri.end())
+                numeri.push_back(b);
+    std::sort(numeri.begin(), numeri.end());
+    return sistemi::VerificaGaranziaCondizionata(colonne, numeri, k, c);
+}
+
 int Garanzia(const Argomenti &args, Contesto &ctx)
 {
-    args.ControllaOpzioni({"file", "k"});
+    std::vector<std::string> ammesse = {"file", "k"};
+    ammesse.insert(ammesse.end(), OpzioniCondizioni.begin(), OpzioniCondizioni.end());
+    args.ControllaOpzioni(ammesse);
     int k = 6;
     if (auto v = args.valore("k")) {
         k = InteroDaArgomento(*v, "k");
@@ -48,13 +64,20 @@ int Garanzia(const Argomenti &args, Contesto &ctx)
     } else if (!sistemi::CaricaSviluppo(ctx.dir, colonne)) {
         throw Errore("Non hai sviluppato alcun sistema");
     }
-    const auto r = sistemi::VerificaGaranzia(colonne, k);
+    // With conditions or bases: the guarantee for the draws that meet them.
+    const auto r = CiSonoCondizioni(args) ? GaranziaCondizionata(colonne, k, CondizioniDaArgomenti(args))
+                                          : sistemi::VerificaGaranzia(colonne, k);
     ctx.err << "Garanzia " << sistemi::EsitoGaranzia(r) << "\n";
     ctx.out << esporta::GrigliaCSV(sistemi::GrigliaGaranzia(r));
     return 0;
 }
 
-const Registrazione r({"garanzia", "garanzia [--file FILE.sse|FILE.csv] [--k 1..10]", {"file", "k"}, Garanzia});
+const Registrazione r({"garanzia",
+                       "garanzia [--file FILE.sse|FILE.csv] [--k 1..10] [--basi LISTA] [--condizioni FILE.cnd] "
+                       "[--pari A-B] ... (le condizioni di sistema)",
+                       {"file", "k", "basi", "condizioni", "pari", "bassi", "somma", "escursione", "decina-max",
+                        "cadenza-max", "figura-max", "consecutivi-max", "gruppo"},
+                       Garanzia});
 
 } // namespace
 } // namespace sestina::cli

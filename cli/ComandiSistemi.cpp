@@ -1,6 +1,7 @@
 // Systems: sistema (the "&Sistemi" page's "Elabora" and "Mostra colonne") and
 // spoglio (the checking window).
 #include "cli/Cli.h"
+#include "cli/ComandiCondizioni.h"
 #include "cli/ComandiGaranzia.h"
 
 #include "app/Errore.h"
@@ -14,6 +15,7 @@
 #include "systems/Spoglio.h"
 #include "systems/Sviluppo.h"
 
+#include <filesystem>
 #include <ostream>
 
 namespace sestina::cli {
@@ -57,11 +59,22 @@ int Intervallo(const Argomenti &args, const std::string &nome, int minimo, int m
     return x;
 }
 
+void CancellaFileSeEsiste(const std::string &percorso)
+{
+    std::error_code ec;
+    std::filesystem::remove(percorso, ec);
+    if (ec)
+        throw Errore::diFile("cancellare", percorso, ec.value());
+}
+
 int Sistema(const Argomenti &args, Contesto &ctx)
 {
-    args.ControllaOpzioni({"numeri", "k", "riduzione", "carica", "salva", "ottimizza", "sforzo"});
+    std::vector<std::string> ammesse = {"numeri", "k", "riduzione", "carica", "salva", "ottimizza", "sforzo"};
+    ammesse.insert(ammesse.end(), OpzioniCondizioni.begin(), OpzioniCondizioni.end());
+    args.ControllaOpzioni(ammesse);
     std::vector<int> numeri;
     int k = 0, livello = 0;
+    Condizioni condizioniDelFile;
     if (auto file = args.valore("carica")) {
         if (args.valore("numeri") || args.valore("k") || args.valore("riduzione"))
             throw ErroreUso{"--carica prende numeri, --k e --riduzione dal file sistema: non vanno indicati"};
@@ -69,6 +82,9 @@ int Sistema(const Argomenti &args, Contesto &ctx)
         numeri = s.Numeri();
         k = s.indiceNumeri + 3;
         livello = s.livelloRiduzione;
+        // Conditions and bases travel beside the system file.
+        if (EsisteFile(PercorsoCondizioni(*file)))
+            condizioniDelFile = CaricaCondizioni(PercorsoCondizioni(*file));
     } else {
         auto lista = args.valore("numeri");
         if (!lista)
@@ -84,20 +100,38 @@ int Sistema(const Argomenti &args, Contesto &ctx)
     std::optional<FileSistema> daSalvare;
     if (args.valore("salva"))
         daSalvare = SistemaDaNumeri(inGioco, k, livello);
-    if (auto rifiuto = ControllaSviluppo(static_cast<int>(inGioco.size()), k))
+    const Condizioni condizioni = CondizioniDaArgomenti(args, condizioniDelFile);
+    const bool condizionato = condizioni.Filtrano() || !condizioni.basi.empty();
+    // Bases shrink the integral count the limit applies to.
+    if (auto rifiuto = condizionato ? ControllaSviluppoCondizionato(inGioco, k, condizioni)
+                                    : ControllaSviluppo(static_cast<int>(inGioco.size()), k))
         throw Errore(*rifiuto);
     if (args.valore("sforzo") && !args.flag("ottimizza"))
         throw ErroreUso{"--sforzo va con --ottimizza"};
+    if (condizionato && args.flag("ottimizza"))
+        throw ErroreUso{"--ottimizza non va con condizioni o basi"};
     std::vector<Colonna> lista;
-    if (args.flag("ottimizza")) {
+    if (condizionato) {
+        const auto integrali = PreparaSviluppo(inGioco, k, condizioni).integrali;
+        ctx.err << TestoConteggio(integrali, ContaColonneCondizionate(inGioco, k, condizioni)) << "\n";
+        const EsitoSviluppo e = SviluppaSistemaCondizionato(inGioco, k, livello, condizioni, lista);
+        ctx.err << TestoAvanzamento(e.elaborate, e.ridotte) << "\n";
+    } else if (args.flag("ottimizza")) {
         lista = SistemaOttimizzato(args, inGioco, k, livello, ctx.err);
     } else {
         const EsitoSviluppo e = SviluppaSistema(TestoNumeriInGioco(inGioco), k, livello, lista);
         ctx.err << TestoAvanzamento(e.elaborate, e.ridotte) << "\n";
     }
     SalvaSviluppo(ctx.dir, lista);
-    if (daSalvare)
-        SalvaFileSistema(*args.valore("salva"), *daSalvare);
+    if (daSalvare) {
+        const std::string stm = *args.valore("salva");
+        SalvaFileSistema(stm, *daSalvare);
+        // A stale ".cnd" beside the system would condition it at the next load.
+        if (condizionato)
+            SalvaCondizioni(PercorsoCondizioni(stm), condizioni);
+        else
+            CancellaFileSeEsiste(PercorsoCondizioni(stm));
+    }
     ScriviCSVSviluppo(lista, ctx.out);
     return 0;
 }
@@ -159,8 +193,12 @@ int Spoglio(const Argomenti &args, Contesto &ctx)
 
 const Registrazione r1({"sistema",
                         "sistema (--numeri LISTA --k 3..6 [--riduzione 0..3] | --carica FILE.stm) [--salva FILE.stm] "
-                        "[--ottimizza [--sforzo 1..1000]]",
-                        {"numeri", "k", "riduzione", "carica", "salva", "sforzo"},
+                        "[--ottimizza [--sforzo 1..1000]] [--basi LISTA] [--condizioni FILE.cnd] [--pari A-B] [--bassi A-B] "
+                        "[--somma A-B] [--escursione A-B] [--decina-max N] [--cadenza-max N] [--figura-max N] "
+                        "[--consecutivi-max N] [--gruppo \"LISTA:A-B\"]...",
+                        {"numeri", "k", "riduzione", "carica", "salva", "sforzo", "basi", "condizioni", "pari",
+                         "bassi", "somma", "escursione", "decina-max", "cadenza-max", "figura-max",
+                         "consecutivi-max", "gruppo"},
                         Sistema});
 const Registrazione r2({"spoglio",
                         "spoglio [--inizio N|gg/mm/aaaa] [--limite 0..10000] [--quote 1..1000] [--costo 0,50] "

@@ -15,6 +15,7 @@
 #include "ui/GrigliaNumeri.h"
 #include "ui/ModelloSviluppo.h"
 #include "ui/PaginaStampa.h"
+#include "ui/PannelloCondizioni.h"
 #include "ui/ProgressoFinestra.h"
 #include "ui/Qt.h"
 #include "ui/UscitaGriglie.h"
@@ -240,10 +241,12 @@ PaginaSistemi::PaginaSistemi(StatoCondiviso &stato, QWidget *parent)
     m_colonne->setColumnWidth(1, 200);
     destra->addWidget(m_colonne, 1);
 
+    CostruisciEstensioni(principale, azioni, destra);
+
     m_modelloColonne->Vuota("Scheda ");
     AbilitaRisultati(false);
     ContaNumeriInGioco();
-    m_durante = {m_gruppoNumeri, inserisci, m_lista, m_elabora, m_mostra, carica, m_colonne};
+    m_durante = {m_gruppoNumeri, inserisci, m_lista, m_elabora, m_mostra, carica, m_colonne, m_pannello, m_garanzia};
 }
 
 int PaginaSistemi::k() const
@@ -268,7 +271,7 @@ std::vector<int> PaginaSistemi::NumeriMarcati() const
     const Griglia &g = m_tabellone->griglia();
     for (int c = 0; c < ColonneTabellone; ++c)
         for (int r = 0; r < RigheTabellone; ++r)
-            if (g.sfondoEffettivo(r, c) == colori::Marcatura)
+            if (g.sfondoEffettivo(r, c) == colori::Marcatura || g.sfondoEffettivo(r, c) == ColoreBase)
                 numeri.push_back(NumeroCella(r, c));
     return numeri;
 }
@@ -292,6 +295,7 @@ int PaginaSistemi::ContaNumeriInGioco()
     m_combinazione->setEnabled(abilita);
     m_riduzioni->setEnabled(abilita);
     m_barra->setEnabled(abilita);
+    AggiornaConteggioCondizioni();
     return n;
 }
 
@@ -299,9 +303,11 @@ void PaginaSistemi::CellaCliccata(int riga, int colonna)
 {
     if (m_inCorso || riga < 0 || riga >= RigheTabellone || colonna < 0 || colonna >= ColonneTabellone)
         return;
-    Cella &c = m_tabellone->modifica().cella(riga, colonna);
-    c.sfondo = c.sfondo == colori::Marcatura ? colori::Bianco : colori::Marcatura;
-    m_tabellone->Aggiorna();
+    if (!SegnaBase(riga, colonna)) {
+        Cella &c = m_tabellone->modifica().cella(riga, colonna);
+        c.sfondo = c.sfondo == colori::Bianco ? colori::Marcatura : colori::Bianco;
+        m_tabellone->Aggiorna();
+    }
     MarcheCambiate();
 }
 
@@ -323,6 +329,8 @@ void PaginaSistemi::SceltaCambiata(bool combinazione)
     m_mostra->setEnabled(false);
     if (combinazione)
         ContaNumeriInGioco();
+    else
+        RiduzioneCambiata();
 }
 
 void PaginaSistemi::AbilitaRisultati(bool si)
@@ -353,7 +361,10 @@ void PaginaSistemi::Elabora()
     m_stampa->setEnabled(false);
     const int n = ContaNumeriInGioco();
     const int kk = k();
-    if (const auto rifiuto = sistemi::ControllaSviluppo(n, kk)) {
+    std::optional<std::string> rifiuto;
+    if (!Esegui([&] { rifiuto = ControllaElabora(n, kk); }))
+        return;
+    if (rifiuto) {
         Dialoghi::Avviso(this, Q(*rifiuto));
         return;
     }
@@ -375,12 +386,14 @@ void PaginaSistemi::Elabora()
                                     [this](long elaborate, long ridotte) {
                                         m_progresso->setText(Q(sistemi::TestoAvanzamento(elaborate, ridotte)));
                                     });
-        const auto esito = sistemi::SviluppaSistema(testo, kk, livello(), lista, &progresso);
-        if (esito.ridotte > 0)
-            m_progresso->setText(Q(sistemi::TestoAvanzamento(esito.elaborate, esito.ridotte)));
-        fermato = m_stop || esito.interrotto;
-        if (fermato)
-            lista.clear();
+        if (!ElaboraEsteso(lista, fermato)) {
+            const auto esito = sistemi::SviluppaSistema(testo, kk, livello(), lista, &progresso);
+            if (esito.ridotte > 0)
+                m_progresso->setText(Q(sistemi::TestoAvanzamento(esito.elaborate, esito.ridotte)));
+            fermato = m_stop || esito.interrotto;
+            if (fermato)
+                lista.clear();
+        }
         sistemi::SalvaSviluppo(m_stato.DirectoryProgramma, lista);
     });
     m_inCorso = false;
@@ -462,12 +475,18 @@ void PaginaSistemi::SalvaSistema()
 {
     // The refusal of more than 60 numbers comes before the dialog: nothing to lose.
     sistemi::FileSistema sistema;
-    if (!Esegui([&] { sistema = sistemi::SistemaDaNumeri(NumeriMarcati(), k(), livello()); }))
+    if (!Esegui([&] {
+            sistema = sistemi::SistemaDaNumeri(NumeriMarcati(), k(), livello());
+            (void)CondizioniAttuali();
+        }))
         return;
     auto file = Dialoghi::SalvaFile(this, QString(), QStringLiteral("File Sistema (*.stm)"), QStringLiteral(".stm"));
     if (!file)
         return;
-    Esegui([&] { sistemi::SalvaFileSistema(S(*file), sistema); });
+    Esegui([&] {
+        sistemi::SalvaFileSistema(S(*file), sistema);
+        SalvaCondizioniSistema(S(*file));
+    });
 }
 
 void PaginaSistemi::SalvaCSV()
@@ -487,6 +506,7 @@ void PaginaSistemi::Carica()
         return;
     Esegui([&] {
         const auto s = sistemi::CaricaFileSistema(S(*file));
+        const auto condizioni = LeggiCondizioniSistema(S(*file));
         m_r[static_cast<size_t>(std::clamp<int>(s.livelloRiduzione, 0, 3))]->setChecked(true);
         SceltaCambiata(false);
         m_k[static_cast<size_t>(std::clamp<int>(s.indiceNumeri, 0, 3))]->setChecked(true);
@@ -496,6 +516,7 @@ void PaginaSistemi::Carica()
         for (auto *c : m_contatori)
             c->setValue(0);
         m_caricaContatori = false;
+        ApplicaCondizioniSistema(condizioni);
         ContaNumeriInGioco();
         SceltaCambiata(true);
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "systems/Condizioni.h"
 #include "systems/Sviluppo.h"
 #include "ui/Pagina.h"
 
@@ -8,6 +9,10 @@
 #include <vector>
 
 class ExtStringGrid;
+class PannelloCondizioni;
+class QBoxLayout;
+class QCheckBox;
+class QProgressBar;
 class ModelloSviluppo;
 class QTableView;
 class QGroupBox;
@@ -59,6 +64,16 @@ public:
     QTableView *colonne() const { return m_colonne; }
     ModelloSviluppo *modelloColonne() const { return m_modelloColonne; }
 
+    // Conditions, bases and variants, optimised reductions (PaginaSistemiCondizioni.cpp).
+    PannelloCondizioni *pannelloCondizioni() const { return m_pannello; }
+    QCheckBox *ottimizzata() const { return m_ottimizzata; }
+    // The numbers painted as bases, in board-column order.
+    std::vector<int> NumeriBase() const;
+    // The panel's conditions with the board's bases; throws Errore for a bad field.
+    sestina::sistemi::Condizioni CondizioniAttuali() const;
+    void VerificaGaranzia();
+    void VerificaStorica();
+
 protected:
     void showEvent(QShowEvent *e) override;
 
@@ -69,6 +84,19 @@ private:
     void SceltaCambiata(bool combinazione);
     void AbilitaRisultati(bool si);
     void RiempiLista();
+
+    // Hooks of the conditions and of the optimiser into the page's own code.
+    void CostruisciEstensioni(QBoxLayout *principale, QBoxLayout *azioni, QBoxLayout *destra);
+    void RiduzioneCambiata();
+    bool CondizioniAttive() const;
+    void AggiornaConteggioCondizioni();
+    bool SegnaBase(int riga, int colonna);
+    std::optional<std::string> ControllaElabora(int n, int k);
+    // Develops with conditions or the optimiser when chosen; false: the plain development.
+    bool ElaboraEsteso(std::vector<sestina::Colonna> &lista, bool &fermato);
+    void SalvaCondizioniSistema(const std::string &percorsoStm);
+    static sestina::sistemi::Condizioni LeggiCondizioniSistema(const std::string &percorsoStm);
+    void ApplicaCondizioniSistema(const sestina::sistemi::Condizioni &c);
 
     ExtStringGrid *m_tabellone;
     QTableView *m_colonne; // ExtStringGrid23
@@ -87,6 +115,10 @@ private:
     QPushButton *m_mostra;
     QToolButton *m_spoglio;
     QToolButton *m_stampa;
+    PannelloCondizioni *m_pannello = nullptr;
+    QCheckBox *m_ottimizzata = nullptr;
+    QProgressBar *m_barraOttimizza = nullptr;
+    QPushButton *m_garanzia = nullptr;
     std::vector<QWidget *> m_durante; // off while a development runs
     bool m_stop = false;              // StopElaborazione
     bool m_inCorso = false;

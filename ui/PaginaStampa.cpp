@@ -1,12 +1,15 @@
 #include "ui/PaginaStampa.h"
 
 #include "app/Colonna.h"
+#include "app/Errore.h"
 #include "app/FileAtomico.h"
 #include "slips/FileSchedine.h"
 #include "slips/Schedine.h"
 #include "systems/FileSviluppo.h"
+#include "systems/Garanzia.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
+#include "ui/FinestraGriglia.h"
 #include "ui/GrigliaNumeri.h"
 #include "ui/ModuloSchedinaSE.h"
 #include "ui/Qt.h"
@@ -138,6 +141,8 @@ PaginaStampa::PaginaStampa(StatoCondiviso &stato, QWidget *parent) : Pagina(stat
     menuFile("ToolButtonCaricaSistema", QStringLiteral("Carica Sistema"), "Popupcarica", false);
     auto *spoglio = Pulsante(barra19, "ToolButton143", QStringLiteral("Spoglio"));
     connect(spoglio, &QToolButton::clicked, this, [this] { Spoglio(); });
+    auto *garanzia = Pulsante(barra19, "ToolButtonVerificaGaranzia", QStringLiteral("Verifica garanzia"));
+    connect(garanzia, &QToolButton::clicked, this, [this] { VerificaGaranzia(); });
     principale->addWidget(barra19);
 
     auto *info = new QHBoxLayout;
@@ -334,6 +339,24 @@ void PaginaStampa::InvioASchedina(const std::string &testo)
     AppendiInvio(m_stato.ListaColonne, *colonna);
     if (auto *f = qobject_cast<TForm1 *>(window()))
         f->MostraPaginaStampa();
+}
+
+void PaginaStampa::VerificaGaranzia()
+{
+    sistemi::RisultatoGaranzia r;
+    if (!Esegui([&] {
+            std::vector<Colonna> colonne;
+            for (const auto &c : m_stato.ListaColonne)
+                if (!c.empty())
+                    colonne.push_back(c);
+            if (colonne.empty())
+                throw Errore("Nessuna schedina da verificare");
+            r = sistemi::VerificaGaranzia(colonne, 6);
+        }))
+        return;
+    FinestraGriglia::Mostra(this, QStringLiteral("FinestraGaranzia"), QStringLiteral("Verifica garanzia"),
+                            QStringLiteral("Garanzia: %1").arg(Q(sistemi::EsitoGaranzia(r))),
+                            sistemi::GrigliaGaranzia(r));
 }
 
 void PaginaStampa::Spoglio()

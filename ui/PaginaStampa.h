@@ -39,6 +39,8 @@ public:
     void InvioASchedina(const std::string &testo);
     // "Spoglio" (ToolButton143): checks the development file's columns.
     void Spoglio();
+    // "Verifica garanzia" of the slip list (draws of six).
+    void VerificaGaranzia();
     void SalvaSistema(bool csv);
     void CaricaSistema(bool csv);
     sestina::schedine::tdatischedinaSE LeggiSchedina() const;
