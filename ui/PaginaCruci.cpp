@@ -77,7 +77,8 @@ PaginaCruci::PaginaCruci(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
     destra->addLayout(barra);
     auto *uscita = new BarraUscita(QStringLiteral("Cruci"), QStringLiteral("Salva JGP"), this);
     uscita->setObjectName(QStringLiteral("ToolBar28"));
-    connect(uscita, &BarraUscita::salvaImmagine, this, [this] { SalvaFotoFinestra(this, QStringLiteral("Crucilast")); });
+    connect(uscita, &BarraUscita::salvaImmagine, this,
+            [this] { SalvaFotoFinestra(this, QStringLiteral("Crucilast")); });
     connect(uscita, &BarraUscita::salvaCSV, this,
             [this] { SalvaGrigliaCSV(m_cruci->grigliaSviluppo()->griglia(), QStringLiteral("SviluppoCrucilast")); });
     auto *schedine = new QToolButton(uscita);

@@ -99,7 +99,8 @@ PaginaMetodi::PaginaMetodi(StatoCondiviso &stato, QWidget *parent) : Pagina(stat
 
     auto *uscita = new BarraUscita(QStringLiteral("Metodi"), QStringLiteral("Salva JGP"), this);
     uscita->setObjectName(QStringLiteral("ToolBar26"));
-    connect(uscita, &BarraUscita::salvaImmagine, this, [this] { SalvaFotoFinestra(this, QStringLiteral("Metodilast")); });
+    connect(uscita, &BarraUscita::salvaImmagine, this,
+            [this] { SalvaFotoFinestra(this, QStringLiteral("Metodilast")); });
     // "Salva CSV" offers the development and the forecast report.
     disconnect(uscita, &BarraUscita::salvaCSV, nullptr, nullptr);
     if (auto *csv = uscita->findChild<QToolButton *>(QStringLiteral("TBSalvaCSVMetodi"))) {

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -169,6 +170,10 @@ void TFormAnalisiMetodi::StampaTXT()
     // A copy in a fixed-pitch font keeps the text grids in columns on paper.
     std::unique_ptr<QTextDocument> doc(m_testo->document()->clone());
     doc->setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The window shows long lines unwrapped; on paper they wrap instead of being cut.
+    QTextOption opzione = doc->defaultTextOption();
+    opzione.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    doc->setDefaultTextOption(opzione);
     doc->print(&stampante);
 }
 

@@ -183,7 +183,8 @@ private Q_SLOTS:
             return QString::fromUtf8(p.readAllStandardOutput());
         };
         QVERIFY(esegui(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("Stampa Metodo")));
-        const QString stampato = esegui(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        const QString stampato =
+            esegui(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QStringList righe = f->testo()->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QVERIFY(!righe.isEmpty());
         for (const QString &r : {righe.first(), righe.last()})
