@@ -25,20 +25,6 @@ namespace {
 
 using namespace statistiche;
 
-// The header as the window prints it: the saved user data and chosen logo.
-esporta::IntestazioneReport Intestazione(const std::string &dir)
-{
-    DatiUtente u;
-    if (EsisteFile(dir + FileUtente)) {
-        TExStringList l;
-        l.LoadFromFile(dir + FileUtente);
-        u = LeggiDatiUtente(l);
-    }
-    TExStringList immagini;
-    immagini.LoadFromFile(dir + FileListaLoghi);
-    return esporta::IntestazioneDaUtente(u, immagini, dir);
-}
-
 int UltimaOErrore(const archivio::Archivio &a)
 {
     const int u = a.LeggiUltimaEstrazione();
@@ -61,7 +47,8 @@ esporta::FiguraPixel Figura(Griglia g)
 
 esporta::Report UnaGriglia(const std::string &dir, const Griglia &g, const esporta::TitoliReport &t)
 {
-    return esporta::Tmyreport(Intestazione(dir), Figura(g), t.titolo, t.sottotitolo1, t.sottotitolo2);
+    return esporta::Tmyreport(esporta::IntestazioneDaCartella(dir), Figura(g), t.titolo, t.sottotitolo1,
+                              t.sottotitolo2);
 }
 
 esporta::Report ReportEstrazioni(const Argomenti &args, Contesto &ctx)
@@ -131,8 +118,8 @@ esporta::Report ReportCalore(const Argomenti &args, Contesto &ctx)
     p.tipo = args.flag("ambi") ? TipoCalore::Ambi : TipoCalore::Estratti;
     const auto r = MostraCalore(ctx.archivio, ultima, p);
     const auto t = esporta::TitoliCalore(p.tipo == TipoCalore::Ambi, DataDi(ctx.archivio, p.estrazione), p.analizzare);
-    return esporta::Tmyreportorizzontale(Intestazione(ctx.dir), Figura(r.tabella), Figura(r.elenco), t.titolo,
-                                         t.sottotitolo1, t.sottotitolo2);
+    return esporta::Tmyreportorizzontale(esporta::IntestazioneDaCartella(ctx.dir), Figura(r.tabella), Figura(r.elenco),
+                                         t.titolo, t.sottotitolo1, t.sottotitolo2);
 }
 
 esporta::Report ReportAmbo(const Argomenti &args, Contesto &ctx)
@@ -197,7 +184,7 @@ esporta::Report ReportSistemi(const Argomenti &args, Contesto &ctx)
     d.tabulato = esporta::RigheTabulato(static_cast<int>(lista.size()), [&lista](int i) {
         return std::pair{sistemi::TestoSviluppo(lista, i + 1, 0), sistemi::TestoSviluppo(lista, i + 1, 1)};
     });
-    return esporta::TReportSistemi(Intestazione(ctx.dir), d);
+    return esporta::TReportSistemi(esporta::IntestazioneDaCartella(ctx.dir), d);
 }
 
 int Report(const Argomenti &args, Contesto &ctx)

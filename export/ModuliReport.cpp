@@ -1,6 +1,7 @@
 #include "export/ModuliReport.h"
 
 #include "app/Edizione.h"
+#include "app/FileAtomico.h"
 #include "app/Testo.h"
 
 #include <algorithm>
@@ -108,6 +109,19 @@ IntestazioneReport IntestazioneDaUtente(const DatiUtente &utente, const TExStrin
         i.logoUtente = logo;
     }
     return i;
+}
+
+IntestazioneReport IntestazioneDaCartella(const std::string &dir)
+{
+    DatiUtente u;
+    if (EsisteFile(dir + FileUtente)) {
+        TExStringList l;
+        l.LoadFromFile(dir + FileUtente);
+        u = LeggiDatiUtente(l);
+    }
+    TExStringList immagini;
+    immagini.LoadFromFile(dir + FileListaLoghi);
+    return IntestazioneDaUtente(u, immagini, dir);
 }
 
 int LarghezzaGriglia(const Griglia &g)

@@ -40,6 +40,9 @@ struct IntestazioneReport {
 // raises the list's error.
 IntestazioneReport IntestazioneDaUtente(const DatiUtente &utente, const TExStringList &listaImmagini,
                                         const std::string &dir);
+// The header as the window prints it, from the program folder `dir`: the saved
+// "Utente.DAT" (empty lines without it) and the chosen logo.
+IntestazioneReport IntestazioneDaCartella(const std::string &dir);
 
 // A picture with its size in screen pixels.
 struct FiguraPixel {

@@ -174,19 +174,6 @@ esporta::FiguraPixel Figura(Griglia g, const PreparaGriglia &prepara)
     return esporta::FiguraDaGriglia(g);
 }
 
-esporta::IntestazioneReport Intestazione(const std::string &dir)
-{
-    DatiUtente u;
-    if (EsisteFile(dir + FileUtente)) {
-        TExStringList l;
-        l.LoadFromFile(dir + FileUtente);
-        u = LeggiDatiUtente(l);
-    }
-    TExStringList immagini;
-    immagini.LoadFromFile(dir + FileListaLoghi);
-    return esporta::IntestazioneDaUtente(u, immagini, dir);
-}
-
 } // namespace
 
 const std::array<std::string, 12> &NomiRuote()
@@ -362,7 +349,7 @@ std::vector<GruppoPDF> PianoPDF(const std::string &dir, const std::array<bool, 6
     auto testata = std::make_shared<std::unique_ptr<esporta::IntestazioneReport>>();
     auto intestazione = [dir, testata]() -> const esporta::IntestazioneReport & {
         if (!*testata)
-            *testata = std::make_unique<esporta::IntestazioneReport>(Intestazione(dir));
+            *testata = std::make_unique<esporta::IntestazioneReport>(esporta::IntestazioneDaCartella(dir));
         return **testata;
     };
     auto unaGriglia = [intestazione](const Griglia &g, const esporta::TitoliReport &t, const PreparaGriglia &f) {

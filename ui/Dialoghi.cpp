@@ -18,6 +18,7 @@ std::deque<bool> g_risposte;
 std::deque<std::optional<QString>> g_percorsi;
 std::deque<std::optional<QColor>> g_colori;
 std::deque<std::optional<QString>> g_testi;
+QString g_nomeProposto;
 std::deque<Messaggio> g_messaggi;
 QPointer<QDialog> g_senzaAttesa;
 
@@ -101,11 +102,18 @@ std::optional<QString> ApriFile(QWidget *parent, const QString &titolo, const QS
     return f;
 }
 
+QString UltimoNomeProposto()
+{
+    return g_nomeProposto;
+}
+
 std::optional<QString> SalvaFile(QWidget *parent, const QString &nomeProposto, const QString &filtro,
                                  const QString &estensione)
 {
-    if (g_test)
+    if (g_test) {
+        g_nomeProposto = nomeProposto;
         return PercorsoPreimpostato();
+    }
     QFileDialog d(parent, QStringLiteral("Salva con nome"), QString(), filtro);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setDefaultSuffix(estensione.startsWith(QLatin1Char('.')) ? estensione.mid(1) : estensione);

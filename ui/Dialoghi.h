@@ -57,5 +57,7 @@ void PreimpostaColore(const std::optional<QColor> &colore);
 void PreimpostaTesto(const std::optional<QString> &testo); // input boxes; nullopt presets a cancel
 const std::deque<Messaggio> &Messaggi();
 void PulisciMessaggi();
+// The name the last save dialog proposed.
+QString UltimoNomeProposto();
 
 } // namespace Dialoghi

@@ -7,6 +7,7 @@
 #include "ui/ExtStringGrid.h"
 #include "ui/ProgressoFinestra.h"
 #include "ui/Qt.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -160,10 +161,8 @@ PaginaArmonia::PaginaArmonia(StatoCondiviso &stato, QWidget *parent)
     uscita->setObjectName(QStringLiteral("ToolBar30"));
     auto *stampa = Pulsante(uscita, QStringLiteral("TBStampaArmonia"), QStringLiteral("Stampa"));
     auto *jpeg = Pulsante(uscita, QStringLiteral("TBSalvaJpegArmonia"), QStringLiteral("Salva Jpeg"));
-    for (auto *b : {stampa, jpeg}) {
-        b->setEnabled(false);
-        b->setToolTip(QStringLiteral("Disponibile con la stampa e le immagini dei risultati"));
-    }
+    connect(stampa, &QToolButton::clicked, this, [this] { Stampa(); });
+    connect(jpeg, &QToolButton::clicked, this, [this] { SalvaFotoFinestra(this, QStringLiteral("Armonialast")); });
     auto *riep = Pulsante(uscita, QStringLiteral("TBRiepilogoArmonia"), QStringLiteral("Riepilogo"));
     connect(riep, &QToolButton::clicked, this, [this] { Riepilogo(); });
     for (auto *b : {stampa, jpeg, riep})
@@ -382,4 +381,16 @@ void TFRiepilogoArmonia::Imposta(Griglia g)
 {
     m_griglia->ImpostaGriglia(std::move(g));
     AdattaColonne(m_griglia);
+}
+
+void PaginaArmonia::Stampa()
+{
+    if (m_record < 0)
+        return;
+    const auto sotto = QStringLiteral("Estrazione n. %1 del %2 Da Analizzare %3 Passo %4")
+                           .arg(m_record + 1)
+                           .arg(m_date->currentText())
+                           .arg(m_previsioni->value())
+                           .arg(m_passo->value());
+    StampaGriglia(this, m_stato, this, "CicloArmonia", S(sotto), "");
 }

@@ -34,6 +34,8 @@ public:
     void Ricalcola();
     void Elabora();
     void Annulla() { m_stop = true; }
+    // "Stampa": the whole page on Tmyreport.
+    void Stampa();
     void Riepilogo();
 
     int record() const { return m_record; }

@@ -6,6 +6,7 @@
 #include "ui/ExtStringGrid.h"
 #include "ui/PannelloCruciverba.h"
 #include "ui/Qt.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -122,6 +123,8 @@ PaginaAstro::PaginaAstro(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
     riga->addWidget(giu);
     auto *uscita = new BarraUscita(QStringLiteral("Astro"), QStringLiteral("Salva JGP"), this);
     uscita->setObjectName(QStringLiteral("ToolBar16"));
+    connect(uscita, &BarraUscita::salvaImmagine, this,
+            [this] { SalvaFotoFinestra(this, QStringLiteral("Astrolottolast")); });
     connect(uscita, &BarraUscita::salvaCSV, this,
             [this] { SalvaGrigliaCSV(m_cruci->grigliaSviluppo()->griglia(), QStringLiteral("SviluppoAstrolast")); });
     auto *schedine = Pulsante(uscita, QStringLiteral("ToolButtonSchedineAstro"), QStringLiteral("Schedine"));

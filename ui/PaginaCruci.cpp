@@ -7,6 +7,7 @@
 #include "ui/PannelloCruciverba.h"
 #include "ui/Qt.h"
 #include "ui/TFCompl90.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -76,6 +77,8 @@ PaginaCruci::PaginaCruci(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
     destra->addLayout(barra);
     auto *uscita = new BarraUscita(QStringLiteral("Cruci"), QStringLiteral("Salva JGP"), this);
     uscita->setObjectName(QStringLiteral("ToolBar28"));
+    connect(uscita, &BarraUscita::salvaImmagine, this,
+            [this] { SalvaFotoFinestra(this, QStringLiteral("Crucilast")); });
     connect(uscita, &BarraUscita::salvaCSV, this,
             [this] { SalvaGrigliaCSV(m_cruci->grigliaSviluppo()->griglia(), QStringLiteral("SviluppoCrucilast")); });
     auto *schedine = new QToolButton(uscita);

@@ -8,6 +8,7 @@
 #include "ui/PannelloCruciverba.h"
 #include "ui/Qt.h"
 #include "ui/TFormAnalisiMetodi.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -98,6 +99,8 @@ PaginaMetodi::PaginaMetodi(StatoCondiviso &stato, QWidget *parent) : Pagina(stat
 
     auto *uscita = new BarraUscita(QStringLiteral("Metodi"), QStringLiteral("Salva JGP"), this);
     uscita->setObjectName(QStringLiteral("ToolBar26"));
+    connect(uscita, &BarraUscita::salvaImmagine, this,
+            [this] { SalvaFotoFinestra(this, QStringLiteral("Metodilast")); });
     // "Salva CSV" offers the development and the forecast report.
     disconnect(uscita, &BarraUscita::salvaCSV, nullptr, nullptr);
     if (auto *csv = uscita->findChild<QToolButton *>(QStringLiteral("TBSalvaCSVMetodi"))) {

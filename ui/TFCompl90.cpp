@@ -11,6 +11,7 @@
 #include "ui/Pagina.h"
 #include "ui/PannelloCruciverba.h"
 #include "ui/Qt.h"
+#include "ui/UscitaGriglie.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -32,6 +33,8 @@ TFCompl90::TFCompl90(StatoCondiviso &stato, QWidget *parent) : QDialog(parent), 
     principale->addLayout(barra);
     auto *uscita = new BarraUscita(QStringLiteral("Compl90"), QStringLiteral("Salva JGP"), this);
     uscita->setObjectName(QStringLiteral("ToolBar28"));
+    connect(uscita, &BarraUscita::salvaImmagine, this,
+            [this] { SalvaFotoFinestra(this, QStringLiteral("Compl90last")); });
     connect(uscita, &BarraUscita::salvaCSV, this, [this] {
         auto file = Dialoghi::SalvaFile(this, QStringLiteral("SviluppoCompl90last"),
                                         QStringLiteral("File CSV (*.CSV *.csv)"), QStringLiteral(".csv"));

@@ -11,14 +11,20 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
+
+#include <memory>
 
 using namespace sestina;
 using namespace sestina::metodi;
@@ -75,9 +81,8 @@ TFormAnalisiMetodi::TFormAnalisiMetodi(StatoCondiviso &stato, PaginaMetodi *pagi
         return b;
     };
     connect(pulsante("BitBtn1", QStringLiteral("Crea TXT")), &QPushButton::clicked, this, [this] { CreaTXT(); });
-    auto *stampa = pulsante("BitBtn2", QStringLiteral("Stampa TXT"));
-    stampa->setEnabled(false);
-    stampa->setToolTip(QStringLiteral("Disponibile con la stampa dei risultati"));
+    connect(pulsante("BitBtn2", QStringLiteral("Stampa TXT")), &QPushButton::clicked, this,
+            [this] { EseguiAzione(this, [this] { StampaTXT(); }); });
     connect(pulsante("BitBtn3", QStringLiteral("Salva TXT")), &QPushButton::clicked, this,
             [this] { EseguiAzione(this, [this] { SalvaTXT(); }); });
     connect(pulsante("BitBtn4", QStringLiteral("Crea HTML")), &QPushButton::clicked, this,
@@ -154,6 +159,22 @@ void TFormAnalisiMetodi::SalvaTXT()
     for (const auto &r : m_testo->toPlainText().split(QLatin1Char('\n')))
         righe.Add(S(r));
     righe.SaveToFile(S(*file));
+}
+
+void TFormAnalisiMetodi::StampaTXT()
+{
+    QPrinter stampante;
+    stampante.setDocName(QStringLiteral("Stampa Metodo"));
+    if (!Dialoghi::ScegliStampante(this, stampante))
+        return;
+    // A copy in a fixed-pitch font keeps the text grids in columns on paper.
+    std::unique_ptr<QTextDocument> doc(m_testo->document()->clone());
+    doc->setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The window shows long lines unwrapped; on paper they wrap instead of being cut.
+    QTextOption opzione = doc->defaultTextOption();
+    opzione.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    doc->setDefaultTextOption(opzione);
+    doc->print(&stampante);
 }
 
 void TFormAnalisiMetodi::CreaHTML()

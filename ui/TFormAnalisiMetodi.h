@@ -22,6 +22,8 @@ public:
     void AnalizzaMetodo();
     void CreaTXT();
     void SalvaTXT();
+    // "Stampa TXT": the text through the print dialog, document "Stampa Metodo".
+    void StampaTXT();
     void CreaHTML();
     void CopiaInMemoria();
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QProcess>
 
 using namespace sestina;
 using namespace sestina::metodi;
@@ -160,6 +161,34 @@ private Q_SLOTS:
         auto *passo = f->findChild<QComboBox *>(QStringLiteral("ComboBox2"));
         ScegliVoce(passo, 2);
         QCOMPARE(pagina()->parametri().passo, 3);
+    }
+
+    // "Stampa TXT": the explanation through the print dialog, titled "Stampa Metodo";
+    // a cancelled dialog prints nothing.
+    void stampaTXTStampaLaSpiegazione()
+    {
+        ClicPulsante(pagina(), QStringLiteral("SpeedButton13"));
+        auto *f = pagina()->finestraAnalisi();
+        QVERIFY(f);
+        const QString pdf = m_dir->filePath(QStringLiteral("metodo.pdf"));
+        ClicPulsante(f, QStringLiteral("BitBtn2"));
+        QVERIFY(!QFile::exists(pdf));
+        Dialoghi::PreimpostaPercorso(pdf);
+        ClicPulsante(f, QStringLiteral("BitBtn2"));
+        QVERIFY(QFile::exists(pdf));
+        auto esegui = [](const QString &programma, const QStringList &argomenti) {
+            QProcess p;
+            p.start(programma, argomenti);
+            p.waitForFinished();
+            return QString::fromUtf8(p.readAllStandardOutput());
+        };
+        QVERIFY(esegui(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("Stampa Metodo")));
+        const QString stampato =
+            esegui(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QStringList righe = f->testo()->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(!righe.isEmpty());
+        for (const QString &r : {righe.first(), righe.last()})
+            QVERIFY2(stampato.simplified().contains(r.simplified()), qPrintable(r));
     }
 
     void relazionePrevisioni()

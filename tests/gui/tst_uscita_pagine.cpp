@@ -9,6 +9,7 @@
 #include "ui/TForm1.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -88,6 +89,9 @@ private Q_SLOTS:
         QTest::newRow("Numeri Spia") << "TabNumSpia"
                                      << "btn_Stampa"
                                      << "Numeri Spia" << false;
+        QTest::newRow("Armonia") << "TabSheet14"
+                                 << "TBStampaArmonia"
+                                 << "CicloArmonia" << false;
     }
 
     void stampaApreLAnteprima()
@@ -210,6 +214,49 @@ private Q_SLOTS:
         const QImage i = QImageReader(file, "jpeg").read();
         QVERIFY(!i.isNull());
         QCOMPARE(i.size(), m_form->size());
+    }
+
+    // "Salva JGP" / "Salva Jpeg" of the prediction pages: the window at its size
+    // under the proposed name; cancelling writes nothing.
+    void salvaJgpScriveLaFinestra_data()
+    {
+        QTest::addColumn<QString>("pagina");
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<QString>("proposto");
+        QTest::newRow("Astro") << "TabSheet9"
+                               << "TBSalvaJpegAstro"
+                               << "Astrolottolast";
+        QTest::newRow("Metodi") << "TabSheet12"
+                                << "TBSalvaJpegMetodi"
+                                << "Metodilast";
+        QTest::newRow("Cruci") << "TabSheet13"
+                               << "TBSalvaJpegCruci"
+                               << "Crucilast";
+        QTest::newRow("Armonia") << "TabSheet14"
+                                 << "TBSalvaJpegArmonia"
+                                 << "Armonialast";
+    }
+
+    void salvaJgpScriveLaFinestra()
+    {
+        QFETCH(QString, pagina);
+        QFETCH(QString, pulsante);
+        QFETCH(QString, proposto);
+        apri(pagina);
+        QWidget *p = m_form->findChild<QWidget *>(pagina);
+        auto *b = p->findChild<QAbstractButton *>(pulsante);
+        QVERIFY(b);
+        QVERIFY(b->isEnabled());
+        ClicPulsante(p, pulsante); // no path preset: the dialog is cancelled
+        QVERIFY(QDir(m_dir->path()).entryList({QStringLiteral("*.jpg")}).isEmpty());
+        const QString file = m_dir->filePath(QStringLiteral("finestra.jpg"));
+        Dialoghi::PreimpostaPercorso(file);
+        ClicPulsante(p, pulsante);
+        QCOMPARE(Dialoghi::UltimoNomeProposto(), proposto);
+        const QImage i = QImageReader(file, "jpeg").read();
+        QVERIFY(!i.isNull());
+        QCOMPARE(i.size(), m_form->size());
+        QVERIFY(Dialoghi::Messaggi().empty());
     }
 
     void unLogoMancanteFermaLaStampaConUnMessaggio()
