@@ -10,6 +10,9 @@
 #include "ui/PannelloUtente.h"
 #include "ui/Qt.h"
 #include "ui/TForm1.h"
+#include "ui/TFormprivata.h"
+#include "ui/TSpoglioSuperenaLotto.h"
+#include "ui/TTaraturaSE.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,7 +62,7 @@ int Schermate(const QString &programma, const QString &guida)
     // A copy of the bundled program folder: the screenshots never write into the build.
     QTemporaryDir tmp;
     for (const char *f : {"Superena.cxz", "ggmeanno1.cxz", "GiorniEstrazione1.DAT", "listaloghi.DAT",
-                          "logo_sestina.png", "logo_ricevitoria.png"})
+                          "logo_sestina.png", "logo_ricevitoria.png", "ssuperenalotto.jpg"})
         QFile::copy(programma + QLatin1Char('/') + QLatin1String(f), tmp.filePath(QLatin1String(f)));
     Dialoghi::ModalitaTest(true);
     TForm1 finestra(tmp.path());
@@ -79,6 +82,33 @@ int Schermate(const QString &programma, const QString &guida)
         b->click();
         ok = Salva(&finestra, immagini, QStringLiteral("Panel10")) && ok;
         finestra.paginaEstrazioni()->pannello()->hide();
+    }
+    // The windows opened from the pages: a small system of seven numbers checked over
+    // the last 300 draws, the calibration with its default values, the publishing panel.
+    {
+        TSpoglioSuperenaLotto spoglio(finestra.stato(), &finestra);
+        const std::string numeri = {5, 12, 23, 34, 45, 67, 81};
+        std::vector<sestina::Colonna> colonne;
+        for (size_t tolto = 0; tolto < numeri.size(); ++tolto) {
+            std::string c = numeri;
+            c.erase(tolto, 1);
+            colonne.push_back(c);
+        }
+        spoglio.resize(1000, 700);
+        spoglio.Imposta(colonne, std::max(0, finestra.stato().UltimaEstrazione - 300), 1);
+        spoglio.show();
+        spoglio.Spoglia();
+        ok = Salva(&spoglio, immagini, QStringLiteral("SpoglioSuperenaLotto")) && ok;
+    }
+    {
+        TTaraturaSE taratura(finestra.stato(), &finestra);
+        taratura.show();
+        ok = Salva(&taratura, immagini, QStringLiteral("TaraturaSE")) && ok;
+    }
+    {
+        TFormprivata privata(finestra.stato(), &finestra);
+        privata.show();
+        ok = Salva(&privata, immagini, QStringLiteral("Formprivata")) && ok;
     }
     QInputDialog indirizzo(&finestra);
     indirizzo.setWindowTitle(QStringLiteral("Indirizzo di aggiornamento"));

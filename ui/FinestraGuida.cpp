@@ -1,12 +1,16 @@
 #include "ui/FinestraGuida.h"
 
 #include "app/Errore.h"
+#include "ui/Qt.h"
+#include "ui/TForm1.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,6 +42,56 @@ QString LeggiTesto(const QString &percorso)
         return {};
     return QString::fromUtf8(f.readAll());
 }
+
+// The windows opened from the pages, by objectName, and their part of the guide.
+constexpr std::pair<const char *, const char *> SezioniFinestre[] = {
+    {"SpoglioSuperenaLotto", "spoglio.html"},     {"TaraturaSE", "stampa.html#taratura"},
+    {"selezioneschedine", "stampa.html#selezione"}, {"Anteprima", "stampa.html#anteprima"},
+    {"Formprivata", "pubblicazione.html"},        {"FormAnalisiMetodi", "metodi.html#analisi"},
+    {"FCompl90", "cruci.html#completamento"},     {"FRiepilogoArmonia", "armonia.html#riepilogo"}};
+
+QString SezioneFinestra(const QString &nome)
+{
+    for (const auto &[finestra, sezione] : SezioniFinestre)
+        if (nome == QLatin1String(finestra))
+            return QString::fromLatin1(sezione);
+    return {};
+}
+
+// F1 in a window of its own (most are modal, so the main window's shortcut cannot
+// hear it): the guide opens at that window's part, as a child of it so that a
+// modal window does not block it.
+class GuidaF1 : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress || !o->isWidgetType())
+            return false;
+        const auto *k = static_cast<QKeyEvent *>(e);
+        if (k->key() != Qt::Key_F1 || k->modifiers() != Qt::NoModifier)
+            return false;
+        QWidget *finestra = static_cast<QWidget *>(o)->window();
+        const QString sezione = SezioneFinestra(finestra->objectName());
+        if (sezione.isEmpty())
+            return false;
+        QWidget *principale = finestra;
+        while (principale->parentWidget())
+            principale = principale->parentWidget()->window();
+        QString dir = QCoreApplication::applicationDirPath();
+        if (auto *form = qobject_cast<TForm1 *>(principale))
+            dir = Q(form->stato().DirectoryProgramma);
+        FinestraGuida::Apri(finestra, dir, sezione);
+        return true;
+    }
+};
+
+void InstallaGuidaF1()
+{
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+        qApp->installEventFilter(new GuidaF1(qApp));
+}
+Q_COREAPP_STARTUP_FUNCTION(InstallaGuidaF1)
 
 } // namespace
 
@@ -194,7 +248,8 @@ QString FinestraGuida::SezionePerPagina(const QString &nomePagina)
     for (const auto &[pagina, sezione] : sezioni)
         if (nomePagina == QLatin1String(pagina))
             return QString::fromLatin1(sezione);
-    return QStringLiteral("indice.html");
+    const QString finestra = SezioneFinestra(nomePagina);
+    return finestra.isEmpty() ? QStringLiteral("indice.html") : finestra;
 }
 
 QString FinestraGuida::Cartella(const QString &dirProgramma)

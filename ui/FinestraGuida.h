@@ -26,8 +26,8 @@ public:
     QString sezioneCorrente() const;
     int sezioniVisibili() const;
 
-    // The section that describes a page of the main window (its objectName); the
-    // contents when the page has none of its own.
+    // The section that describes a page of the main window or a window opened from
+    // one (its objectName); the contents when it has none of its own.
     static QString SezionePerPagina(const QString &nomePagina);
     // The guide's folder: <program folder>/guida, else the installed one beside the executable.
     static QString Cartella(const QString &dirProgramma);

@@ -4,6 +4,7 @@
 #include "ui/PaginaEstrazioni.h"
 #include "ui/PannelloUtente.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -89,6 +90,65 @@ private Q_SLOTS:
         ClicPulsante(m_form->paginaEstrazioni(), QStringLiteral("spd_Utente"));
         QTest::keyClick(m_form.get(), Qt::Key_F1);
         QCOMPARE(guida()->sezioneCorrente(), QStringLiteral("estrazioni.html"));
+    }
+
+    // Every window opened from a page has its own part of the guide, which names it by its caption.
+    void ogniFinestraHaLaSuaParte_data()
+    {
+        QTest::addColumn<QString>("finestra");
+        QTest::addColumn<QString>("titolo");
+        QTest::newRow("spoglio") << "SpoglioSuperenaLotto" << "Spoglio Superenalotto";
+        QTest::newRow("taratura") << "TaraturaSE" << "Taratura Stampante";
+        QTest::newRow("selezione") << "selezioneschedine" << "Selezione Schedine";
+        QTest::newRow("anteprima") << "Anteprima" << "Anteprima";
+        QTest::newRow("privato") << "Formprivata" << "Pannello Privato";
+        QTest::newRow("analisi") << "FormAnalisiMetodi" << "Analisi Metodi";
+        QTest::newRow("completamento") << "FCompl90" << "Completamento 90";
+        QTest::newRow("riepilogo") << "FRiepilogoArmonia" << "Riepilogo Cicloarmonia";
+    }
+    void ogniFinestraHaLaSuaParte()
+    {
+        QFETCH(QString, finestra);
+        QFETCH(QString, titolo);
+        const QString sezione = FinestraGuida::SezionePerPagina(finestra);
+        QVERIFY2(sezione != QStringLiteral("indice.html"), qPrintable(finestra));
+        const QString testo = Leggi(Sorgenti() + QLatin1Char('/') + sezione.section(QLatin1Char('#'), 0, 0));
+        QVERIFY2(!testo.isEmpty(), qPrintable(sezione));
+        // The part starts at its anchor (or the page's title), and its heading names the window.
+        int inizio = testo.indexOf(QStringLiteral("<h1>"));
+        if (sezione.contains(QLatin1Char('#')))
+            inizio = testo.indexOf(QStringLiteral("<h2><a name=\"") + sezione.section(QLatin1Char('#'), 1) +
+                                   QStringLiteral("\"></a>"));
+        QVERIFY2(inizio >= 0, qPrintable(sezione));
+        const int fine = testo.indexOf(QStringLiteral("</h"), inizio);
+        QVERIFY2(testo.mid(inizio, fine - inizio).contains(titolo), qPrintable(sezione));
+        // The contents list the section.
+        QVERIFY(Leggi(Sorgenti() + QStringLiteral("/indice.html"))
+                    .contains(QStringLiteral("href=\"") + sezione.section(QLatin1Char('#'), 0, 0)));
+    }
+
+    // F1 in a window of its own opens its part, in a guide window that belongs to it.
+    void f1InUnaFinestraApreLaSuaParte()
+    {
+        QDialog finestra(m_form.get());
+        finestra.setObjectName(QStringLiteral("FCompl90"));
+        auto *campo = new QLineEdit(&finestra);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        campo->setFocus();
+        QTest::keyClick(campo, Qt::Key_F1);
+        auto *g = finestra.findChild<FinestraGuida *>(QStringLiteral("FinestraGuida"));
+        QVERIFY(g);
+        QVERIFY(g->isVisible());
+        QCOMPARE(g->sezioneCorrente(), QStringLiteral("cruci.html"));
+        auto *testo = g->findChild<QTextBrowser *>(QStringLiteral("TestoGuida"));
+        QVERIFY(testo->toPlainText().contains(QStringLiteral("Completamento 90")));
+        // A window with no part of its own leaves F1 alone.
+        QDialog altra(m_form.get());
+        altra.setObjectName(QStringLiteral("SenzaGuida"));
+        altra.show();
+        QTest::keyClick(&altra, Qt::Key_F1);
+        QVERIFY(!altra.findChild<FinestraGuida *>());
     }
 
     void laRicercaFiltraLeSezioni()
