@@ -96,6 +96,30 @@ BENCHMARK(BM_Ottimizzatore)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 
+// The rows hardest to bring near the best known, at a given effort:
+//   sestina-bench --benchmark_filter=BM_Ottimizzatore_Sforzo
+static void BM_Ottimizzatore_Sforzo(benchmark::State &state)
+{
+    const int n = static_cast<int>(state.range(0));
+    const int k = static_cast<int>(state.range(1));
+    const int r = static_cast<int>(state.range(2));
+    const int sforzo = static_cast<int>(state.range(3));
+    ProgressoNullo p;
+    int colonne = 0;
+    for (auto _ : state)
+        colonne = static_cast<int>(sistemi::OttimizzaSistema(Da1A(n), k, r, sforzo, p).colonne.size());
+    state.counters["colonne"] = colonne;
+}
+BENCHMARK(BM_Ottimizzatore_Sforzo)
+    ->ArgsProduct({{14}, {6}, {1}, {10}})
+    ->ArgsProduct({{15}, {6}, {1}, {10}})
+    ->ArgsProduct({{16}, {6}, {2, 1}, {10}})
+    ->ArgsProduct({{19, 20}, {6}, {2}, {10}})
+    ->ArgsProduct({{20}, {6}, {3}, {10}})
+    ->ArgsProduct({{18, 20, 21}, {5}, {1, 2}, {10}})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+
 // The whole table of the best known systems, once: n, k, r, greedy, optimised,
 // best known, excess, seconds. Run alone:
 //   sestina-bench --benchmark_filter=BM_Ottimizzatore_Tabella
