@@ -3,6 +3,7 @@
 #include "export/ModuliReport.h"
 #include "export/render/Jpeg.h"
 #include "export/render/PittoreReport.h"
+#include "support/AmbienteGui.h"
 #include "support/ArchivioProva.h"
 #include "support/ComandoProva.h"
 
@@ -21,22 +22,7 @@ using namespace sestina::esporta;
 
 namespace {
 
-class Ambiente : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nome[] = "test_resa_report";
-        static char *argv[] = {nome, nullptr};
-        m_app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> m_app;
-};
-const auto *const g_ambiente = ::testing::AddGlobalTestEnvironment(new Ambiente);
+const auto *const g_ambiente = ::testing::AddGlobalTestEnvironment(new prova::AmbienteGui("test_resa_report"));
 
 struct LettoJPEG {
     int larghezza = 0, altezza = 0;
