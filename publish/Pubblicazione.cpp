@@ -45,22 +45,6 @@ struct Dati {
     std::vector<std::string> date;
 };
 
-void CreaCartella(const std::string &cartella)
-{
-    std::error_code ec;
-    fs::create_directories(fs::path(cartella), ec);
-    if (ec || !fs::is_directory(fs::path(cartella)))
-        throw Errore("Impossibile creare la cartella \"" + cartella + "\": " +
-                     (ec ? ec.message() : std::string("esiste un file con questo nome")));
-}
-
-std::string Unisci(const std::string &cartella, const std::string &nome)
-{
-    if (!cartella.empty() && (cartella.back() == '/' || cartella.back() == '\\'))
-        return cartella + nome;
-    return cartella + "/" + nome;
-}
-
 // The statistics tables in the order of both exports, with the '&Stat' button captions.
 struct TabellaPubblicata {
     ListaVoci lista;
@@ -176,6 +160,22 @@ esporta::FiguraPixel Figura(Griglia g, const PreparaGriglia &prepara)
 
 } // namespace
 
+void CreaCartella(const std::string &cartella)
+{
+    std::error_code ec;
+    fs::create_directories(fs::path(cartella), ec);
+    if (ec || !fs::is_directory(fs::path(cartella)))
+        throw Errore("Impossibile creare la cartella \"" + cartella + "\": " +
+                     (ec ? ec.message() : std::string("esiste un file con questo nome")));
+}
+
+std::string PercorsoInCartella(const std::string &cartella, const std::string &nome)
+{
+    if (!cartella.empty() && (cartella.back() == '/' || cartella.back() == '\\'))
+        return cartella + nome;
+    return cartella + "/" + nome;
+}
+
 const std::array<std::string, 12> &NomiRuote()
 {
     static const std::array<std::string, 12> n{"Bari",   "Cagliari", "Firenze", "Genova",   "Milano",    "Napoli",
@@ -224,11 +224,12 @@ std::vector<std::string> EsportaHTML(const std::string &dir, const std::string &
     CreaCartella(cartella);
     // The head template links the program's style sheet: ship it beside the pages
     // unless the site already has its own.
-    if (s.testaECoda && EsisteFile(dir + esporta::FileStileHTML) && !EsisteFile(Unisci(cartella, esporta::FileStileHTML)))
-        ScriviFileAtomico(Unisci(cartella, esporta::FileStileHTML), LeggiFile(dir + esporta::FileStileHTML));
+    const std::string stile = PercorsoInCartella(cartella, esporta::FileStileHTML);
+    if (s.testaECoda && EsisteFile(dir + esporta::FileStileHTML) && !EsisteFile(stile))
+        ScriviFileAtomico(stile, LeggiFile(dir + esporta::FileStileHTML));
     const std::string w = NomeRuotaSE;
     auto salva = [&](const std::string &nome, const std::vector<std::string> &righe) {
-        esporta::SalvaPaginaHTML(righe, Unisci(cartella, nome));
+        esporta::SalvaPaginaHTML(righe, PercorsoInCartella(cartella, nome));
         scritti.push_back(nome);
         progresso.Avanza(static_cast<long>(scritti.size()), 0);
         if (progresso.Interrompi())

@@ -29,6 +29,12 @@ struct SceltaHTML {
     bool testaECoda = false;
 };
 
+// Creates `cartella` with its parents; an Errore names it when it cannot be made
+// (or a file of that name is in the way).
+void CreaCartella(const std::string &cartella);
+// nome inside cartella, with one separator whether or not the folder ends with one.
+std::string PercorsoInCartella(const std::string &cartella, const std::string &nome);
+
 // The years of the archive, newest first, once each (the panel's list after "Tutti").
 std::vector<int> AnniArchivio(const std::string &dir);
 

@@ -19,22 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Percorso(const std::string &cartella, const std::string &nome)
-{
-    if (!cartella.empty() && (cartella.back() == '/' || cartella.back() == '\\'))
-        return cartella + nome;
-    return cartella + "/" + nome;
-}
-
-void CreaCartella(const std::string &cartella)
-{
-    std::error_code ec;
-    fs::create_directories(fs::path(cartella), ec);
-    if (ec || !fs::is_directory(fs::path(cartella)))
-        throw Errore("Impossibile creare la cartella \"" + cartella + "\": " +
-                     (ec ? ec.message() : std::string("esiste un file con questo nome")));
-}
-
 bool EstensionePDF(const std::string &nome)
 {
     if (nome.size() < 4)
@@ -65,7 +49,8 @@ EsitoPDF EsportaPDF(const std::vector<GruppoPDF> &piano, const std::string &cart
         resa::CaricaFigure(r);
         const QByteArray pdf = resa::ReportPDF(r);
         for (const auto &nome : g.nomi) {
-            ScriviFileAtomico(Percorso(cartella, nome), std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
+            ScriviFileAtomico(PercorsoInCartella(cartella, nome),
+                              std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
             esito.scritti.push_back(nome);
             progresso.Avanza(static_cast<long>(esito.scritti.size()), totale);
         }
@@ -103,7 +88,7 @@ int CreaOpuscolo(const std::string &cartella, Progresso &progresso)
     int pagine = 0;
     long fatti = 0;
     for (const auto &nome : parti) {
-        const std::string percorso = Percorso(cartella, nome);
+        const std::string percorso = PercorsoInCartella(cartella, nome);
         try {
             auto q = std::make_unique<QPDF>();
             q->setSuppressWarnings(true);
@@ -120,7 +105,7 @@ int CreaOpuscolo(const std::string &cartella, Progresso &progresso)
         if (progresso.Interrompi())
             throw Errore("Opuscolo interrotto: \"" + std::string(FileOpuscolo) + "\" non creato");
     }
-    const std::string destinazione = Percorso(cartella, FileOpuscolo);
+    const std::string destinazione = PercorsoInCartella(cartella, FileOpuscolo);
     std::string byte;
     try {
         QPDFWriter w(uscita);

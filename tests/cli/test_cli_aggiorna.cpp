@@ -17,24 +17,12 @@ namespace {
 
 using Lista = std::vector<archivio::Estrazione>;
 
-const Lista &Reali()
-{
-    static const Lista r = [] {
-        Lista tutte = EstrazioniReali();
-        return Lista(tutte.end() - 40, tutte.end());
-    }();
-    return r;
-}
-Lista Parte(size_t da, size_t a)
-{
-    return Lista(Reali().begin() + static_cast<long>(da), Reali().begin() + static_cast<long>(a));
-}
 
 class CliAggiorna : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ScriviArchivio(t.dir(), Parte(0, 30));
+        ScriviArchivio(t.dir(), ParteReali(0, 30));
         date = LeggiByte(t.percorso("ggmeanno1.cxz"));
         numeri = LeggiByte(t.percorso("Superena.cxz"));
     }
@@ -50,19 +38,19 @@ protected:
 
 std::string Ultima()
 {
-    return "Aggiunte 10 estrazioni (ultima: " + Reali()[39].data.data().breve() + ")\n";
+    return "Aggiunte 10 estrazioni (ultima: " + UltimeReali()[39].data.data().breve() + ")\n";
 }
 
 } // namespace
 
 TEST_F(CliAggiorna, DaUnIndirizzoAggiungeLeNuove)
 {
-    const std::string csv = archivio::ScriviArchivioCSV(Parte(20, 40));
+    const std::string csv = archivio::ScriviArchivioCSV(ParteReali(20, 40));
     ServerHttpProva server([&](const std::string &) { return RispostaHttp{csv}; });
     auto e = EseguiCli(t.dir(), {"aggiorna", server.indirizzo()});
     EXPECT_EQ(e.stato, 0) << e.err;
     EXPECT_EQ(e.out, Ultima());
-    EXPECT_EQ(archivio::Archivio(t.dir()).LeggiTutte(), Reali());
+    EXPECT_EQ(archivio::Archivio(t.dir()).LeggiTutte(), UltimeReali());
 
     auto ancora = EseguiCli(t.dir(), {"aggiorna", server.indirizzo()});
     EXPECT_EQ(ancora.stato, 0);
@@ -71,7 +59,7 @@ TEST_F(CliAggiorna, DaUnIndirizzoAggiungeLeNuove)
 
 TEST_F(CliAggiorna, DaUnFile)
 {
-    ScriviByte(t.percorso("nuove.csv"), archivio::ScriviArchivioCSV(Parte(25, 40)));
+    ScriviByte(t.percorso("nuove.csv"), archivio::ScriviArchivioCSV(ParteReali(25, 40)));
     auto e = EseguiCli(t.dir(), {"aggiorna", t.percorso("nuove.csv")});
     EXPECT_EQ(e.stato, 0) << e.err;
     EXPECT_EQ(e.out, Ultima());
@@ -83,8 +71,8 @@ TEST_F(CliAggiorna, DaUnFile)
 // Every broken or refused download leaves the archive as it was and names the reason.
 TEST_F(CliAggiorna, ScaricamentiRifiutatiNonToccanoLArchivio)
 {
-    const std::string buono = archivio::ScriviArchivioCSV(Parte(20, 40));
-    Lista diversa = Parte(20, 40);
+    const std::string buono = archivio::ScriviArchivioCSV(ParteReali(20, 40));
+    Lista diversa = ParteReali(20, 40);
     diversa[5].numeri.superstar = static_cast<std::uint8_t>(diversa[5].numeri.superstar % 90 + 1);
     struct Caso {
         const char *nome;
@@ -99,7 +87,7 @@ TEST_F(CliAggiorna, ScaricamentiRifiutatiNonToccanoLArchivio)
         {"TroncatoSenzaLunghezza", RispostaHttp{buono, 200, false, static_cast<long long>(buono.size() - 3)},
          "incompleto"},
         {"EstrazionePassataDiversa", RispostaHttp{archivio::ScriviArchivioCSV(diversa)},
-         Reali()[25].data.data().breve()},
+         UltimeReali()[25].data.data().breve()},
         {"NonTrovato", RispostaHttp{"non c'è", 404}, "404"},
         {"NonUnCSV", RispostaHttp{"<html>pagina</html>\n"}, "intestazione"},
     };
@@ -147,7 +135,7 @@ TEST_F(CliAggiorna, IlProgrammaVeroEsceConUnoELaRagione)
     EXPECT_NE(err.find("500"), std::string::npos) << err;
     Intatto();
 
-    ScriviByte(t.percorso("nuove.csv"), archivio::ScriviArchivioCSV(Parte(29, 40)));
+    ScriviByte(t.percorso("nuove.csv"), archivio::ScriviArchivioCSV(ParteReali(29, 40)));
     std::string out;
     EXPECT_EQ(esegui(base + t.percorso("nuove.csv"), out), 0);
     EXPECT_EQ(out, Ultima());

@@ -17,14 +17,6 @@ using namespace std::string_literals;
 
 namespace {
 
-std::vector<std::string> Righe(const std::string &t)
-{
-    std::vector<std::string> out;
-    for (size_t p = 0, q; (q = t.find("\r\n", p)) != std::string::npos; p = q + 2)
-        out.push_back(t.substr(p, q - p));
-    return out;
-}
-
 class CliMetodi : public ::testing::Test {
 protected:
     void SetUp() override
@@ -42,7 +34,7 @@ TEST_F(CliMetodi, AstroTreGriglie)
     auto r = Esegui({"astro", "--segno", "5", "--estrazione", "200", "--riga", "2"});
     ASSERT_EQ(r.stato, 0) << r.err;
     EXPECT_TRUE(r.err.empty());
-    auto righe = Righe(r.out);
+    auto righe = prova::RigheCRLF(r.out);
     // Five forecast rows, empty line, header + 3, empty line, header + 3.
     ASSERT_EQ(righe.size(), 5u + 1 + 4 + 1 + 4);
     auto p = metodi::CalcolaPrevisioneAstrolotto(e[199].numeri, e[198].numeri, 5);
@@ -68,7 +60,7 @@ TEST_F(CliMetodi, CruciCinquePerCinqueEScriveLoSviluppo)
 {
     auto r = Esegui({"cruci", "--numeri", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25"});
     ASSERT_EQ(r.stato, 0) << r.err;
-    auto righe = Righe(r.out);
+    auto righe = prova::RigheCRLF(r.out);
     ASSERT_EQ(righe.size(), 5u + 1 + 11);
     EXPECT_EQ(righe[0], "1;11;21;2;12;");
     EXPECT_EQ(righe[6], "Scheda n.;Sviluppo;");
@@ -83,7 +75,7 @@ TEST_F(CliMetodi, CruciIncompletoESeiImpossibile)
 {
     auto r = Esegui({"cruci", "--numeri", "1,2,3", "--righe", "3", "--colonne", "3"});
     ASSERT_EQ(r.stato, 0);
-    auto righe = Righe(r.out);
+    auto righe = prova::RigheCRLF(r.out);
     EXPECT_EQ(righe[0], "1;2;3;");
     EXPECT_EQ(righe[1], ";;;");
     EXPECT_EQ(righe[4], "Scheda n.;Sviluppo;");
@@ -94,7 +86,7 @@ TEST_F(CliMetodi, CruciIncompletoESeiImpossibile)
                      "--colonne", "4", "--capo1", "70", "--riduzione", "1", "--k", "6"});
     ASSERT_EQ(s.stato, 0);
     EXPECT_EQ(s.err, "Impossibile\n\rCambia Dimensioni Cruciverba\n");
-    EXPECT_EQ(Righe(s.out)[0], "70;1;11;2;");
+    EXPECT_EQ(prova::RigheCRLF(s.out)[0], "70;1;11;2;");
     EXPECT_EQ(Esegui({"cruci", "--numeri", "1,2", "--righe", "11"}).stato, 2);
     EXPECT_EQ(Esegui({"cruci", "--numeri", "1,91"}).stato, 2);
 }
@@ -106,7 +98,7 @@ TEST_F(CliMetodi, CompletamentoQuindiciPerTre)
         numeri += std::to_string(n) + ",";
     auto r = Esegui({"completamento", "--numeri", numeri, "--righe", "5", "--colonne", "9"});
     ASSERT_EQ(r.stato, 0) << r.err;
-    auto righe = Righe(r.out);
+    auto righe = prova::RigheCRLF(r.out);
     ASSERT_GE(righe.size(), 3u + 1 + 19);
     EXPECT_EQ(righe[0], "51;61;71;81;52;62;72;82;53;63;73;83;54;64;74;");
     EXPECT_EQ(righe[4], "Scheda n.;Sviluppo;");
@@ -121,7 +113,7 @@ TEST_F(CliMetodi, MetodoEAnalisi)
     f.SaveToFile(t.percorso("Somma.mts"));
     auto r = Esegui({"metodo", t.percorso("Somma.mts"), "--estrazione", "250"});
     ASSERT_EQ(r.stato, 0) << r.err;
-    auto righe = Righe(r.out);
+    auto righe = prova::RigheCRLF(r.out);
     const auto &n = e[249].numeri.numeri;
     int v = statistiche::Fuori90(n[0] + n[1]);
     EXPECT_EQ(righe[0], Formato("Su;%.2d ;", v) + righe[0].substr(righe[0].find(';', 4) + 1));
@@ -133,7 +125,7 @@ TEST_F(CliMetodi, MetodoEAnalisi)
     std::filesystem::copy_file(std::string(SESTINA_SOURCE_DIR) + "/data/codahtml.slt", t.percorso("codahtml.slt"));
     a = Esegui({"analisi-metodo", t.percorso("Somma.mts"), "--inizio", "250", "--html", t.percorso("a.html")});
     ASSERT_EQ(a.stato, 0) << a.err;
-    auto ra = Righe(a.out);
+    auto ra = prova::RigheCRLF(a.out);
     EXPECT_EQ(ra[0], "N .prev;Data Estr;Ruota;Posizioni;Elementi;Lunghetta;Esito;Data;n1;n2;n3;n4;n5;n6;");
     EXPECT_EQ(ra[21], "");
     EXPECT_EQ(ra[22], "N. Colpi;1;2;3;4;5;Tot;");
@@ -156,11 +148,11 @@ TEST_F(CliMetodi, ArmoniaECiclo)
     auto r = Esegui({"armonia", "--estrazione", "280", "--distanza"});
     ASSERT_EQ(r.stato, 0) << r.err;
     auto arm = metodi::CercaArmonie(e, 279, metodi::ModoArmonia::Distanza);
-    auto righe = Righe(r.out);
+    auto righe = prova::RigheCRLF(r.out);
     EXPECT_EQ(righe.size(), std::max<size_t>(arm.size(), 1) + 1 + 4 + 1 + 4);
     auto c = Esegui({"ciclo-armonia", "--estrazione", "280", "--previsioni", "5", "--passo", "3"});
     ASSERT_EQ(c.stato, 0) << c.err;
-    auto rc = Righe(c.out);
+    auto rc = prova::RigheCRLF(c.out);
     EXPECT_EQ(rc[0], ";1;2;3;4;5;6;7;8;9;10;Tot;");
     EXPECT_EQ(rc[1].substr(0, 18), "Previsioni Uscite;");
     EXPECT_EQ(rc[6], "N.;Estrazione;Previsione;N.esito;Data Esito;Ruota;N.Progressivo;Colpo;Punti;Numeri;");

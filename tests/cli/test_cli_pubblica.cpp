@@ -3,39 +3,16 @@
 #include "support/ArchivioProva.h"
 #include "support/CartellaProgramma.h"
 #include "support/CliProva.h"
+#include "support/ComandoProva.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
-#include <regex>
 
 using namespace sestina;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Comando(const std::string &c)
-{
-    std::string out;
-    FILE *f = popen(c.c_str(), "r");
-    if (!f)
-        return out;
-    std::array<char, 4096> b{};
-    size_t n;
-    while ((n = fread(b.data(), 1, b.size(), f)) > 0)
-        out.append(b.data(), n);
-    pclose(f);
-    return out;
-}
-
-int PagineDi(const std::string &pdf)
-{
-    std::smatch m;
-    const std::string info = Comando("pdfinfo '" + pdf + "'");
-    return std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(m[1]) : -1;
-}
 
 class CliPubblica : public ::testing::Test {
 protected:
@@ -73,11 +50,11 @@ TEST_F(CliPubblica, PDFScelteEOpuscoloConLaSommaDellePagine)
     int somma = 0, file = 0;
     for (const auto &p : fs::directory_iterator(t.percorso("pdf")))
         if (p.path().filename() != "opuscolo.pdf") {
-            somma += PagineDi(p.path().string());
+            somma += prova::PaginePDF(p.path().string());
             ++file;
         }
     EXPECT_EQ(file, 37);
-    EXPECT_EQ(PagineDi(t.percorso("pdf/opuscolo.pdf")), somma);
+    EXPECT_EQ(prova::PaginePDF(t.percorso("pdf/opuscolo.pdf")), somma);
     EXPECT_NE(e.out.find("Opuscolo creato! (" + std::to_string(somma) + " pagine)"), std::string::npos) << e.out;
     EXPECT_TRUE(EsisteFile(t.percorso("pdf/lastastrosuperenalotto_Pesci.pdf")));
     EXPECT_TRUE(EsisteFile(t.percorso("pdf/lastincaloreAmbi_Superenalotto.pdf")));

@@ -2,11 +2,11 @@
 #include "support/ArchivioProva.h"
 #include "support/CartellaProgramma.h"
 #include "support/CliProva.h"
+#include "support/ComandoProva.h"
 #include "systems/FileSviluppo.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <fstream>
 
@@ -14,19 +14,7 @@ using namespace sestina;
 
 namespace {
 
-std::string Comando(const std::string &c)
-{
-    std::string out;
-    FILE *f = popen(c.c_str(), "r");
-    if (!f)
-        return out;
-    std::array<char, 4096> b{};
-    size_t n;
-    while ((n = fread(b.data(), 1, b.size(), f)) > 0)
-        out.append(b.data(), n);
-    pclose(f);
-    return out;
-}
+using prova::Comando;
 
 class CliReport : public ::testing::Test {
 protected:

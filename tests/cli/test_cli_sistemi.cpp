@@ -16,19 +16,11 @@ using namespace sestina;
 
 namespace {
 
-std::vector<std::string> Righe(const std::string &t)
-{
-    std::vector<std::string> out;
-    for (size_t p = 0, q; (q = t.find("\r\n", p)) != std::string::npos; p = q + 2)
-        out.push_back(t.substr(p, q - p));
-    return out;
-}
-
 // The three grids of spoglio, split at the bare CR LF between them.
 std::vector<std::vector<std::string>> Griglie(const std::string &out)
 {
     std::vector<std::vector<std::string>> g(1);
-    for (const auto &r : Righe(out)) {
+    for (const auto &r : prova::RigheCRLF(out)) {
         if (r.empty())
             g.emplace_back();
         else

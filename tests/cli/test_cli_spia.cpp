@@ -16,14 +16,6 @@ namespace {
 
 prova::Esito Esegui(const std::string &dir, std::vector<std::string> args) { return prova::EseguiCli(dir, std::move(args)); }
 
-std::vector<std::string> Righe(const std::string &t)
-{
-    std::vector<std::string> out;
-    for (size_t p = 0, q; (q = t.find("\r\n", p)) != std::string::npos; p = q + 2)
-        out.push_back(t.substr(p, q - p));
-    return out;
-}
-
 class CliSpia : public ::testing::Test {
 protected:
     void SetUp() override
@@ -44,7 +36,7 @@ TEST_F(CliSpia, TreGriglieSeparateDaUnaRigaVuota)
 {
     auto e = Esegui(t.dir(), {"spia", "--numeri", "7", "--inizio", "1", "--fine", "4", "--colpi", "1"});
     ASSERT_EQ(e.stato, 0) << e.err;
-    auto righe = Righe(e.out);
+    auto righe = prova::RigheCRLF(e.out);
     // Numbers: header + 8, empty line; pairs: header + 28, empty line; totals: 3, empty line.
     ASSERT_EQ(righe.size(), 9u + 1 + 29 + 1 + 3 + 1);
     EXPECT_EQ(righe[0], "Pr.;Nu;");
@@ -101,7 +93,7 @@ TEST_F(CliSpia, Lunghette)
 {
     auto e = Esegui(t.dir(), {"lunghette", "3", "--inizio", "1", "--fine", "4"});
     ASSERT_EQ(e.stato, 0) << e.err;
-    auto righe = Righe(e.out);
+    auto righe = prova::RigheCRLF(e.out);
     ASSERT_EQ(righe.size(), 22u);
     EXPECT_EQ(righe[0], "Superenalotto;;;;;");
     EXPECT_EQ(righe[1], "Lunghetta;Pr.;Rit. Medio;Ultima Uscita;Rit. Att.;");
@@ -173,5 +165,5 @@ TEST(CliSpiaProgramma, ArchivioDelProgramma)
     EXPECT_EQ(ok.second.rfind("Pr.;Nu;\r\n", 0), 0u);
     auto l = esegui(cli + " lunghette 10 2>/dev/null");
     EXPECT_EQ(l.first, 0);
-    EXPECT_EQ(Righe(l.second).size(), 22u);
+    EXPECT_EQ(prova::RigheCRLF(l.second).size(), 22u);
 }

@@ -2,32 +2,19 @@
 #include "slips/StampaSchedine.h"
 #include "support/ArchivioProva.h"
 #include "support/CliProva.h"
+#include "support/ComandoProva.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 
 using namespace sestina;
 
 namespace {
 
-std::string Comando(const std::string &c)
-{
-    std::string out;
-    FILE *f = popen(c.c_str(), "r");
-    if (!f)
-        return out;
-    std::array<char, 4096> b{};
-    size_t n;
-    while ((n = fread(b.data(), 1, b.size(), f)) > 0)
-        out.append(b.data(), n);
-    pclose(f);
-    return out;
-}
+using prova::Comando;
 
 class CliStampaSchedine : public ::testing::Test {
 protected:
@@ -37,12 +24,7 @@ protected:
         // two slips: (1 90 | 5) and (17 | -)
         prova::ScriviByte(t.percorso("mie.csv"), "1;90;\r\n5;\r\n17;\r\n");
     }
-    int Pagine(const std::string &pdf)
-    {
-        const std::string info = Comando("pdfinfo '" + t.percorso(pdf) + "'");
-        const auto p = info.find("Pages:");
-        return p == std::string::npos ? -1 : std::atoi(info.c_str() + p + 6);
-    }
+    int Pagine(const std::string &pdf) { return prova::PaginePDF(t.percorso(pdf)); }
     prova::CartellaTemporanea t;
 };
 

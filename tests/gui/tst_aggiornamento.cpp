@@ -15,18 +15,6 @@ using namespace sestina::prova;
 
 namespace {
 using Lista = std::vector<archivio::Estrazione>;
-const Lista &Reali()
-{
-    static const Lista r = [] {
-        Lista tutte = EstrazioniReali();
-        return Lista(tutte.end() - 40, tutte.end());
-    }();
-    return r;
-}
-Lista Parte(size_t da, size_t a)
-{
-    return Lista(Reali().begin() + static_cast<long>(da), Reali().begin() + static_cast<long>(a));
-}
 } // namespace
 
 class TestAggiornamento : public QObject {
@@ -51,7 +39,7 @@ private Q_SLOTS:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_form = ApriFinestraProva(*m_dir, Parte(0, 30));
+        m_form = ApriFinestraProva(*m_dir, ParteReali(0, 30));
         QVERIFY(m_form->avvioCompleto());
         m_aggiornaViste = 0;
         m_form->stato().viste.Registra({"sonda", nullptr, nullptr, nullptr, [this] { ++m_aggiornaViste; }});
@@ -62,7 +50,7 @@ private Q_SLOTS:
     {
         auto *b = m_form->paginaEstrazioni()->findChild<QPushButton *>(QStringLiteral("SpeedButton1"));
         QCOMPARE(b->text(), QStringLiteral("AGGIORNA TRAMITE INTERNET"));
-        const std::string csv = archivio::ScriviArchivioCSV(Parte(25, 40));
+        const std::string csv = archivio::ScriviArchivioCSV(ParteReali(25, 40));
         ServerHttpProva server([&](const std::string &) { return RispostaHttp{csv}; });
         Dialoghi::PreimpostaTesto(QString::fromStdString(server.indirizzo()));
         clicAggiorna();
@@ -73,12 +61,12 @@ private Q_SLOTS:
         QCOMPARE(archivio::LeggiIndirizzoAggiornamento(dir()), server.indirizzo());
         QCOMPARE(testi(Dialoghi::Tipo::Informazione),
                  QStringList{QString::fromStdString(
-                     "Aggiunte 10 estrazioni (ultima: " + Reali()[39].data.data().breve() + ")")});
+                     "Aggiunte 10 estrazioni (ultima: " + UltimeReali()[39].data.data().breve() + ")")});
         QCOMPARE(m_form->stato().UltimaEstrazione, 39);
         QCOMPARE(m_aggiornaViste, 1);
         QCOMPARE(m_form->paginaEstrazioni()->CursoreEstrazioni(), 39);
         QVERIFY(m_form->isVisible());
-        QCOMPARE(archivio::Archivio(dir()).LeggiTutte(), Reali());
+        QCOMPARE(archivio::Archivio(dir()).LeggiTutte(), UltimeReali());
 
         // The saved address is used without asking again.
         Dialoghi::PulisciMessaggi();
@@ -98,7 +86,7 @@ private Q_SLOTS:
 
     void unRifiutoLasciaLArchivioComEra()
     {
-        Lista diversa = Parte(20, 40);
+        Lista diversa = ParteReali(20, 40);
         diversa[3].numeri.jolly = static_cast<std::uint8_t>(diversa[3].numeri.jolly % 90 + 1);
         const std::string csv = archivio::ScriviArchivioCSV(diversa);
         ServerHttpProva server([&](const std::string &) { return RispostaHttp{csv}; });
@@ -106,7 +94,7 @@ private Q_SLOTS:
         const std::string prima = LeggiByte(dir() + "Superena.cxz");
         clicAggiorna();
         QCOMPARE(testi(Dialoghi::Tipo::Errore).size(), 1);
-        QVERIFY(testi(Dialoghi::Tipo::Errore)[0].contains(QString::fromStdString(Reali()[23].data.data().breve())));
+        QVERIFY(testi(Dialoghi::Tipo::Errore)[0].contains(QString::fromStdString(UltimeReali()[23].data.data().breve())));
         QCOMPARE(LeggiByte(dir() + "Superena.cxz"), prima);
         QCOMPARE(m_form->stato().UltimaEstrazione, 29);
         QCOMPARE(m_aggiornaViste, 0);
@@ -114,7 +102,7 @@ private Q_SLOTS:
 
     void ilPulsanteInterrompiFermaLoScaricamento()
     {
-        const std::string csv = archivio::ScriviArchivioCSV(Parte(25, 40));
+        const std::string csv = archivio::ScriviArchivioCSV(ParteReali(25, 40));
         ServerHttpProva server([&](const std::string &) { return RispostaHttp{csv, 200, true, -1, false, 20, 200}; });
         archivio::ScriviIndirizzoAggiornamento(dir(), server.indirizzo());
         bool visto = false;
@@ -134,7 +122,7 @@ private Q_SLOTS:
     void ilMenuCambiaLIndirizzoEUnFileVaBene()
     {
         const std::string file = dir() + "nuove.csv";
-        ScriviByte(file, archivio::ScriviArchivioCSV(Parte(28, 32)));
+        ScriviByte(file, archivio::ScriviArchivioCSV(ParteReali(28, 32)));
         archivio::ScriviIndirizzoAggiornamento(dir(), "http://127.0.0.1:1/vecchio.csv");
         auto *b = m_form->paginaEstrazioni()->findChild<QPushButton *>(QStringLiteral("SpeedButton1"));
         auto *azione = b->findChild<QAction *>(QStringLiteral("AzioneCambiaIndirizzo"));
@@ -146,7 +134,7 @@ private Q_SLOTS:
         clicAggiorna();
         QCOMPARE(testi(Dialoghi::Tipo::Informazione),
                  QStringList{QString::fromStdString(
-                     "Aggiunte 2 estrazioni (ultima: " + Reali()[31].data.data().breve() + ")")});
+                     "Aggiunte 2 estrazioni (ultima: " + UltimeReali()[31].data.data().breve() + ")")});
     }
 
     void nonDuranteLInserimentoDiUnEstrazione()

@@ -3,6 +3,7 @@
 #include "export/render/PittoreReport.h"
 #include "slips/StampaSchedine.h"
 #include "support/ArchivioProva.h"
+#include "support/ComandoProva.h"
 #include "systems/FileSviluppo.h"
 #include "ui/Anteprima.h"
 #include "ui/Dialoghi.h"
@@ -21,33 +22,17 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include <array>
-#include <cstdio>
 #include <memory>
 
 using namespace sestina;
 
 namespace {
 
-std::string Comando(const std::string &c)
-{
-    std::string out;
-    FILE *f = popen(c.c_str(), "r");
-    if (!f)
-        return out;
-    std::array<char, 4096> b{};
-    size_t n;
-    while ((n = fread(b.data(), 1, b.size(), f)) > 0)
-        out.append(b.data(), n);
-    pclose(f);
-    return out;
-}
+using prova::Comando;
 
 int Pagine(const QString &pdf)
 {
-    const std::string info = Comando("pdfinfo '" + pdf.toStdString() + "'");
-    const auto p = info.find("Pages:");
-    return p == std::string::npos ? -1 : std::atoi(info.c_str() + p + 6);
+    return prova::PaginePDF(pdf.toStdString());
 }
 
 } // namespace

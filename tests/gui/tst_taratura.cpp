@@ -1,6 +1,7 @@
 // The calibration window "Taratura Stampante".
 #include "app/Errore.h"
 #include "support/ArchivioProva.h"
+#include "support/ComandoProva.h"
 #include "ui/Dialoghi.h"
 #include "ui/TTaraturaSE.h"
 
@@ -10,27 +11,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <array>
-#include <cstdio>
 #include <memory>
 
 using namespace sestina;
 
 namespace {
 
-std::string Comando(const std::string &c)
-{
-    std::string out;
-    FILE *f = popen(c.c_str(), "r");
-    if (!f)
-        return out;
-    std::array<char, 4096> b{};
-    size_t n;
-    while ((n = fread(b.data(), 1, b.size(), f)) > 0)
-        out.append(b.data(), n);
-    pclose(f);
-    return out;
-}
+using prova::Comando;
 
 } // namespace
 

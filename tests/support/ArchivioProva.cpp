@@ -77,6 +77,21 @@ std::vector<archivio::Estrazione> EstrazioniReali()
     return archivio::LeggiArchivioCSV(LeggiFile(std::string(SESTINA_SOURCE_DIR) + "/data/superenalotto.csv"));
 }
 
+const std::vector<archivio::Estrazione> &UltimeReali()
+{
+    static const std::vector<archivio::Estrazione> r = [] {
+        std::vector<archivio::Estrazione> tutte = EstrazioniReali();
+        return std::vector<archivio::Estrazione>(tutte.end() - 40, tutte.end());
+    }();
+    return r;
+}
+
+std::vector<archivio::Estrazione> ParteReali(std::size_t da, std::size_t a)
+{
+    return std::vector<archivio::Estrazione>(UltimeReali().begin() + static_cast<long>(da),
+                                             UltimeReali().begin() + static_cast<long>(a));
+}
+
 void ScriviArchivio(const std::string &dir, const std::vector<archivio::Estrazione> &estrazioni)
 {
     archivio::Archivio(dir).Sostituisci(estrazioni);

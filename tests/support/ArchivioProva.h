@@ -38,6 +38,11 @@ std::vector<archivio::Estrazione> EstrazioniCasuali(unsigned seme, int n);
 // The real draws shipped with the project (data/superenalotto.csv).
 std::vector<archivio::Estrazione> EstrazioniReali();
 
+// The last 40 real draws, and the slice [da, a) of them: the remote archive the
+// update tests serve piece by piece.
+const std::vector<archivio::Estrazione> &UltimeReali();
+std::vector<archivio::Estrazione> ParteReali(std::size_t da, std::size_t a);
+
 // Writes the two archive files of these draws into dir.
 void ScriviArchivio(const std::string &dir, const std::vector<archivio::Estrazione> &estrazioni);
 std::string LeggiByte(const std::string &percorso);

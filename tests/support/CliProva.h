@@ -32,4 +32,13 @@ inline std::vector<std::string> RigheLF(const std::string &testo)
     return v;
 }
 
+// The lines of an output ended by CR LF (a last piece without its CR LF is dropped).
+inline std::vector<std::string> RigheCRLF(const std::string &t)
+{
+    std::vector<std::string> out;
+    for (size_t p = 0, q; (q = t.find("\r\n", p)) != std::string::npos; p = q + 2)
+        out.push_back(t.substr(p, q - p));
+    return out;
+}
+
 } // namespace sestina::prova

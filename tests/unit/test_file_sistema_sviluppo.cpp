@@ -3,6 +3,7 @@
 
 #include "app/Errore.h"
 #include "support/ArchivioProva.h"
+#include "support/ColonnaProva.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,7 @@ using namespace sestina;
 using namespace sestina::sistemi;
 
 namespace {
-Colonna C(std::initializer_list<int> v)
-{
-    Colonna c;
-    for (int x : v)
-        c.push_back(static_cast<char>(x));
-    return c;
-}
+using prova::C;
 } // namespace
 
 TEST(FileSviluppo, Codifica)

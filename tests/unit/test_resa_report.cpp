@@ -3,7 +3,9 @@
 #include "export/ModuliReport.h"
 #include "export/render/Jpeg.h"
 #include "export/render/PittoreReport.h"
+#include "support/AmbienteGui.h"
 #include "support/ArchivioProva.h"
+#include "support/ComandoProva.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -11,8 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <memory>
 
 #include <jpeglib.h>
@@ -22,22 +22,7 @@ using namespace sestina::esporta;
 
 namespace {
 
-class Ambiente : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nome[] = "test_resa_report";
-        static char *argv[] = {nome, nullptr};
-        m_app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> m_app;
-};
-const auto *const g_ambiente = ::testing::AddGlobalTestEnvironment(new Ambiente);
+const auto *const g_ambiente = ::testing::AddGlobalTestEnvironment(new prova::AmbienteGui("test_resa_report"));
 
 struct LettoJPEG {
     int larghezza = 0, altezza = 0;
@@ -75,26 +60,7 @@ LettoJPEG LeggiJPEG(const std::string &byte)
     return l;
 }
 
-std::string Esegui(const std::string &comando)
-{
-    std::string out;
-    FILE *f = popen(comando.c_str(), "r");
-    if (!f)
-        return out;
-    std::array<char, 4096> b{};
-    size_t n;
-    while ((n = fread(b.data(), 1, b.size(), f)) > 0)
-        out.append(b.data(), n);
-    pclose(f);
-    return out;
-}
-
-int PaginePDF(const std::string &file)
-{
-    const std::string info = Esegui("pdfinfo '" + file + "'");
-    const auto p = info.find("Pages:");
-    return p == std::string::npos ? -1 : std::atoi(info.c_str() + p + 6);
-}
+using prova::PaginePDF;
 
 Griglia GrigliaProva()
 {
@@ -205,7 +171,7 @@ TEST(Pittore, IlPDFPortaLeDidascalieEIlTabulatoVaSuPiuPagine)
     resa::CaricaFigure(r);
     resa::EsportaPDF(r, d.percorso("uno.pdf"));
     EXPECT_EQ(PaginePDF(d.percorso("uno.pdf")), 1);
-    const std::string testo = Esegui("pdftotext -layout '" + d.percorso("uno.pdf") + "' -");
+    const std::string testo = prova::Comando("pdftotext -layout '" + d.percorso("uno.pdf") + "' -");
     for (const char *atteso :
          {"Tabella Statistiche Numeri", "Inizio Ricerca: 1/3/2011", "Fine Ricerca: 10/3/2011", "Mario Rossi",
           "Via Roma 1 - Località Milano", "Ricevitoria Quadrifoglio n.77", "Frequenza", "243", RigaEditore})
@@ -224,7 +190,7 @@ TEST(Pittore, IlPDFPortaLeDidascalieEIlTabulatoVaSuPiuPagine)
     lungo.bande = {titolo, elenco};
     resa::EsportaPDF(lungo, d.percorso("lungo.pdf"));
     EXPECT_EQ(PaginePDF(d.percorso("lungo.pdf")), 4);
-    const std::string t2 = Esegui("pdftotext -f 4 -l 4 '" + d.percorso("lungo.pdf") + "' -");
+    const std::string t2 = prova::Comando("pdftotext -f 4 -l 4 '" + d.percorso("lungo.pdf") + "' -");
     EXPECT_NE(t2.find("C.60"), std::string::npos);
     EXPECT_EQ(t2.find("C.59"), std::string::npos);
 }

@@ -1,6 +1,7 @@
 // Slip printing painted on a picture at 600 dpi: the boxes land on their exact pixels.
 #include "slips/StampaSchedine.h"
 #include "slips/print/PittoreSchedine.h"
+#include "support/AmbienteGui.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -15,22 +16,7 @@ using namespace sestina::schedine;
 
 namespace {
 
-class Ambiente : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nome[] = "test_resa_schedine";
-        static char *argv[] = {nome, nullptr};
-        m_app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> m_app;
-};
-const auto *const g_ambiente = ::testing::AddGlobalTestEnvironment(new Ambiente);
+const auto *const g_ambiente = ::testing::AddGlobalTestEnvironment(new prova::AmbienteGui("test_resa_schedine"));
 
 } // namespace
 

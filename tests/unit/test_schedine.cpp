@@ -1,19 +1,15 @@
 // The slip list and the operations of the slip page.
 #include "slips/Schedine.h"
 
+#include "support/ColonnaProva.h"
+
 #include <gtest/gtest.h>
 
 using namespace sestina;
 using namespace sestina::schedine;
 
 namespace {
-Colonna C(std::initializer_list<int> v)
-{
-    Colonna c;
-    for (int x : v)
-        c.push_back(static_cast<char>(x));
-    return c;
-}
+using prova::C;
 
 TExStringList Lista(std::initializer_list<Colonna> v)
 {

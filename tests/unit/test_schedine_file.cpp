@@ -4,6 +4,7 @@
 #include "app/Errore.h"
 #include "slips/Schedine.h"
 #include "support/ArchivioProva.h"
+#include "support/ColonnaProva.h"
 #include "systems/FileSviluppo.h"
 
 #include <gtest/gtest.h>
@@ -12,13 +13,7 @@ using namespace sestina;
 using namespace sestina::schedine;
 
 namespace {
-Colonna C(std::initializer_list<int> v)
-{
-    Colonna c;
-    for (int x : v)
-        c.push_back(static_cast<char>(x));
-    return c;
-}
+using prova::C;
 
 TExStringList DueSchedine()
 {

@@ -6,6 +6,7 @@
 #include "export/GrigliaCSV.h"
 #include "reference/RiferimentoSistemi.h"
 #include "support/ArchivioProva.h"
+#include "support/ColonnaProva.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +21,7 @@ using namespace sestina::sistemi;
 
 namespace {
 
-Colonna C(std::initializer_list<int> v)
-{
-    Colonna c;
-    for (int x : v)
-        c.push_back(static_cast<char>(x));
-    return c;
-}
+using prova::C;
 
 std::string Testo(const std::vector<int> &numeri)
 {

@@ -7,6 +7,7 @@
 #include "export/GrigliaCSV.h"
 #include "reference/RiferimentoSistemi.h"
 #include "support/ArchivioProva.h"
+#include "support/ColonnaProva.h"
 #include "systems/Sviluppo.h"
 
 #include <gtest/gtest.h>
@@ -23,13 +24,7 @@ using archivio::RecordSuperenalotto;
 
 namespace {
 
-Colonna C(std::initializer_list<int> v)
-{
-    Colonna c;
-    for (int x : v)
-        c.push_back(static_cast<char>(x));
-    return c;
-}
+using prova::C;
 
 RecordSuperenalotto R(std::array<int, 6> n, int jolly, int superstar = 0)
 {
