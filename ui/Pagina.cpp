@@ -1,5 +1,7 @@
 #include "ui/Pagina.h"
 
+#include "ui/ExtStringGrid.h"
+
 #include "app/Errore.h"
 #include "export/GrigliaCSV.h"
 #include "ui/Dialoghi.h"
@@ -60,4 +62,12 @@ PaginaSegnaposto::PaginaSegnaposto(sestina::StatoCondiviso &stato, const QString
     t->setFont(f);
     t->setAlignment(Qt::AlignCenter);
     l->addWidget(t);
+}
+
+void Pagina::InviaDoppioClic(ExtStringGrid *griglia)
+{
+    connect(griglia, &ExtStringGrid::cellaDoppioClic, this, [this, griglia](int r, int c) {
+        if (m_stato.InvioASchedina)
+            m_stato.InvioASchedina(griglia->griglia().testo(r, c));
+    });
 }

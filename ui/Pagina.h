@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class ExtStringGrid;
+
 // Runs a user action with the wait cursor; an error is shown in a message box
 // over `finestra`, which stays usable. False when the action failed.
 bool EseguiAzione(QWidget *finestra, const std::function<void()> &azione);
@@ -28,6 +30,9 @@ public:
     // "Salva CSV" of a result grid: the save dialog with the proposed name
     // (empty: the dialog's last name), then the CSV file. False when cancelled or failed.
     bool SalvaGrigliaCSV(const sestina::Griglia &griglia, const QString &nomeProposto);
+
+    // A double click on a cell of the grid sends its text to the slip list.
+    void InviaDoppioClic(ExtStringGrid *griglia);
 
 protected:
     sestina::StatoCondiviso &m_stato;

@@ -197,10 +197,7 @@ PaginaArmonia::PaginaArmonia(StatoCondiviso &stato, QWidget *parent)
         auto *g = new ExtStringGrid(this);
         g->setObjectName(QString::fromLatin1(nome));
         griglie->addWidget(g, riga * 2 + 1, colonna);
-        connect(g, &ExtStringGrid::cellaDoppioClic, this, [this, g](int r, int c) {
-            if (m_stato.InvioASchedina)
-                m_stato.InvioASchedina(g->griglia().testo(r, c));
-        });
+        InviaDoppioClic(g);
         return g;
     };
     m_armonie = griglia("grigliaprevisioniarmonia", QStringLiteral("Previsioni"), 0, 0);

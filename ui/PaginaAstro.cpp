@@ -144,10 +144,7 @@ PaginaAstro::PaginaAstro(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
         g->setObjectName(QString::fromLatin1(nome));
         g->setMinimumHeight(110);
         griglie->addWidget(g, 1, colonna);
-        connect(g, &ExtStringGrid::cellaDoppioClic, this, [this, g](int r, int c) {
-            if (m_stato.InvioASchedina)
-                m_stato.InvioASchedina(g->griglia().testo(r, c));
-        });
+        InviaDoppioClic(g);
         return g;
     };
     m_previsione = griglia("ExtStringGrid12", QStringLiteral("Previsione"), 0);

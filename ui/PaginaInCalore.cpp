@@ -145,10 +145,7 @@ PaginaInCalore::PaginaInCalore(StatoCondiviso &stato, QWidget *parent)
     griglie->addWidget(m_elenco, 1);
     connect(m_tabella, &ExtStringGrid::intestazioneCliccata, this, [this](int c) { IntestazioneCliccata(c); });
     for (ExtStringGrid *g : {m_tabella, m_elenco})
-        connect(g, &ExtStringGrid::cellaDoppioClic, this, [this, g](int r, int c) {
-            if (m_stato.InvioASchedina)
-                m_stato.InvioASchedina(g->griglia().testo(r, c));
-        });
+        InviaDoppioClic(g);
 }
 
 sestina::Vista PaginaInCalore::Vista()

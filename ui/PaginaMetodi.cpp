@@ -135,10 +135,7 @@ PaginaMetodi::PaginaMetodi(StatoCondiviso &stato, QWidget *parent) : Pagina(stat
         g->setObjectName(QString::fromLatin1(nome));
         g->setMinimumHeight(70);
         griglie->addWidget(g, 1, colonna);
-        connect(g, &ExtStringGrid::cellaDoppioClic, this, [this, g](int r, int c) {
-            if (m_stato.InvioASchedina)
-                m_stato.InvioASchedina(g->griglia().testo(r, c));
-        });
+        InviaDoppioClic(g);
         return g;
     };
     m_previsione = griglia("grigliaprevisionimetodi", QStringLiteral("Previsione"), 0);
