@@ -1,5 +1,5 @@
 // Prediction methods: astro, cruci, completamento, metodo, analisi-metodo, armonia, ciclo-armonia.
-#include "cli/Cli.h"
+#include "cli/ComandiMetodi.h"
 
 #include "app/Errore.h"
 #include "app/TExStringList.h"
@@ -18,7 +18,6 @@
 #include <ostream>
 
 namespace sestina::cli {
-namespace {
 
 using namespace metodi;
 
@@ -33,13 +32,42 @@ int InteroIn(const Argomenti &args, const std::string &nome, int predefinito, in
     return n;
 }
 
-int Record(const Argomenti &args, Contesto &ctx, const std::string &nome)
+int RecordRichiesto(const Argomenti &args, Contesto &ctx, const std::string &nome)
 {
     auto v = args.valore(nome);
     if (!v)
         throw ErroreUso{"manca --" + nome};
     return RecordDaArgomento(ctx.archivio, *v);
 }
+
+const std::vector<std::string> OpzioniCruciverba = {"numeri", "righe", "colonne", "capo1", "capo2", "riduzione", "k"};
+
+OpzioniCruci LeggiOpzioniCruci(const Argomenti &args)
+{
+    OpzioniCruci o;
+    auto v = args.valore("numeri");
+    if (!v)
+        throw ErroreUso{"manca --numeri (elenco di numeri da 1 a 90)"};
+    o.numeri = ListaInteri(*v, 1, 90, "numeri");
+    o.righe = InteroIn(args, "righe", 5, MinimoLato, MassimoLato);
+    o.colonne = InteroIn(args, "colonne", 5, MinimoLato, MassimoLato);
+    o.capo1 = InteroIn(args, "capo1", 0, 0, 90);
+    o.capo2 = InteroIn(args, "capo2", 0, 0, 90);
+    o.livello = InteroIn(args, "riduzione", 0, 0, 3);
+    o.k = InteroIn(args, "k", 0, 0, 6);
+    if (o.k == 1 || o.k == 2)
+        throw ErroreUso{"--k deve essere 0 (linee intere) oppure da 3 a 6"};
+    return o;
+}
+
+Metodo MetodoDaFile(const std::string &percorso)
+{
+    TExStringList righe;
+    righe.LoadFromFile(percorso);
+    return LeggiMetodo(righe, std::filesystem::path(percorso).filename().string());
+}
+
+namespace {
 
 std::vector<archivio::Estrazione> Tutte(Contesto &ctx)
 {
@@ -67,38 +95,13 @@ int Astro(const Argomenti &args, Contesto &ctx)
         throw ErroreUso{"manca --segno (da 1 a 12)"};
     const int segno = InteroIn(args, "segno", 1, 1, 12);
     const int riga = InteroIn(args, "riga", 0, 0, 4);
-    const int r = Record(args, ctx, "estrazione");
+    const int r = RecordRichiesto(args, ctx, "estrazione");
     auto e = Tutte(ctx);
     auto ris = CalcolaAstro(e, r, segno, riga);
     if (ris.ripiegato)
         ctx.err << MsgCalcoloImpossibile << "\n";
     Stampa(ctx, {&ris.previsioneGriglia, &ris.ritardo, &ris.esiti});
     return 0;
-}
-
-const std::vector<std::string> OpzioniCruciverba = {"numeri", "righe", "colonne", "capo1", "capo2", "riduzione", "k"};
-
-struct OpzioniCruci {
-    std::vector<int> numeri;
-    int righe, colonne, capo1, capo2, livello, k;
-};
-
-OpzioniCruci LeggiOpzioniCruci(const Argomenti &args)
-{
-    OpzioniCruci o;
-    auto v = args.valore("numeri");
-    if (!v)
-        throw ErroreUso{"manca --numeri (elenco di numeri da 1 a 90)"};
-    o.numeri = ListaInteri(*v, 1, 90, "numeri");
-    o.righe = InteroIn(args, "righe", 5, MinimoLato, MassimoLato);
-    o.colonne = InteroIn(args, "colonne", 5, MinimoLato, MassimoLato);
-    o.capo1 = InteroIn(args, "capo1", 0, 0, 90);
-    o.capo2 = InteroIn(args, "capo2", 0, 0, 90);
-    o.livello = InteroIn(args, "riduzione", 0, 0, 3);
-    o.k = InteroIn(args, "k", 0, 0, 6);
-    if (o.k == 1 || o.k == 2)
-        throw ErroreUso{"--k deve essere 0 (linee intere) oppure da 3 a 6"};
-    return o;
 }
 
 void StampaCruci(Contesto &ctx, const Cruciverba &c, const SviluppoCruci &s, bool sviluppato)
@@ -136,18 +139,11 @@ int Completamento(const Argomenti &args, Contesto &ctx)
     return 0;
 }
 
-Metodo MetodoDaFile(const std::string &percorso)
-{
-    TExStringList righe;
-    righe.LoadFromFile(percorso);
-    return LeggiMetodo(righe, std::filesystem::path(percorso).filename().string());
-}
-
 int MetodoCmd(const Argomenti &args, Contesto &ctx)
 {
     args.ControllaOpzioni({"estrazione"});
     const Metodo m = MetodoDaFile(args.posizionale(0, "il file del metodo (.mts)"));
-    const int d = Record(args, ctx, "estrazione");
+    const int d = RecordRichiesto(args, ctx, "estrazione");
     auto e = Tutte(ctx);
     auto r = CalcolaPaginaMetodo(e, d, m.parametri, m.nome);
     Stampa(ctx, {&r.previsioneGriglia, &r.rit, &r.es});
@@ -159,7 +155,7 @@ int AnalisiMetodoCmd(const Argomenti &args, Contesto &ctx)
     args.ControllaOpzioni({"inizio", "previsioni", "passo", "limite", "html"});
     const Metodo m = MetodoDaFile(args.posizionale(0, "il file del metodo (.mts)"));
     ParametriAnalisi q;
-    q.inizio = Record(args, ctx, "inizio");
+    q.inizio = RecordRichiesto(args, ctx, "inizio");
     q.previsioni = InteroIn(args, "previsioni", m.parametri.nPrevisioni, 1, 100000);
     q.passo = InteroIn(args, "passo", m.parametri.passo, 1, static_cast<int>(VociPasso().size()));
     q.limite = InteroIn(args, "limite", m.parametri.limVerifica, 1, 1000);
@@ -186,7 +182,7 @@ ModoArmonia Modo(const Argomenti &args)
 int ArmoniaCmd(const Argomenti &args, Contesto &ctx)
 {
     args.ControllaOpzioni({"estrazione", "distanza", "riga"});
-    const int r = Record(args, ctx, "estrazione");
+    const int r = RecordRichiesto(args, ctx, "estrazione");
     const int riga = InteroIn(args, "riga", 0, 0, 1000);
     auto e = Tutte(ctx);
     auto ris = CalcolaArmonia(e, r, Modo(args), riga);
@@ -198,7 +194,7 @@ int CicloArmoniaCmd(const Argomenti &args, Contesto &ctx)
 {
     args.ControllaOpzioni({"estrazione", "distanza", "riga", "selezione", "previsioni", "passo"});
     ParametriCiclo p;
-    p.record = Record(args, ctx, "estrazione");
+    p.record = RecordRichiesto(args, ctx, "estrazione");
     p.modo = Modo(args);
     p.riga = InteroIn(args, "riga", 0, 0, 1000);
     p.selezione = static_cast<SelezioneArmonia>(InteroIn(args, "selezione", 0, 0, 2));

@@ -1,5 +1,5 @@
 // report: the "Stampa" form of a page, exported to PDF by the same painter as the preview.
-#include "cli/Cli.h"
+#include "cli/ComandiMetodi.h"
 
 #include "app/Edizione.h"
 #include "app/Errore.h"
@@ -7,6 +7,10 @@
 #include "archive/TabellaEstrazioni.h"
 #include "export/ModuliReport.h"
 #include "export/ReportPagine.h"
+#include "methods/Astrolotto.h"
+#include "methods/Completamento90.h"
+#include "methods/Cruciverba.h"
+#include "methods/DatiReport.h"
 #include "export/render/ApplicazioneGrafica.h"
 #include "export/render/PittoreReport.h"
 #include "stats/Calore.h"
@@ -187,9 +191,151 @@ esporta::Report ReportSistemi(const Argomenti &args, Contesto &ctx)
     return esporta::TReportSistemi(esporta::IntestazioneDaCartella(ctx.dir), d);
 }
 
+std::string Oggi()
+{
+    return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+}
+
+// The crossword block of '&Astro' and 'Metodi' filled from the page's list: the
+// list starts again when used up, "Sei" only with a reduction.
+metodi::RisultatoCruci CruciverbaPagina(const Argomenti &args, const std::vector<int> &lista)
+{
+    const int righe = InteroIn(args, "righe", 5, metodi::MinimoLato, metodi::MassimoLato);
+    const int colonne = InteroIn(args, "colonne", 5, metodi::MinimoLato, metodi::MassimoLato);
+    const int capo1 = InteroIn(args, "capo1", 0, 0, 90);
+    const int capo2 = InteroIn(args, "capo2", 0, 0, 90);
+    const int livello = InteroIn(args, "riduzione", 0, 0, 3);
+    if (capo2 != 0 && !metodi::SecondoCapogiocoAmmesso(righe, colonne))
+        throw ErroreUso{metodi::MsgSecondoCapogioco};
+    return metodi::CalcolaCruciverba(lista, metodi::FineLista::Ricomincia, righe, colonne, capo1, capo2, livello,
+                                     metodi::DimensioneAstroMetodi(livello));
+}
+
+// The board of the numbers in play with the page's cells (26 x 20 pixels).
+esporta::FiguraPixel FiguraNumeri(const std::vector<int> &numeri)
+{
+    Griglia g = metodi::GrigliaNumeriInGioco(numeri);
+    g.larghezzaColonnaPredefinita = 26;
+    g.altezzaRigaPredefinita = 20;
+    return esporta::FiguraDaGriglia(g);
+}
+
+// The listing of the page's development. An impossible development stops the
+// listing with its message; the full-page form only warns of it, as the page does.
+std::vector<std::string> Tabulato(const Argomenti &args, Contesto &ctx, const metodi::SviluppoCruci &s)
+{
+    if (s.messaggio) {
+        if (args.flag("tabulato"))
+            throw Errore(*s.messaggio);
+        ctx.err << *s.messaggio << "\n";
+    }
+    return metodi::TabulatoSviluppo(s.messaggio ? std::vector<Colonna>{} : s.colonne);
+}
+
+const std::vector<std::string> OpzioniCruciverbaPagina = {"righe", "colonne", "capo1", "capo2", "riduzione"};
+
+std::vector<std::string> Con(std::vector<std::string> a, const std::vector<std::string> &b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+esporta::Report ReportAstro(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni(Con({"segno", "estrazione", "riga", "tabulato", "pdf"}, OpzioniCruciverbaPagina));
+    if (!args.valore("segno"))
+        throw ErroreUso{"manca --segno (da 1 a 12)"};
+    const int segno = InteroIn(args, "segno", 1, 1, 12);
+    const int riga = InteroIn(args, "riga", 0, 0, 4);
+    int record = UltimaOErrore(ctx.archivio);
+    if (args.valore("estrazione"))
+        record = RecordRichiesto(args, ctx, "estrazione");
+    const auto ris = metodi::CalcolaAstro(ctx.archivio.LeggiTutte(), record, segno, riga);
+    if (ris.ripiegato)
+        ctx.err << metodi::MsgCalcoloImpossibile << "\n";
+    const auto c = CruciverbaPagina(args, metodi::NumeriDaLista(ris.listaCruciverba));
+    esporta::DatiReportAstrolotto d;
+    metodi::TestiReportAstro(d, segno, ris.record, DataDi(ctx.archivio, ris.record), ctx.dir);
+    d.numeriInGioco = FiguraNumeri(c.cruciverba.Numeri());
+    d.previsioni = Figura(ris.previsioneGriglia);
+    d.ritardi = Figura(ris.ritardo);
+    d.cruciverba = Figura(metodi::GrigliaCruciverba(c.cruciverba));
+    d.esiti = Figura(ris.esiti);
+    d.tabulato = Tabulato(args, ctx, c.sviluppo);
+    const auto intestazione = esporta::IntestazioneDaCartella(ctx.dir);
+    return args.flag("tabulato") ? esporta::TReportastrotabulato(intestazione, d)
+                                 : esporta::TReportastrolotto(intestazione, d);
+}
+
+esporta::Report ReportMetodi(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni(Con({"estrazione", "tabulato", "pdf"}, OpzioniCruciverbaPagina));
+    const metodi::Metodo m = MetodoDaFile(args.posizionale(1, "il file del metodo (.mts)"));
+    int record = UltimaOErrore(ctx.archivio);
+    if (args.valore("estrazione"))
+        record = RecordRichiesto(args, ctx, "estrazione");
+    auto ris = metodi::CalcolaPaginaMetodo(ctx.archivio.LeggiTutte(), record, m.parametri, m.nome);
+    const auto c = CruciverbaPagina(args, ris.listaCruciverba);
+    esporta::DatiReportMetodi d;
+    metodi::TestiReportMetodo(d, m.parametri, m.nome, DataDi(ctx.archivio, record));
+    d.previsioniGriglia = Figura(ris.previsioneGriglia);
+    d.ritardi = Figura(ris.rit);
+    d.esiti = Figura(ris.es);
+    d.numeriInGioco = FiguraNumeri(c.cruciverba.Numeri());
+    d.cruciverba = Figura(metodi::GrigliaCruciverba(c.cruciverba));
+    d.tabulato = Tabulato(args, ctx, c.sviluppo);
+    const auto intestazione = esporta::IntestazioneDaCartella(ctx.dir);
+    return args.flag("tabulato") ? esporta::TReportmetoditabulato(intestazione, d)
+                                 : esporta::TReportmetodi(intestazione, d);
+}
+
+esporta::DatiReportCruci DatiCruci(const OpzioniCruci &o)
+{
+    esporta::DatiReportCruci d;
+    metodi::ScelteReportCruci(d, o.livello, o.k);
+    d.data = Oggi();
+    return d;
+}
+
+esporta::Report ReportCruci(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni(Con(OpzioniCruciverba, {"tabulato", "pdf"}));
+    const auto o = LeggiOpzioniCruci(args);
+    const auto c = metodi::CalcolaCruci(o.numeri, o.righe, o.colonne, o.capo1, o.capo2, o.livello, o.k);
+    if (!c.cruciverba.completo)
+        throw Errore("Numeri insufficienti per riempire il cruciverba " + std::to_string(o.righe) + " x " +
+                     std::to_string(o.colonne));
+    esporta::DatiReportCruci d = DatiCruci(o);
+    d.numeriInGioco = FiguraNumeri(c.cruciverba.Numeri());
+    d.cruciverba = Figura(metodi::GrigliaCruciverba(c.cruciverba));
+    d.tabulato = Tabulato(args, ctx, c.sviluppo);
+    const auto intestazione = esporta::IntestazioneDaCartella(ctx.dir);
+    return args.flag("tabulato") ? esporta::TReportcrucitabulato(intestazione, d)
+                                 : esporta::TReportCruci(intestazione, d);
+}
+
+esporta::Report ReportCompl90(const Argomenti &args, Contesto &ctx)
+{
+    args.ControllaOpzioni(Con(OpzioniCruciverba, {"tabulato", "pdf"}));
+    const auto o = LeggiOpzioniCruci(args);
+    const auto c = metodi::CalcolaCruci(o.numeri, o.righe, o.colonne, o.capo1, o.capo2, o.livello, o.k);
+    const auto completamento = metodi::Completamento90(o.numeri, c.cruciverba);
+    if (completamento.messaggio)
+        throw Errore(*completamento.messaggio);
+    const auto s = metodi::SviluppaCruciverba(completamento.griglia, o.livello > 0 ? o.k : 0, o.livello);
+    if (s.messaggio)
+        throw Errore(*s.messaggio);
+    esporta::DatiReportCruci d = DatiCruci(o);
+    d.cruciverba = Figura(metodi::GrigliaCruciverba(completamento.griglia));
+    d.tabulato = metodi::TabulatoSviluppo(s.colonne);
+    return esporta::TReportcompl90tabulato(esporta::IntestazioneDaCartella(ctx.dir), d);
+}
+
+const std::string Pagine = "estrazioni, consulta, stat, calore, ambo, sistemi, astro, metodi, cruci, compl90";
+
 int Report(const Argomenti &args, Contesto &ctx)
 {
-    const std::string &pagina = args.posizionale(0, "la pagina (estrazioni, consulta, stat, calore, ambo, sistemi)");
+    const std::string &pagina = args.posizionale(0, "la pagina (" + Pagine + ")");
     const auto pdf = args.valore("pdf");
     if (!pdf)
         throw ErroreUso{"manca --pdf FILE"};
@@ -207,9 +353,16 @@ int Report(const Argomenti &args, Contesto &ctx)
         r = ReportAmbo(args, ctx);
     else if (pagina == "sistemi")
         r = ReportSistemi(args, ctx);
+    else if (pagina == "astro")
+        r = ReportAstro(args, ctx);
+    else if (pagina == "metodi")
+        r = ReportMetodi(args, ctx);
+    else if (pagina == "cruci")
+        r = ReportCruci(args, ctx);
+    else if (pagina == "compl90")
+        r = ReportCompl90(args, ctx);
     else
-        throw ErroreUso{"pagina sconosciuta \"" + pagina +
-                        "\"; pagine: estrazioni, consulta, stat, calore, ambo, sistemi"};
+        throw ErroreUso{"pagina sconosciuta \"" + pagina + "\"; pagine: " + Pagine};
     resa::CaricaFigure(r);
     resa::EsportaPDF(r, *pdf);
     return 0;
@@ -219,9 +372,14 @@ const Registrazione r1({"report",
                         "report PAGINA [opzioni della pagina] --pdf FILE  (estrazioni [--estrazione N]; consulta "
                         "[--posizione N]; stat [--tabella NOME] [--inizio N] [--fine N] [--ordine 0..3]; calore "
                         "[--estrazione N] [--analizzare N] [--minimo M] [--ambi]; ambo [--k 2..14] [--inizio N] "
-                        "[--fine N]; sistemi [--k 3..6] [--riduzione 0..3], dal file \"sviluppo\")",
+                        "[--fine N]; sistemi [--k 3..6] [--riduzione 0..3], dal file \"sviluppo\"; astro --segno "
+                        "1..12 [--estrazione N] [--riga 0..4] [CRUCIVERBA] [--tabulato]; metodi FILE.mts "
+                        "[--estrazione N] [CRUCIVERBA] [--tabulato]; cruci --numeri LISTA [CRUCIVERBA] [--k K] "
+                        "[--tabulato]; compl90 --numeri LISTA [CRUCIVERBA] [--k K]; CRUCIVERBA: [--righe R] "
+                        "[--colonne C] [--capo1 X] [--capo2 Y] [--riduzione 0..3])",
                         {"pdf", "estrazione", "posizione", "tabella", "inizio", "fine", "ordine", "analizzare",
-                         "minimo", "k", "riduzione"},
+                         "minimo", "k", "riduzione", "segno", "riga", "numeri", "righe", "colonne", "capo1",
+                         "capo2"},
                         Report});
 
 } // namespace

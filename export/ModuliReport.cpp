@@ -12,50 +12,6 @@ namespace {
 
 using namespace colori_report;
 
-FontReport Font(int pixel, bool grassetto = false, bool corsivo = false)
-{
-    FontReport f;
-    f.pixel = pixel;
-    f.grassetto = grassetto;
-    f.corsivo = corsivo;
-    return f;
-}
-
-Etichetta Testo(double x, double y, std::string testo, FontReport f, Colore c, double larghezza = 0,
-                Allineamento a = Allineamento::Sinistra)
-{
-    Etichetta e;
-    e.x = x;
-    e.y = y;
-    e.larghezza = larghezza;
-    e.testo = std::move(testo);
-    e.font = f;
-    e.colore = c;
-    e.allineamento = a;
-    return e;
-}
-
-Figura Immagine(double x, double y, double w, double h, SorgenteFigura s, bool proporzioni = false)
-{
-    Figura f;
-    f.mantieniProporzioni = proporzioni;
-    f.x = x;
-    f.y = y;
-    f.larghezza = w;
-    f.altezza = h;
-    f.sorgente = std::move(s);
-    return f;
-}
-
-Banda PiePagina()
-{
-    Banda b;
-    b.tipo = TipoBanda::PiePagina;
-    b.altezza = 12.7;
-    b.etichette.push_back(Testo(0, 3.0, RigaEditore, Font(16, false, true), Rosso));
-    return b;
-}
-
 // The scale that brings w x h mm inside the box, never enlarging.
 double Scala(double w, double h, double maxW, double maxH)
 {
@@ -91,6 +47,76 @@ std::vector<std::string> TrePerRiga(const std::vector<std::string> &pezzi)
 }
 
 } // namespace
+
+FontReport Font(int pixel, bool grassetto, bool corsivo)
+{
+    FontReport f;
+    f.pixel = pixel;
+    f.grassetto = grassetto;
+    f.corsivo = corsivo;
+    return f;
+}
+
+Etichetta Testo(double x, double y, std::string testo, FontReport f, Colore c, double larghezza, Allineamento a)
+{
+    Etichetta e;
+    e.x = x;
+    e.y = y;
+    e.larghezza = larghezza;
+    e.testo = std::move(testo);
+    e.font = f;
+    e.colore = c;
+    e.allineamento = a;
+    return e;
+}
+
+Figura Immagine(double x, double y, double w, double h, SorgenteFigura s, bool proporzioni)
+{
+    Figura f;
+    f.mantieniProporzioni = proporzioni;
+    f.x = x;
+    f.y = y;
+    f.larghezza = w;
+    f.altezza = h;
+    f.sorgente = std::move(s);
+    return f;
+}
+
+Figura ImmagineInRiquadro(double x, double y, const FiguraPixel &f, double larghezzaMassima, double altezzaMassima)
+{
+    const double w = f.larghezza * MmPerPixel, h = f.altezza * MmPerPixel;
+    const double s = Scala(w, h, larghezzaMassima, altezzaMassima);
+    return Immagine(x, y, w * s, h * s, f.sorgente);
+}
+
+Banda PiePagina()
+{
+    Banda b;
+    b.tipo = TipoBanda::PiePagina;
+    b.altezza = 12.7;
+    b.etichette.push_back(Testo(0, 3.0, RigaEditore, Font(16, false, true), Rosso));
+    return b;
+}
+
+Banda BandaTabulato(std::vector<std::string> righe)
+{
+    Banda elenco;
+    elenco.tipo = TipoBanda::Elenco;
+    elenco.altezza = 12.7;
+    // Three pieces of six numbers fit the band at 11 pixels; longer lines (whole
+    // lines of a large crossword) get a smaller font rather than lose their ends.
+    size_t caratteri = 0;
+    for (const std::string &r : righe)
+        caratteri = std::max(caratteri, r.size());
+    const double larghezza = (210.0 - 20.0) / MmPerPixel;
+    int pixel = 11;
+    while (pixel > 5 && static_cast<double>(caratteri) * LarghezzaCarattereMono * pixel > larghezza)
+        --pixel;
+    elenco.fontRighe = Font(pixel);
+    elenco.fontRighe.famiglia = "Liberation Mono";
+    elenco.righe = std::move(righe);
+    return elenco;
+}
 
 IntestazioneReport IntestazioneDaUtente(const DatiUtente &utente, const TExStringList &listaImmagini,
                                         const std::string &dir)
@@ -322,13 +348,7 @@ Report TReportSistemi(const IntestazioneReport &intestazione, const DatiReportSi
     t.etichette.push_back(Testo(71.7, 175.2, "Tabulato", Font(24, true), BluNotte));
     r.bande.push_back(std::move(t));
 
-    Banda elenco;
-    elenco.tipo = TipoBanda::Elenco;
-    elenco.altezza = 12.7;
-    elenco.fontRighe = Font(11);
-    elenco.fontRighe.famiglia = "Liberation Mono";
-    elenco.righe = d.tabulato;
-    r.bande.push_back(std::move(elenco));
+    r.bande.push_back(BandaTabulato(d.tabulato));
     r.bande.push_back(PiePagina());
     return r;
 }

@@ -56,6 +56,20 @@ FiguraPixel FiguraDaGriglia(const Griglia &g);
 int LarghezzaGriglia(const Griglia &g);
 int AltezzaGriglia(const Griglia &g);
 
+// Building blocks of the forms: a font of the report engine (size in screen
+// pixels), a label, a picture box (stretched, or fitted keeping proportions),
+// a grid picture at its own size shrunk to fit its place, the publisher's footer
+// and the listing band of the "Tabulato" forms (one line 12.7 mm high).
+FontReport Font(int pixel, bool grassetto = false, bool corsivo = false);
+Etichetta Testo(double x, double y, std::string testo, FontReport f, Colore c, double larghezza = 0,
+                Allineamento a = Allineamento::Sinistra);
+Figura Immagine(double x, double y, double w, double h, SorgenteFigura s, bool proporzioni = false);
+Figura ImmagineInRiquadro(double x, double y, const FiguraPixel &f, double larghezzaMassima, double altezzaMassima);
+Banda PiePagina();
+// Advance of one character of the monospaced listing font, in ems.
+inline constexpr double LarghezzaCarattereMono = 0.6;
+Banda BandaTabulato(std::vector<std::string> righe);
+
 // Tmyreport ("Anteprima"): portrait, the header, the caption (red bold, centred),
 // two subtitles (navy bold italic) and the picture centred, scaled down to fit.
 Report Tmyreport(const IntestazioneReport &intestazione, const FiguraPixel &figura, const std::string &titolo,

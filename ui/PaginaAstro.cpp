@@ -1,6 +1,7 @@
 #include "ui/PaginaAstro.h"
 
 #include "app/Errore.h"
+#include "methods/DatiReport.h"
 #include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -127,6 +128,9 @@ PaginaAstro::PaginaAstro(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
             [this] { SalvaFotoFinestra(this, QStringLiteral("Astrolottolast")); });
     connect(uscita, &BarraUscita::salvaCSV, this,
             [this] { SalvaGrigliaCSV(m_cruci->grigliaSviluppo()->griglia(), QStringLiteral("SviluppoAstrolast")); });
+    MenuStampa(
+        uscita->findChild<QToolButton *>(QStringLiteral("TBStampaAstro")), QStringLiteral("Report1"),
+        QStringLiteral("abulato1"), [this] { StampaReport(); }, [this] { StampaTabulato(); }, false);
     auto *schedine = Pulsante(uscita, QStringLiteral("ToolButtonSchedineAstro"), QStringLiteral("Schedine"));
     uscita->addWidget(schedine);
     connect(schedine, &QToolButton::clicked, this, [this] { SchedineDaSviluppo(this); });
@@ -256,4 +260,29 @@ void PaginaAstro::Ricalcola()
     if (r.segnale)
         QApplication::beep();
     m_cruci->ImpostaLista(NumeriDaLista(r.listaCruciverba));
+}
+
+esporta::DatiReportAstrolotto PaginaAstro::DatiReport()
+{
+    esporta::DatiReportAstrolotto d;
+    TestiReportAstro(d, m_segno, m_record, S(m_date->currentText()), m_stato.DirectoryProgramma);
+    d.numeriInGioco = FiguraDaWidget(m_cruci->grigliaNumeri());
+    d.previsioni = FiguraDaWidget(m_previsione);
+    d.ritardi = FiguraDaWidget(m_ritardo);
+    d.cruciverba = FiguraDaWidget(m_cruci->grigliaCruciverba());
+    d.esiti = FiguraDaWidget(m_esiti);
+    d.tabulato = TabulatoSviluppo(m_cruci->sviluppo());
+    return d;
+}
+
+void PaginaAstro::StampaReport()
+{
+    ::StampaReport(this, m_stato,
+                   [this] { return esporta::TReportastrolotto(IntestazioneCorrente(this, m_stato), DatiReport()); });
+}
+
+void PaginaAstro::StampaTabulato()
+{
+    ::StampaReport(this, m_stato,
+                   [this] { return esporta::TReportastrotabulato(IntestazioneCorrente(this, m_stato), DatiReport()); });
 }

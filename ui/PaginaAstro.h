@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/ReportAstrolotto.h"
 #include "methods/Astrolotto.h"
 #include "ui/Pagina.h"
 
@@ -26,6 +27,9 @@ public:
     void ScegliRecord(int record);
     void ScegliRiga(int riga);
     void Ricalcola();
+    // "Stampa" → "&Report" / "&Tabulato".
+    void StampaReport();
+    void StampaTabulato();
 
     int segno() const { return m_segno; }
     int record() const { return m_record; }
@@ -37,6 +41,7 @@ protected:
 
 private:
     void RiempiDate();
+    sestina::esporta::DatiReportAstrolotto DatiReport();
 
     int m_segno = 1;
     int m_record = -1;

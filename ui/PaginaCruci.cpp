@@ -1,6 +1,7 @@
 #include "ui/PaginaCruci.h"
 
 #include "methods/Completamento90.h"
+#include "methods/DatiReport.h"
 #include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -9,6 +10,7 @@
 #include "ui/TFCompl90.h"
 #include "ui/UscitaGriglie.h"
 
+#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -81,6 +83,10 @@ PaginaCruci::PaginaCruci(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
             [this] { SalvaFotoFinestra(this, QStringLiteral("Crucilast")); });
     connect(uscita, &BarraUscita::salvaCSV, this,
             [this] { SalvaGrigliaCSV(m_cruci->grigliaSviluppo()->griglia(), QStringLiteral("SviluppoCrucilast")); });
+    auto *stampa = uscita->findChild<QToolButton *>(QStringLiteral("TBStampaCruci"));
+    MenuStampa(
+        stampa, QStringLiteral("Report3"), QStringLiteral("abulato3"), [this] { StampaReport(); },
+        [this] { StampaTabulato(); }, true);
     auto *schedine = new QToolButton(uscita);
     schedine->setObjectName(QStringLiteral("ToolButtonSchedineCruci"));
     schedine->setText(QStringLiteral("Schedine"));
@@ -98,7 +104,8 @@ PaginaCruci::PaginaCruci(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
     connect(completa, &QToolButton::clicked, this, [this] { Esegui([this] { Completamento90(); }); });
     barra->addWidget(completa);
     barra->addStretch();
-    m_uscite = {uscita->findChild<QToolButton *>(QStringLiteral("TBSalvaCSVCruci")), schedine, spoglio, completa};
+    m_uscite = {stampa, uscita->findChild<QToolButton *>(QStringLiteral("TBSalvaCSVCruci")), schedine, spoglio,
+                completa};
 
     m_cruci = new PannelloCruciverba(m_stato,
                                      {"ComboBox19", "ComboBox20", "ComboBox21", "ComboBox22", "ExtStringGrid21",
@@ -230,6 +237,39 @@ void PaginaCruci::Completamento90()
     }
     if (!m_completamento)
         m_completamento = new TFCompl90(m_stato, window());
-    m_completamento->Imposta(esito.griglia, m_cruci->livello());
+    m_completamento->Imposta(esito.griglia, m_cruci->livello(), Inserimenti());
     Dialoghi::EseguiModale(m_completamento);
+}
+
+std::array<int, 4> PaginaCruci::Inserimenti() const
+{
+    return {m_contatori[3]->value(), m_contatori[0]->value(), m_contatori[1]->value(), m_contatori[2]->value()};
+}
+
+esporta::DatiReportCruci PaginaCruci::DatiReport()
+{
+    esporta::DatiReportCruci d;
+    ScelteReportCruci(d, m_cruci->livello(), m_cruci->dimensione());
+    d.data = S(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    const auto v = Inserimenti();
+    d.casuali = v[0];
+    d.ultimi = v[1];
+    d.frequenze = v[2];
+    d.ritardi = v[3];
+    d.numeriInGioco = FiguraDaWidget(m_cruci->grigliaNumeri());
+    d.cruciverba = FiguraDaWidget(m_cruci->grigliaCruciverba());
+    d.tabulato = TabulatoSviluppo(m_cruci->sviluppo());
+    return d;
+}
+
+void PaginaCruci::StampaReport()
+{
+    ::StampaReport(this, m_stato,
+                   [this] { return esporta::TReportCruci(IntestazioneCorrente(this, m_stato), DatiReport()); });
+}
+
+void PaginaCruci::StampaTabulato()
+{
+    ::StampaReport(this, m_stato,
+                   [this] { return esporta::TReportcrucitabulato(IntestazioneCorrente(this, m_stato), DatiReport()); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/ReportCruci.h"
 #include "systems/Sviluppo.h"
 #include "ui/Pagina.h"
 
@@ -27,6 +28,9 @@ public:
     void CancellaNumeri();
     void OrdinaLista(int colonna);
     void Completamento90();
+    // "Stampa": the listing; its menu "&Report" / "&Tabulato".
+    void StampaReport();
+    void StampaTabulato();
 
     PannelloCruciverba *cruciverba() const { return m_cruci; }
     TFCompl90 *finestraCompletamento() const { return m_completamento; }
@@ -39,6 +43,8 @@ private:
     void RiempiLista();
     void DimensioniCambiate();
     void AbilitaUscite(bool si);
+    sestina::esporta::DatiReportCruci DatiReport();
+    std::array<int, 4> Inserimenti() const; // Casuali, Ultimi, Frequenze, Ritardi
 
     sestina::sistemi::StatiNumeri m_stati{};
     std::vector<sestina::sistemi::RigaListView> m_righe;

@@ -2,6 +2,7 @@
 
 #include "app/Errore.h"
 #include "app/Testo.h"
+#include "methods/DatiReport.h"
 #include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
@@ -113,6 +114,9 @@ PaginaMetodi::PaginaMetodi(StatoCondiviso &stato, QWidget *parent) : Pagina(stat
         csv->setMenu(menu);
         csv->setPopupMode(QToolButton::InstantPopup);
     }
+    MenuStampa(
+        uscita->findChild<QToolButton *>(QStringLiteral("TBStampaMetodi")), QStringLiteral("Report2"),
+        QStringLiteral("abulato2"), [this] { StampaReport(); }, [this] { StampaTabulato(); }, false);
     auto *schedine = Pulsante(uscita, QStringLiteral("ToolButtonSchedineMetodi"), QStringLiteral("Schedine"));
     uscita->addWidget(schedine);
     connect(schedine, &QToolButton::clicked, this, [this] { SchedineDaSviluppo(this); });
@@ -283,4 +287,38 @@ void PaginaMetodi::AnalisiMetodi()
         m_analisi = new TFormAnalisiMetodi(m_stato, this);
     m_analisi->Apri(m_record);
     Dialoghi::EseguiModale(m_analisi);
+}
+
+esporta::DatiReportMetodi PaginaMetodi::DatiReport()
+{
+    esporta::DatiReportMetodi d;
+    TestiReportMetodo(d, parametri(), nomeMetodo(), S(m_date->currentText()));
+    d.previsioniGriglia = FiguraDaWidget(m_previsione);
+    d.ritardi = FiguraDaWidget(m_rit);
+    d.esiti = FiguraDaWidget(m_es);
+    d.numeriInGioco = FiguraDaWidget(m_cruci->grigliaNumeri());
+    d.cruciverba = FiguraDaWidget(m_cruci->grigliaCruciverba());
+    d.tabulato = TabulatoSviluppo(m_cruci->sviluppo());
+    return d;
+}
+
+void PaginaMetodi::StampaReport()
+{
+    if (nomeMetodo().empty()) {
+        Dialoghi::Avviso(this, QStringLiteral("Nessun metodo da stampare"));
+        return;
+    }
+    ::StampaReport(this, m_stato,
+                   [this] { return esporta::TReportmetodi(IntestazioneCorrente(this, m_stato), DatiReport()); });
+}
+
+void PaginaMetodi::StampaTabulato()
+{
+    if (nomeMetodo().empty()) {
+        Dialoghi::Avviso(this, QStringLiteral("Nessun metodo da stampare"));
+        return;
+    }
+    ::StampaReport(this, m_stato, [this] {
+        return esporta::TReportmetoditabulato(IntestazioneCorrente(this, m_stato), DatiReport());
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/ReportMetodi.h"
 #include "methods/Metodo.h"
 #include "ui/Pagina.h"
 
@@ -28,6 +29,9 @@ public:
     void Ricalcola();
     void EsportaPrevisioni();
     void AnalisiMetodi();
+    // "Stampa" → "&Report" / "&Tabulato".
+    void StampaReport();
+    void StampaTabulato();
 
     int rigaMetodo() const { return m_riga; }
     int record() const { return m_record; }
@@ -44,6 +48,7 @@ protected:
 
 private:
     void RiempiDate();
+    sestina::esporta::DatiReportMetodi DatiReport();
     sestina::archivio::Archivio archivio() const { return sestina::archivio::Archivio(m_stato.DirectoryProgramma); }
 
     int m_riga = 1;

@@ -1,7 +1,9 @@
 #include "ui/TFCompl90.h"
 
 #include "export/GrigliaCSV.h"
+#include "export/ReportCruci.h"
 #include "methods/Completamento90.h"
+#include "methods/DatiReport.h"
 
 #include "systems/FileSviluppo.h"
 #include "systems/Sviluppo.h"
@@ -14,6 +16,7 @@
 #include "ui/UscitaGriglie.h"
 
 #include <QButtonGroup>
+#include <QDate>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -41,6 +44,7 @@ TFCompl90::TFCompl90(StatoCondiviso &stato, QWidget *parent) : QDialog(parent), 
         if (file)
             EseguiAzione(this, [this, f = *file] { esporta::SalvaCSV(m_gSviluppo->griglia(), S(f)); });
     });
+    connect(uscita, &BarraUscita::stampa, this, [this] { Stampa(); });
     auto *schedine = new QToolButton(uscita);
     schedine->setObjectName(QStringLiteral("ToolButtonSchedineCompl90"));
     schedine->setText(QStringLiteral("Schedine"));
@@ -96,9 +100,10 @@ TFCompl90::TFCompl90(StatoCondiviso &stato, QWidget *parent) : QDialog(parent), 
     });
 }
 
-void TFCompl90::Imposta(const Cruciverba &griglia, int livello)
+void TFCompl90::Imposta(const Cruciverba &griglia, int livello, std::array<int, 4> inserimenti)
 {
     m_cruciverba = griglia;
+    m_inserimenti = inserimenti;
     m_riduzioni->button(std::clamp(livello, 0, 3))->setChecked(true);
     m_griglia->ImpostaGriglia(GrigliaCruciverba(m_cruciverba));
     AdattaColonne(m_griglia);
@@ -118,4 +123,21 @@ void TFCompl90::Sviluppa()
     sistemi::SalvaSviluppo(m_stato.DirectoryProgramma, m_sviluppo);
     m_gSviluppo->ImpostaGriglia(sistemi::GrigliaSviluppo(m_sviluppo));
     AdattaColonne(m_gSviluppo);
+}
+
+void TFCompl90::Stampa()
+{
+    ::StampaReport(this, m_stato, [this] {
+        esporta::DatiReportCruci d;
+        const int livello = m_riduzioni->checkedId();
+        ScelteReportCruci(d, livello, m_dimensione->checkedId() + 3);
+        d.data = S(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        d.casuali = m_inserimenti[0];
+        d.ultimi = m_inserimenti[1];
+        d.frequenze = m_inserimenti[2];
+        d.ritardi = m_inserimenti[3];
+        d.cruciverba = FiguraDaWidget(m_griglia);
+        d.tabulato = TabulatoSviluppo(m_sviluppo);
+        return esporta::TReportcompl90tabulato(IntestazioneCorrente(this, m_stato), d);
+    });
 }

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <vector>
 
 class ExtStringGrid;
@@ -18,8 +19,12 @@ class TFCompl90 : public QDialog {
 public:
     TFCompl90(sestina::StatoCondiviso &stato, QWidget *parent);
 
-    void Imposta(const sestina::metodi::Cruciverba &griglia, int livello);
+    // The completion crossword, the page's reduction and its "Inserisci" values
+    // (Casuali, Ultimi, Frequenze, Ritardi) for the listing.
+    void Imposta(const sestina::metodi::Cruciverba &griglia, int livello, std::array<int, 4> inserimenti = {});
     void Sviluppa();
+    // "Stampa": TReportcompl90tabulato.
+    void Stampa();
 
     const std::vector<sestina::Colonna> &sviluppo() const { return m_sviluppo; }
     ExtStringGrid *grigliaCruciverba() const { return m_griglia; }
@@ -29,6 +34,7 @@ private:
     sestina::StatoCondiviso &m_stato;
     sestina::metodi::Cruciverba m_cruciverba;
     std::vector<sestina::Colonna> m_sviluppo;
+    std::array<int, 4> m_inserimenti{};
     QGroupBox *m_box;
     ExtStringGrid *m_griglia, *m_gSviluppo;
     QButtonGroup *m_dimensione, *m_riduzioni;

@@ -11,6 +11,8 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
 #include <QWidget>
 
 using namespace sestina;
@@ -106,4 +108,31 @@ bool StampaDueGriglie(QWidget *parent, const StatoCondiviso &stato, QWidget *sin
                                                     FiguraDaWidget(destra), titolo, sottotitolo1, sottotitolo2));
         TornaAllaCartella(stato);
     });
+}
+
+QMenu *MenuStampa(QToolButton *stampa, const QString &nomeReport, const QString &nomeTabulato,
+                  const std::function<void()> &report, const std::function<void()> &tabulato, bool pulsanteTabulato)
+{
+    auto *menu = new QMenu(stampa);
+    menu->setObjectName(QStringLiteral("MenuStampa") + nomeReport);
+    auto *r = menu->addAction(QStringLiteral("&Report"), stampa, report);
+    r->setObjectName(nomeReport);
+    auto *t = menu->addAction(QStringLiteral("&Tabulato"), stampa, tabulato);
+    t->setObjectName(nomeTabulato);
+    stampa->setMenu(menu);
+    if (pulsanteTabulato) {
+        stampa->setPopupMode(QToolButton::MenuButtonPopup);
+        QObject::connect(stampa, &QToolButton::clicked, stampa, tabulato);
+    } else {
+        stampa->setPopupMode(QToolButton::InstantPopup);
+    }
+    stampa->setEnabled(true);
+    return menu;
+}
+
+bool StampaReport(QWidget *parent, const StatoCondiviso &stato, const std::function<esporta::Report()> &modulo)
+{
+    const bool fatto = EseguiAzione(parent, [&] { ApriAnteprima(parent, modulo()); });
+    TornaAllaCartella(stato);
+    return fatto;
 }

@@ -6,9 +6,12 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 class ExtStringGrid;
+class QMenu;
+class QToolButton;
 class QWidget;
 
 // The grid outputs of the result pages: JPEG of a grid or of the window and the
@@ -37,3 +40,12 @@ bool StampaGriglia(QWidget *parent, const sestina::StatoCondiviso &stato, QWidge
                    const std::string &sottotitolo1, const std::string &sottotitolo2);
 bool StampaDueGriglie(QWidget *parent, const sestina::StatoCondiviso &stato, QWidget *sinistra, QWidget *destra,
                       const std::string &titolo, const std::string &sottotitolo1, const std::string &sottotitolo2);
+
+// "Stampa" of the prediction pages: the drop-down menu "&Report" / "&Tabulato"
+// (its actions named `nomeReport` / `nomeTabulato`) on the button. With
+// `pulsanteTabulato` the button itself prints the listing and its arrow opens the menu.
+QMenu *MenuStampa(QToolButton *stampa, const QString &nomeReport, const QString &nomeTabulato,
+                  const std::function<void()> &report, const std::function<void()> &tabulato, bool pulsanteTabulato);
+// Opens the preview of a page's form and puts the program folder back as the current one.
+bool StampaReport(QWidget *parent, const sestina::StatoCondiviso &stato,
+                  const std::function<sestina::esporta::Report()> &modulo);

@@ -81,8 +81,14 @@ void DipingiFigura(QPainter &p, const Figura &f, double k)
 {
     QRectF r(f.x * k, f.y * k, f.larghezza * k, f.altezza * k);
     if (const auto *g = std::get_if<Griglia>(&f.sorgente)) {
+        const QSizeF propria(LarghezzaGriglia(*g), AltezzaGriglia(*g));
         if (r.isEmpty())
-            r.setSize(QSizeF(LarghezzaGriglia(*g), AltezzaGriglia(*g)) * MmPerPixel * k);
+            r.setSize(propria * MmPerPixel * k);
+        else if (f.mantieniProporzioni && !propria.isEmpty()) {
+            const QSizeF s = propria.scaled(r.size(), Qt::KeepAspectRatio);
+            r = QRectF(r.x() + (r.width() - s.width()) / 2, r.y() + (r.height() - s.height()) / 2, s.width(),
+                       s.height());
+        }
         DipingiGriglia(p, *g, r);
         return;
     }

@@ -152,6 +152,41 @@ TEST(Pittore, IlRiquadroDellIntestazioneCadeAlPostoGiusto)
     EXPECT_TRUE(giallo);
 }
 
+TEST(Pittore, UnaGrigliaInUnRiquadroTieneLeSueProporzioni)
+{
+    // a strip of four yellow cells, 201 x 21 pixels, fitted into a 100 x 100 mm box
+    Griglia g(1, 4);
+    g.righeFisse = 0;
+    for (int c = 0; c < 4; ++c) {
+        g.cella(0, c).sfondo = colori::Giallo;
+        g.ImpostaLarghezza(c, 50);
+    }
+    Report r;
+    Banda d;
+    d.tipo = TipoBanda::Dettaglio;
+    d.altezza = 120;
+    d.figure.push_back(Immagine(10, 10, 100, 100, g, true));
+    r.bande = {d};
+    // 254 dpi: the box runs from 200 to 1200 pixels both ways
+    const QImage p = resa::ImmaginePagina(r, 0, 254);
+    int alto = p.height(), basso = -1, sinistra = p.width(), destra = -1;
+    for (int y = 150; y < 1250; ++y)
+        for (int x = 150; x < 1250; ++x)
+            if (p.pixelColor(x, y) == QColor(255, 255, 0)) {
+                alto = std::min(alto, y);
+                basso = std::max(basso, y);
+                sinistra = std::min(sinistra, x);
+                destra = std::max(destra, x);
+            }
+    ASSERT_GE(basso, 0);
+    // the whole width, 100 * 21 / 201 = 10.4 mm high, centred on the box's middle
+    // (700); the cells' lines take a few pixels off the yellow
+    EXPECT_NEAR(sinistra, 200, 10);
+    EXPECT_NEAR(destra, 1200, 10);
+    EXPECT_NEAR(basso - alto, 104, 10);
+    EXPECT_NEAR((alto + basso) / 2.0, 700, 5);
+}
+
 TEST(Pittore, UnLogoMancanteFermaPrimaDellaStampa)
 {
     Report r = Tmyreport(Intestazione("/non/esiste/"), FiguraDaGriglia(GrigliaProva()), "", "", "");
