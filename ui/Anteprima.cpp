@@ -32,7 +32,7 @@ void TAnteprima::showEvent(QShowEvent *e)
         w->fitInView();
 }
 
-TAnteprima *ApriAnteprima(QWidget *parent, esporta::Report report)
+TAnteprima *ApriAnteprima(QWidget *parent, esporta::Report report, bool modale)
 {
     resa::CaricaFigure(report);
     auto stampante = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -42,6 +42,6 @@ TAnteprima *ApriAnteprima(QWidget *parent, esporta::Report report)
         report.orientamento == esporta::Orientamento::Verticale ? QPageLayout::Portrait : QPageLayout::Landscape,
         QMarginsF(0, 0, 0, 0)));
     auto *a = new TAnteprima(std::move(report), std::move(stampante), parent);
-    Dialoghi::MostraSenzaAttendere(a);
+    Dialoghi::MostraSenzaAttendere(a, modale);
     return a;
 }

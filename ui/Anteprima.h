@@ -31,5 +31,6 @@ private:
 };
 
 // Loads the form's pictures (a missing file throws sestina::Errore before anything
-// opens) and opens its preview over `parent`. The window deletes itself when closed.
-TAnteprima *ApriAnteprima(QWidget *parent, sestina::esporta::Report report);
+// opens) and opens its preview over `parent`, modal unless `modale` is false. The
+// window deletes itself when closed.
+TAnteprima *ApriAnteprima(QWidget *parent, sestina::esporta::Report report, bool modale = true);

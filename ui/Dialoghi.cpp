@@ -182,10 +182,10 @@ void EseguiModale(QDialog *finestra)
     finestra->exec();
 }
 
-void MostraSenzaAttendere(QDialog *finestra)
+void MostraSenzaAttendere(QDialog *finestra, bool modale)
 {
     finestra->setAttribute(Qt::WA_DeleteOnClose);
-    finestra->setWindowModality(Qt::ApplicationModal);
+    finestra->setWindowModality(modale ? Qt::ApplicationModal : Qt::NonModal);
     g_senzaAttesa = finestra;
     finestra->show();
 }

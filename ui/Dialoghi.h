@@ -40,8 +40,9 @@ std::optional<QString> ChiediTesto(QWidget *parent, const QString &titolo, const
 // Modal window; in test mode it is only shown and closed at once.
 void EseguiModale(QDialog *finestra);
 // Modal window that does not wait (print previews): shown at once, deleted when
-// closed; the last one stays reachable for tests.
-void MostraSenzaAttendere(QDialog *finestra);
+// closed; the last one stays reachable for tests. Not `modale`: it stays open
+// beside the main window, which keeps working.
+void MostraSenzaAttendere(QDialog *finestra, bool modale = true);
 QDialog *UltimaFinestraSenzaAttesa();
 // The print dialog: false when cancelled. In test mode the next preset path is a
 // PDF file the printer writes to (cancel when none is left).

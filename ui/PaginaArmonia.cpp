@@ -367,7 +367,7 @@ TFRiepilogoArmonia::TFRiepilogoArmonia(StatoCondiviso &, QWidget *parent) : QDia
     m_griglia->setObjectName(QStringLiteral("GrigliaRiepilogoArmonia"));
     l->addWidget(m_griglia, 1);
     connect(csv, &QPushButton::clicked, this, [this] {
-        auto file = Dialoghi::SalvaFile(this, QStringLiteral("Armonia"), QStringLiteral("File CSV (*.CSV *.csv)"),
+        auto file = Dialoghi::SalvaFile(this, QStringLiteral("Armonia"), QStringLiteral("File Csv (*.csv)"),
                                         QStringLiteral(".csv"));
         if (file)
             EseguiAzione(this, [this, f = *file] { esporta::SalvaCSV(m_griglia->griglia(), S(f)); });

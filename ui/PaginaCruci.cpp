@@ -264,8 +264,10 @@ esporta::DatiReportCruci PaginaCruci::DatiReport()
 
 void PaginaCruci::StampaReport()
 {
-    ::StampaReport(this, m_stato,
-                   [this] { return esporta::TReportCruci(IntestazioneCorrente(this, m_stato), DatiReport()); });
+    // This preview stays open beside the main window.
+    ::StampaReport(
+        this, m_stato, [this] { return esporta::TReportCruci(IntestazioneCorrente(this, m_stato), DatiReport()); },
+        false);
 }
 
 void PaginaCruci::StampaTabulato()

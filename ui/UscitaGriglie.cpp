@@ -130,9 +130,10 @@ QMenu *MenuStampa(QToolButton *stampa, const QString &nomeReport, const QString 
     return menu;
 }
 
-bool StampaReport(QWidget *parent, const StatoCondiviso &stato, const std::function<esporta::Report()> &modulo)
+bool StampaReport(QWidget *parent, const StatoCondiviso &stato, const std::function<esporta::Report()> &modulo,
+                  bool modale)
 {
-    const bool fatto = EseguiAzione(parent, [&] { ApriAnteprima(parent, modulo()); });
+    const bool fatto = EseguiAzione(parent, [&] { ApriAnteprima(parent, modulo(), modale); });
     TornaAllaCartella(stato);
     return fatto;
 }

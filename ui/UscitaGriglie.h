@@ -46,6 +46,7 @@ bool StampaDueGriglie(QWidget *parent, const sestina::StatoCondiviso &stato, QWi
 // `pulsanteTabulato` the button itself prints the listing and its arrow opens the menu.
 QMenu *MenuStampa(QToolButton *stampa, const QString &nomeReport, const QString &nomeTabulato,
                   const std::function<void()> &report, const std::function<void()> &tabulato, bool pulsanteTabulato);
-// Opens the preview of a page's form and puts the program folder back as the current one.
+// Opens the preview of a page's form (modal unless `modale` is false) and puts the
+// program folder back as the current one.
 bool StampaReport(QWidget *parent, const sestina::StatoCondiviso &stato,
-                  const std::function<sestina::esporta::Report()> &modulo);
+                  const std::function<sestina::esporta::Report()> &modulo, bool modale = true);

@@ -3,6 +3,7 @@
 #include "support/ArchivioProva.h"
 #include "ui/PaginaArmonia.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,6 +93,41 @@ private Q_SLOTS:
         ClicPulsante(pagina(), QStringLiteral("TBRiepilogoArmonia"));
         QVERIFY(pagina()->finestraRiepilogo());
         QCOMPARE(pagina()->finestraRiepilogo()->griglia()->griglia().righe(), static_cast<int>(atteso.voci.size()) + 1);
+    }
+
+    // "Salva CSV" of the summary window: its grid, one line a row, under the proposed
+    // name "Armonia"; cancelling the dialog writes nothing.
+    void riepilogoSalvaIlCSV()
+    {
+        spin("SpinEditwheel6")->setValue(8);
+        spin("SpinEditwheel7")->setValue(5);
+        ClicPulsante(pagina(), QStringLiteral("BitBtn1"));
+        ClicPulsante(pagina(), QStringLiteral("TBRiepilogoArmonia"));
+        auto *f = pagina()->finestraRiepilogo();
+        QVERIFY(f);
+        f->show();
+        const Griglia &g = f->griglia()->griglia();
+        QCOMPARE(g.righe(), 9);
+        ClicPulsante(f, QStringLiteral("BitBtnCSVArmonia"));
+        QCOMPARE(Dialoghi::UltimoNomeProposto(), QStringLiteral("Armonia"));
+        QVERIFY(QDir(m_dir->path()).entryList({QStringLiteral("*.csv")}).isEmpty());
+        const QString file = m_dir->filePath(QStringLiteral("riepilogo.csv"));
+        Dialoghi::PreimpostaPercorso(file);
+        ClicPulsante(f, QStringLiteral("BitBtnCSVArmonia"));
+        const std::string csv = prova::LeggiByte(file.toStdString());
+        QVERIFY(csv.rfind("N.;Estrazione;Previsione;N.esito;Data Esito;Ruota;N.Progressivo;Colpo;Punti;Numeri;\r\n", 0) ==
+                0);
+        std::string ultima;
+        for (int c = 0; c < g.colonne(); ++c)
+            ultima += g.testo(8, c) + ";";
+        QVERIFY(csv.size() > ultima.size() + 2);
+        QCOMPARE(csv.substr(csv.size() - ultima.size() - 2), ultima + "\r\n");
+        size_t righe = 0;
+        for (size_t i = csv.find("\r\n"); i != std::string::npos; i = csv.find("\r\n", i + 2))
+            ++righe;
+        QCOMPARE(righe, size_t(9));
+        QVERIFY(messaggi().isEmpty());
+        f->hide();
     }
 
     void elaboraPoiAnnullaMostraIParziali()
