@@ -7,12 +7,12 @@
 #include "archive/TabellaEstrazioni.h"
 #include "export/ModuliReport.h"
 #include "export/ReportPagine.h"
+#include "export/render/ApplicazioneGrafica.h"
+#include "export/render/PittoreReport.h"
 #include "methods/Astrolotto.h"
 #include "methods/Completamento90.h"
 #include "methods/Cruciverba.h"
 #include "methods/DatiReport.h"
-#include "export/render/ApplicazioneGrafica.h"
-#include "export/render/PittoreReport.h"
 #include "stats/Calore.h"
 #include "stats/Consultazione.h"
 #include "stats/RitardiGruppi.h"
@@ -378,8 +378,7 @@ const Registrazione r1({"report",
                         "[--tabulato]; compl90 --numeri LISTA [CRUCIVERBA] [--k K]; CRUCIVERBA: [--righe R] "
                         "[--colonne C] [--capo1 X] [--capo2 Y] [--riduzione 0..3])",
                         {"pdf", "estrazione", "posizione", "tabella", "inizio", "fine", "ordine", "analizzare",
-                         "minimo", "k", "riduzione", "segno", "riga", "numeri", "righe", "colonne", "capo1",
-                         "capo2"},
+                         "minimo", "k", "riduzione", "segno", "riga", "numeri", "righe", "colonne", "capo1", "capo2"},
                         Report});
 
 } // namespace

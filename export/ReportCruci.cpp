@@ -30,8 +30,8 @@ Report TReportCruci(const IntestazioneReport &intestazione, const DatiReportCruc
     Report r;
     r.titolo = "Anteprima Cruciverba";
     Banda t = IntestazioneComune(intestazione, intestazione.logoUtente, 276.5);
-    t.etichette.push_back(Testo(5.3, 51.1, "Cruciverba - Concorso : " + Ruota() + " Elaborato il " + d.data + " ",
-                                Font(24, true), Blu));
+    t.etichette.push_back(
+        Testo(5.3, 51.1, "Cruciverba - Concorso : " + Ruota() + " Elaborato il " + d.data + " ", Font(24, true), Blu));
     t.etichette.push_back(Testo(5.3, 64.6, "Tipo di riduzione " + d.riduzione, Font(19, false, true), Rosso));
     t.etichette.push_back(Testo(5.3, 73.3, Inserimenti(d), Font(16, true), Porpora));
     t.etichette.push_back(Testo(5.3, 80.2, Combinazione(d), Font(16, true), Porpora));
@@ -49,8 +49,8 @@ Report TReportcrucitabulato(const IntestazioneReport &intestazione, const DatiRe
     Report r;
     r.titolo = "Tabulato Cruciverba";
     Banda t = IntestazioneComune(intestazione, intestazione.logoUtente, 184.7);
-    t.etichette.push_back(Testo(5.6, 51.9, "Cruciverba - Concorso : " + Ruota() + " elaborato il " + d.data + " ",
-                                Font(24, true), Blu));
+    t.etichette.push_back(
+        Testo(5.6, 51.9, "Cruciverba - Concorso : " + Ruota() + " elaborato il " + d.data + " ", Font(24, true), Blu));
     t.etichette.push_back(Testo(5.3, 67.5, "Tipo di riduzione " + d.riduzione, Font(19, false, true), Rosso));
     t.etichette.push_back(Testo(5.6, 78.1, Inserimenti(d), Font(16, true), Porpora));
     t.etichette.push_back(Testo(5.6, 88.1, Combinazione(d), Font(16, true), Porpora));
@@ -75,13 +75,13 @@ Report TReportcompl90tabulato(const IntestazioneReport &intestazione, const Dati
     t.etichette.push_back(
         Testo(5.6, 51.9, "Cruciverba - Concorso : " + Ruota() + " " + d.data + " ", Font(24, true), Blu));
     // Three choices side by side on one line: the default size keeps each in its place.
-    t.etichette.push_back(Testo(5.3, 67.5, "Tipo di riduzione " + d.riduzione, Font(13, false, true), Rosso,
-                                60.6 - 5.3 - 1.0));
+    t.etichette.push_back(
+        Testo(5.3, 67.5, "Tipo di riduzione " + d.riduzione, Font(13, false, true), Rosso, 60.6 - 5.3 - 1.0));
     t.etichette.push_back(Testo(60.6, 67.5, Combinazione(d), Font(13, false, true), Rosso, 111.4 - 60.6 - 1.0));
-    t.etichette.push_back(Testo(111.4, 67.5,
-                                Formato("Casuali %d, Ultimi %d, Frequenze, %d Ritardi %d", d.casuali, d.ultimi,
-                                        d.frequenze, d.ritardi),
-                                Font(13, false, true), Rosso));
+    t.etichette.push_back(
+        Testo(111.4, 67.5,
+              Formato("Casuali %d, Ultimi %d, Frequenze, %d Ritardi %d", d.casuali, d.ultimi, d.frequenze, d.ritardi),
+              Font(13, false, true), Rosso));
     t.etichette.push_back(Testo(72.8, 78.1, "Cruciverba", Font(35, true), Rosso));
     t.figure.push_back(Immagine(47.1, 91.5, 95.2, 95.2, d.cruciverba.sorgente, true));
     t.etichette.push_back(Testo(81.8, 187.9, "Tabulato", Font(24, true), BluNotte));

@@ -27,14 +27,14 @@ std::string RigaAnalisiMetodo(const DatiReportMetodi &d)
 
 std::string RigaImportiMetodo(const DatiReportMetodi &d)
 {
-    return Formato("Ambate %d Ruotato %d, Forma Lunghetta %d Ruotato %d, Esito Lunghetta %d", d.ambate, d.nra,
-                   d.forma, d.nratq, d.esitoLunghetta);
+    return Formato("Ambate %d Ruotato %d, Forma Lunghetta %d Ruotato %d, Esito Lunghetta %d", d.ambate, d.nra, d.forma,
+                   d.nratq, d.esitoLunghetta);
 }
 
 std::string RigaRicettaMetodo(const DatiReportMetodi &d)
 {
-    return Formato("Posizioni %s, Operazioni %s, Calcolo %s, Previsione %s ", d.posizioni.c_str(),
-                   d.operazioni.c_str(), d.calcolo.c_str(), d.previsione.c_str());
+    return Formato("Posizioni %s, Operazioni %s, Calcolo %s, Previsione %s ", d.posizioni.c_str(), d.operazioni.c_str(),
+                   d.calcolo.c_str(), d.previsione.c_str());
 }
 
 Report TReportmetodi(const IntestazioneReport &intestazione, const DatiReportMetodi &d)

@@ -15,7 +15,7 @@ struct DatiReportMetodi {
     int previsioni = 0, passo = 0, limiteVerifica = 0;
     int ambate = 0, nra = 0, forma = 0, nratq = 0, esitoLunghetta = 0;
     std::string posizioni, operazioni;
-    std::string calcolo;   // name of "Tipo Calcolo"
+    std::string calcolo;    // name of "Tipo Calcolo"
     std::string previsione; // name of "Tipo Prev"
     FiguraPixel previsioniGriglia;
     FiguraPixel ritardi;

@@ -10,6 +10,7 @@
 #include "export/ReportPagine.h"
 #include "methods/Astrolotto.h"
 #include "methods/Cruciverba.h"
+#include "methods/DatiReport.h"
 #include "stats/Calore.h"
 #include "stats/Consultazione.h"
 #include "stats/RitardiGruppi.h"
@@ -414,11 +415,7 @@ std::vector<GruppoPDF> PianoPDF(const std::string &dir, const std::array<bool, 6
                 const Dati &d = leggi();
                 const auto p = CalcolaPaginaAstro(d, segno);
                 esporta::DatiReportAstrolotto a;
-                a.segno = z.nome;
-                a.periodo = z.periodo;
-                a.figuraSegno = d.dir + z.immagine;
-                a.concorso = "Conc. n." + std::to_string(p.r.record + 1) + " del " +
-                             d.date[static_cast<size_t>(p.r.record)];
+                metodi::TestiReportAstro(a, segno, p.r.record, d.date[static_cast<size_t>(p.r.record)], d.dir);
                 a.numeriInGioco = Figura(metodi::GrigliaNumeriInGioco(p.cruciverba.Numeri()), f);
                 a.previsioni = Figura(p.r.previsioneGriglia, f);
                 a.ritardi = Figura(p.r.ritardo, f);

@@ -141,8 +141,8 @@ TEST_F(CliReport, LePaginePrevisioniDannoIlLoroModulo)
          {"ASTROLOTTO", "Ariete", "Conc. n.40 del 10/3/2011", "Tabulato", "C.1 "}},
         {{"metodi", metodo},
          "Anteprima Metodi",
-         {"Metodo : Somma primo e secondo Superenalotto", "Data 10/3/2011, Analisi di",
-          "Posizioni 1 2, Operazioni +", "Previsioni", "Esiti"}},
+         {"Metodo : Somma primo e secondo Superenalotto", "Data 10/3/2011, Analisi di", "Posizioni 1 2, Operazioni +",
+          "Previsioni", "Esiti"}},
         {{"metodi", metodo, "--estrazione", "20", "--tabulato"},
          "Tabulato Metodi",
          {"Metodo : Somma primo e secondo Superenalotto", "Tabulato", "C.1 "}},
@@ -152,12 +152,11 @@ TEST_F(CliReport, LePaginePrevisioniDannoIlLoroModulo)
           "Casuali 0 Ultimi 0, Frequenze 0 Ritardi 0", "Numeri in combinazione Libero"}},
         {{"cruci", "--numeri", venticinque, "--riduzione", "1", "--k", "3", "--tabulato"},
          "Tabulato Cruciverba",
-         {"Cruciverba - Concorso : Superenalotto elaborato il", "Tipo di riduzione n-1",
-          "Numeri in combinazione Tre", "Tabulato"}},
+         {"Cruciverba - Concorso : Superenalotto elaborato il", "Tipo di riduzione n-1", "Numeri in combinazione Tre",
+          "Tabulato"}},
         {{"compl90", "--numeri", venticinque},
          "Report Completamento 90",
-         {"Cruciverba - Concorso : Superenalotto", "Casuali 0, Ultimi 0, Frequenze, 0 Ritardi 0", "Tabulato",
-          "C.1 "}},
+         {"Cruciverba - Concorso : Superenalotto", "Casuali 0, Ultimi 0, Frequenze, 0 Ritardi 0", "Tabulato", "C.1 "}},
     };
     for (const auto &c : casi) {
         auto args = c.argomenti;
@@ -176,8 +175,8 @@ TEST_F(CliReport, LePaginePrevisioniDannoIlLoroModulo)
 TEST_F(CliReport, UnTabulatoLungoVaSullaSecondaPagina)
 {
     // the development the "cruci" command writes to "sviluppo" is the one listed
-    const std::vector<std::string> opzioni = {"--numeri", PrimiNumeri(36), "--righe",     "6", "--colonne",
-                                              "6",        "--riduzione",   "1", "--k", "4"};
+    const std::vector<std::string> opzioni = {"--numeri", PrimiNumeri(36), "--righe", "6",   "--colonne",
+                                              "6",        "--riduzione",   "1",       "--k", "4"};
     std::vector<std::string> args = {"cruci"};
     args.insert(args.end(), opzioni.begin(), opzioni.end());
     ASSERT_EQ(prova::EseguiCli(t.dir(), args).stato, 0);

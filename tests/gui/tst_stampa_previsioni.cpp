@@ -164,7 +164,8 @@ private Q_SLOTS:
         QVERIFY(a);
         QCOMPARE(a->windowTitle(), QStringLiteral("Anteprima Metodi"));
         QCOMPARE(a->pagineDipinte(), 1);
-        const QString metodo = QStringLiteral("Metodo : %1 Superenalotto ").arg(QString::fromStdString(pagina->nomeMetodo()));
+        const QString metodo =
+            QStringLiteral("Metodo : %1 Superenalotto ").arg(QString::fromStdString(pagina->nomeMetodo()));
         QVERIFY2(Testi(a->report()).contains(metodo), qPrintable(Testi(a->report()).join(QLatin1Char('|'))));
         chiudi(a);
 

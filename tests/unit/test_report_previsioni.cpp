@@ -171,18 +171,17 @@ TEST(TReportmetodi, LeQuattroRigheDelMetodoEIGrigliaNelloSpazioLoro)
     EXPECT_EQ(r.titolo, "Anteprima Metodi");
     ASSERT_EQ(r.bande.size(), 1u);
     EXPECT_DOUBLE_EQ(r.bande[0].altezza, 276.5);
-    ControllaPosti(
-        r, {{"Metodo : Somma primo e secondo Superenalotto ", 5.3, 51.1},
-            // the list's trailing blank is not part of the date
-            {"Data 10/3/2011, Analisi di 30 previsioni a passo 7 Limite Verifica 12", 5.3, 64.6},
-            {"Ambate 2 Ruotato 3, Forma Lunghetta 4 Ruotato 5, Esito Lunghetta 6", 5.3, 73.3},
-            {"Posizioni 1 2, Operazioni +, Calcolo STANDARD, Previsione Somma ", 5.3, 80.2},
-            {"Previsioni", 2.4, 94.7},
-            {"Ritardi", 2.4, 116.2},
-            {"Esiti", 2.4, 147.4},
-            {"Numeri in Gioco", 3.7, 180.2},
-            {"Cruciverba", 114.3, 180.2},
-            {RigaEditore, 0, 269.9}});
+    ControllaPosti(r, {{"Metodo : Somma primo e secondo Superenalotto ", 5.3, 51.1},
+                       // the list's trailing blank is not part of the date
+                       {"Data 10/3/2011, Analisi di 30 previsioni a passo 7 Limite Verifica 12", 5.3, 64.6},
+                       {"Ambate 2 Ruotato 3, Forma Lunghetta 4 Ruotato 5, Esito Lunghetta 6", 5.3, 73.3},
+                       {"Posizioni 1 2, Operazioni +, Calcolo STANDARD, Previsione Somma ", 5.3, 80.2},
+                       {"Previsioni", 2.4, 94.7},
+                       {"Ritardi", 2.4, 116.2},
+                       {"Esiti", 2.4, 147.4},
+                       {"Numeri in Gioco", 3.7, 180.2},
+                       {"Cruciverba", 114.3, 180.2},
+                       {RigaEditore, 0, 269.9}});
     const Banda &t = r.bande[0];
     // a picture that fits keeps its own size at screen resolution
     const Figura *prev = Picture(t, "prev");
@@ -341,7 +340,7 @@ TEST(BandaTabulato, RigheLungheUsanoUnCarattereMinoreSenzaUscireDallaBanda)
     EXPECT_EQ(b.righe[0].size(), 3u * (2 + 5 + 2 + 57 + 3));
     EXPECT_LT(b.fontRighe.pixel, 11);
     EXPECT_GE(b.fontRighe.pixel, 5);
-    const double larghezzaMm = static_cast<double>(b.righe[0].size()) * LarghezzaCarattereMono * b.fontRighe.pixel *
-                               MmPerPixel;
+    const double larghezzaMm =
+        static_cast<double>(b.righe[0].size()) * LarghezzaCarattereMono * b.fontRighe.pixel * MmPerPixel;
     EXPECT_LE(larghezzaMm, 190.0);
 }
