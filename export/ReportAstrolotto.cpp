@@ -10,13 +10,6 @@ Etichetta Grassetto(double x, double y, const std::string &t, int pixel, Colore 
     return Testo(x, y, t, Font(pixel, true, corsivo), c);
 }
 
-// The grid at its own size, narrowed to its column of the page so that the
-// pictures side by side never overlap.
-Figura ImmagineGriglia(double x, double y, const FiguraPixel &f, double larghezzaMassima)
-{
-    return ImmagineInRiquadro(x, y, f, larghezzaMassima, 1e9);
-}
-
 // The sign and the game, shared by the report and the listing.
 Banda Testata(const IntestazioneReport &intestazione, const DatiReportAstrolotto &d, double altezza)
 {
@@ -41,15 +34,17 @@ Report TReportastrolotto(const IntestazioneReport &intestazione, const DatiRepor
     Banda t = Testata(intestazione, d, 276.5);
     t.etichette.push_back(Grassetto(5.3, 80.7, d.concorso, 16, Porpora));
     t.etichette.push_back(Grassetto(10.6, 95.2, "Numeri in Gioco", 35, Rosso));
-    t.figure.push_back(ImmagineGriglia(11.9, 107.2, d.numeriInGioco, 84.7 - 11.9 - 2.0));
+    // Each grid at its own size, shrunk to its column and to the room above the
+    // next caption so that no picture runs into another.
+    t.figure.push_back(ImmagineInRiquadro(11.9, 107.2, d.numeriInGioco, 84.7 - 11.9 - 2.0, 157.4 - 107.2 - 1.0));
     t.etichette.push_back(Grassetto(91.3, 95.2, "Previsioni", 35, Rosso));
-    t.figure.push_back(ImmagineGriglia(84.7, 108.5, d.previsioni, 190.0 - 84.7));
+    t.figure.push_back(ImmagineInRiquadro(84.7, 108.5, d.previsioni, 190.0 - 84.7, 147.6 - 108.5 - 1.0));
     t.etichette.push_back(Grassetto(91.3, 147.6, "Ritardi", 35, Rosso));
-    t.figure.push_back(ImmagineGriglia(84.7, 161.0, d.ritardi, 190.0 - 84.7));
+    t.figure.push_back(ImmagineInRiquadro(84.7, 161.0, d.ritardi, 190.0 - 84.7, 191.3 - 161.0 - 1.0));
     t.etichette.push_back(Grassetto(11.1, 157.4, "Cruciverba", 35, Rosso));
-    t.figure.push_back(ImmagineGriglia(10.6, 175.9, d.cruciverba, 84.7 - 10.6 - 2.0));
+    t.figure.push_back(ImmagineInRiquadro(10.6, 175.9, d.cruciverba, 84.7 - 10.6 - 2.0, 269.9 - 175.9 - 1.0));
     t.etichette.push_back(Grassetto(91.3, 191.3, "Esiti", 35, Rosso));
-    t.figure.push_back(ImmagineGriglia(84.7, 207.7, d.esiti, 190.0 - 84.7));
+    t.figure.push_back(ImmagineInRiquadro(84.7, 207.7, d.esiti, 190.0 - 84.7, 269.9 - 207.7 - 1.0));
     t.etichette.push_back(Grassetto(0, 269.9, RigaEditore, 16, Rosso));
     r.bande.push_back(std::move(t));
     return r;

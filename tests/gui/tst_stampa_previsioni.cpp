@@ -51,7 +51,7 @@ class TestStampaPrevisioni : public QObject {
     std::unique_ptr<TForm1> m_form;
 
     // The program folder with the sign pictures and the method files, the page in front.
-    void apri(const QString &pagina)
+    void apri(const QString &pagina, bool conMetodi = true)
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QDir segni(QStringLiteral(SESTINA_SOURCE_DIR "/data/segni"));
@@ -59,7 +59,7 @@ class TestStampaPrevisioni : public QObject {
             QVERIFY(QFile::copy(segni.filePath(f), m_dir->filePath(f)));
         QDir metodi(QStringLiteral(SESTINA_SOURCE_DIR "/data/metodi"));
         for (const QString &f : metodi.entryList({QStringLiteral("*.mts")}))
-            QVERIFY(QFile::copy(metodi.filePath(f), m_dir->filePath(f)));
+            QVERIFY(!conMetodi || QFile::copy(metodi.filePath(f), m_dir->filePath(f)));
         m_form = ApriFinestraProva(*m_dir, prova::EstrazioniCasuali(13, 120));
         QVERIFY(m_form->avvioCompleto());
         QWidget *p = m_form->findChild<QWidget *>(pagina);
@@ -177,6 +177,21 @@ private Q_SLOTS:
         QCOMPARE(Elenco(a->report()), esporta::RigheTabulato(pagina->cruciverba()->grigliaSviluppo()->griglia()));
         chiudi(a);
         QVERIFY(Dialoghi::Messaggi().empty());
+    }
+
+    void metodiSenzaMetodoNonStampa()
+    {
+        apri(QStringLiteral("TabSheet12"), false);
+        auto *pagina = m_form->pagina<PaginaMetodi>();
+        QToolButton *b = stampaConMenu(pagina, "TBStampaMetodi", "Report2", "abulato2");
+        QVERIFY(b);
+        for (const char *nome : {"Report2", "abulato2"}) {
+            Dialoghi::PulisciMessaggi();
+            azione(b, nome)->trigger();
+            QVERIFY(!Dialoghi::UltimaFinestraSenzaAttesa());
+            QCOMPARE(Dialoghi::Messaggi().size(), size_t(1));
+            QCOMPARE(Dialoghi::Messaggi().front().testo, QStringLiteral("Nessun metodo da stampare"));
+        }
     }
 
     void cruciStampaIlTabulatoEIlMenuIlReport()

@@ -121,6 +121,39 @@ DatiReportCruci Cruci(int livello, int k)
 
 } // namespace
 
+TEST(TReportastrolotto, GriglieAlteRestanoSopraLaDidascaliaSeguente)
+{
+    // grids as tall as a large window shows them
+    DatiReportAstrolotto d;
+    metodi::TestiReportAstro(d, 1, 0, "4/1/2011 ", "");
+    d.numeriInGioco = Pixel(261, 400, "gioco");
+    d.previsioni = Pixel(300, 400, "prev");
+    d.ritardi = Pixel(300, 400, "rit");
+    d.cruciverba = Pixel(200, 900, "cruci");
+    d.esiti = Pixel(300, 900, "esiti");
+    const Report r = TReportastrolotto(Intestazione(), d);
+    const Banda &t = r.bande.front();
+    struct Caso {
+        const char *figura;
+        const char *seguente; // the caption below it
+        double proporzione;   // width / height in pixels
+    } casi[] = {{"gioco", "Cruciverba", 261.0 / 400}, {"prev", "Ritardi", 300.0 / 400}, {"rit", "Esiti", 300.0 / 400}};
+    for (const Caso &c : casi) {
+        const Figura *f = Picture(t, c.figura);
+        const Etichetta *e = Testo(t, c.seguente);
+        ASSERT_TRUE(f && e) << c.figura;
+        EXPECT_LE(f->y + f->altezza, e->y) << c.figura;
+        EXPECT_NEAR(f->larghezza / f->altezza, c.proporzione, 1e-9) << c.figura;
+    }
+    // the lowest pictures end above the publisher's line
+    for (const char *nome : {"cruci", "esiti"}) {
+        const Figura *f = Picture(t, nome);
+        ASSERT_TRUE(f);
+        EXPECT_LE(f->y + f->altezza, 269.9) << nome;
+    }
+    EXPECT_EQ(Testo(t, "Conc. n.1 del 4/1/2011 ")->y, 80.7);
+}
+
 TEST(TReportastrotabulato, IlSegnoIlConcorsoLeFigureEIlTabulato)
 {
     DatiReportAstrolotto d;
