@@ -17,6 +17,10 @@ template <class Lista> std::string Codifica(const Lista &lista)
     int riga = 0;
     for (const Colonna &c : lista) {
         ++riga;
+        // A longer line would be refused by the reader: the saved file could not be loaded again.
+        if (c.size() > LunghezzaMassimaRigaSviluppo)
+            throw Errore(Formato("La colonna %d ha %zu numeri: una colonna ne può contenere al massimo %zu", riga,
+                                 c.size(), LunghezzaMassimaRigaSviluppo));
         for (unsigned char n : c) {
             if (n < 1 || n > 90)
                 throw Errore(Formato("La colonna %d contiene il numero %d: si possono salvare solo numeri da 1 a 90",
