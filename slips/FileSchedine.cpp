@@ -24,14 +24,8 @@ std::string CodificaSchedineCSV(const TExStringList &lista)
     std::string out;
     int riga = 0;
     for (const Colonna &c : lista) {
-        ++riga;
-        if (c.size() > NumeriMassimiColonna)
-            throw Errore(Formato("La colonna %d ha %zu numeri: una colonna ne può contenere al massimo %zu", riga,
-                                 c.size(), NumeriMassimiColonna));
+        sistemi::ControllaColonnaDaSalvare(c, ++riga);
         for (unsigned char n : c) {
-            if (n < 1 || n > 90)
-                throw Errore(Formato("La colonna %d contiene il numero %d: si possono salvare solo numeri da 1 a 90",
-                                     riga, static_cast<int>(n)));
             out += std::to_string(n);
             out += ';';
         }

@@ -2,6 +2,7 @@
 
 #include "app/Colonna.h"
 #include "app/TExStringList.h"
+#include "systems/FileSviluppo.h"
 
 #include <string>
 #include <string_view>
@@ -16,12 +17,12 @@ inline constexpr const char *FiltroSalvaSchedine =
 inline constexpr const char *FiltroCaricaSchedine = "Sistema Lotto|*.slt|Sistema Superenalotto|*.sse|CSV|*.csv";
 // The longest CSV line a reader accepts (ninety numbers and their separators fit easily).
 inline constexpr std::size_t LunghezzaMassimaRigaCSV = 1024;
-// The numbers a column may hold in either form (the standard form has one byte
-// per number and its reader takes lines of at most 90).
-inline constexpr std::size_t NumeriMassimiColonna = 90;
+// The numbers a column may hold in either form (the standard form's reader
+// takes lines of at most LunghezzaMassimaRigaSviluppo, one byte per number).
+inline constexpr std::size_t NumeriMassimiColonna = sistemi::LunghezzaMassimaRigaSviluppo;
 
-// Both writers throw Errore for a number outside 1..90 or a column of more than
-// NumeriMassimiColonna numbers (the file could not be read back).
+// Both writers throw Errore as sistemi::ControllaColonnaDaSalvare (a file that
+// could not be read back is never written).
 std::string CodificaSchedineStandard(const TExStringList &lista);
 TExStringList DecodificaSchedineStandard(std::string_view byte, const std::string &nomeFile);
 
