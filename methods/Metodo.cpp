@@ -21,6 +21,19 @@ int F(long long x)
     return statistiche::Fuori90(static_cast<int>(x % 90));
 }
 
+// The first n characters (not bytes) of a UTF-8 field: the file counts Windows-1252
+// characters, and a cut through one would not survive saving the method again.
+std::string PrimiCaratteri(std::string_view utf8, std::size_t n)
+{
+    std::size_t fine = 0;
+    for (std::size_t caratteri = 0; fine < utf8.size(); ++fine) {
+        // A continuation byte belongs to the character before it.
+        if ((static_cast<unsigned char>(utf8[fine]) & 0xC0) != 0x80 && caratteri++ == n)
+            break;
+    }
+    return std::string(utf8.substr(0, fine));
+}
+
 // File line of each field, in ParametriMetodo's terms (lines 1..15).
 enum Campo {
     Ruota,
@@ -143,8 +156,8 @@ Metodo LeggiMetodo(const TExStringList &righe, const std::string &nomeFile)
     if (p.ruota < 0 || p.ruota > 12)
         throw Errore(Formato("File \"%s\": il campo \"Ruota\" vale %d, fuori da 0..12", nomeFile.c_str(), p.ruota),
                      nomeFile);
-    p.posizioni = righe[Posizioni].substr(0, 20);
-    p.operazioni = righe[Operazioni].substr(0, 4);
+    p.posizioni = PrimiCaratteri(righe[Posizioni], 20);
+    p.operazioni = PrimiCaratteri(righe[Operazioni], 4);
     p.tipoPrev = intero(TipoPrev);
     p.nra = intero(Nra);
     p.nratq = intero(Nratq);
@@ -393,8 +406,8 @@ ParametriMetodo ParametriDaRiga(const Griglia &g, int riga)
     ParametriMetodo p;
     auto intero = [&](int c) { return LeggiInteroOppure(g.testo(riga, c), 0); };
     p.ruota = 11;
-    p.posizioni = g.testo(riga, 2).substr(0, 20);
-    p.operazioni = g.testo(riga, 3).substr(0, 4);
+    p.posizioni = PrimiCaratteri(g.testo(riga, 2), 20);
+    p.operazioni = PrimiCaratteri(g.testo(riga, 3), 4);
     p.tipoPrev = intero(4);
     p.nra = intero(5);
     p.nratq = intero(6);

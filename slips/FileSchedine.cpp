@@ -24,11 +24,8 @@ std::string CodificaSchedineCSV(const TExStringList &lista)
     std::string out;
     int riga = 0;
     for (const Colonna &c : lista) {
-        ++riga;
+        sistemi::ControllaColonnaDaSalvare(c, ++riga);
         for (unsigned char n : c) {
-            if (n < 1 || n > 90)
-                throw Errore(Formato("La colonna %d contiene il numero %d: si possono salvare solo numeri da 1 a 90",
-                                     riga, static_cast<int>(n)));
             out += std::to_string(n);
             out += ';';
         }
@@ -68,6 +65,11 @@ TExStringList DecodificaSchedineCSV(std::string_view byte, const std::string &no
             if (valore < 1 || valore > 90)
                 throw Errore(Formato("File \"%s\", riga %zu: \"%s\" non è un numero da 1 a 90", nomeFile.c_str(), riga,
                                      std::string(testo.substr(i, j - i)).c_str()),
+                             nomeFile);
+            if (c.size() == NumeriMassimiColonna)
+                throw Errore(Formato("File \"%s\", riga %zu: più di %zu numeri: una colonna ne può contenere al "
+                                     "massimo %zu",
+                                     nomeFile.c_str(), riga, NumeriMassimiColonna, NumeriMassimiColonna),
                              nomeFile);
             c.push_back(static_cast<char>(valore));
             i = j;

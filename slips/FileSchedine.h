@@ -2,6 +2,7 @@
 
 #include "app/Colonna.h"
 #include "app/TExStringList.h"
+#include "systems/FileSviluppo.h"
 
 #include <string>
 #include <string_view>
@@ -16,14 +17,19 @@ inline constexpr const char *FiltroSalvaSchedine =
 inline constexpr const char *FiltroCaricaSchedine = "Sistema Lotto|*.slt|Sistema Superenalotto|*.sse|CSV|*.csv";
 // The longest CSV line a reader accepts (ninety numbers and their separators fit easily).
 inline constexpr std::size_t LunghezzaMassimaRigaCSV = 1024;
+// The numbers a column may hold in either form (the standard form's reader
+// takes lines of at most LunghezzaMassimaRigaSviluppo, one byte per number).
+inline constexpr std::size_t NumeriMassimiColonna = sistemi::LunghezzaMassimaRigaSviluppo;
 
+// Both writers throw Errore as sistemi::ControllaColonnaDaSalvare (a file that
+// could not be read back is never written).
 std::string CodificaSchedineStandard(const TExStringList &lista);
 TExStringList DecodificaSchedineStandard(std::string_view byte, const std::string &nomeFile);
 
 std::string CodificaSchedineCSV(const TExStringList &lista);
 // Any run of non-digits separates numbers; an empty line (or one without digits)
-// is an empty entry. A number outside 1..90 or an over-long line throws Errore
-// naming the file and the line.
+// is an empty entry. A number outside 1..90, more than NumeriMassimiColonna
+// numbers or an over-long line throws Errore naming the file and the line.
 TExStringList DecodificaSchedineCSV(std::string_view byte, const std::string &nomeFile);
 
 // True for a ".csv" path (any case).

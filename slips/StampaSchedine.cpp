@@ -24,6 +24,12 @@ ValoriTaratura LeggiTaratura(const TExStringList &righe)
                              " (\"" + righe[i] + "\") non è un numero intero. Ripeti la taratura e salva i dati.",
                          FileTaratura);
         }
+        if (n < -ValoreMassimoTaratura || n > ValoreMassimoTaratura)
+            throw Errore(std::string("Il file ") + FileTaratura + " non è valido: la riga " + std::to_string(i + 1) +
+                             " vale " + std::to_string(n) + ", fuori dai limiti da -" +
+                             std::to_string(ValoreMassimoTaratura) + " a " + std::to_string(ValoreMassimoTaratura) +
+                             ". Ripeti la taratura e salva i dati.",
+                         FileTaratura);
         v[static_cast<size_t>(i)] = n;
     }
     return {v[0], v[1], v[2], v[3], v[4], v[5]};
@@ -32,9 +38,16 @@ ValoriTaratura LeggiTaratura(const TExStringList &righe)
 TExStringList ScriviTaratura(const ValoriTaratura &v)
 {
     TExStringList l;
+    int riga = 0;
     for (int x :
-         {v.larghezzaSegno, v.altezzaSegno, v.distanzaOrizzontale, v.distanzaVerticale, v.verticale, v.orizzontale})
+         {v.larghezzaSegno, v.altezzaSegno, v.distanzaOrizzontale, v.distanzaVerticale, v.verticale, v.orizzontale}) {
+        ++riga;
+        if (x < -ValoreMassimoTaratura || x > ValoreMassimoTaratura)
+            throw Errore("Taratura non salvata: il valore " + std::to_string(x) + " (riga " + std::to_string(riga) +
+                         ") è fuori dai limiti da -" + std::to_string(ValoreMassimoTaratura) + " a " +
+                         std::to_string(ValoreMassimoTaratura));
         l.Add(std::to_string(x));
+    }
     return l;
 }
 

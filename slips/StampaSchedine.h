@@ -28,8 +28,13 @@ struct ValoriTaratura {
     friend bool operator==(const ValoriTaratura &, const ValoriTaratura &) = default;
 };
 
-// "Taraturase.DAT": six lines, each a decimal integer. A short file or a line that
-// is not a whole number throws Errore naming the file and the line.
+// The bound of every calibration value, as the window's spin edits have it: far
+// beyond any form, and small enough that printer coordinates cannot overflow.
+inline constexpr int ValoreMassimoTaratura = 100000;
+
+// "Taraturase.DAT": six lines, each a decimal integer. A short file, a line that
+// is not a whole number or a value beyond ValoreMassimoTaratura (either sign) throws Errore
+// naming the file and the line. ScriviTaratura refuses the values the reader refuses.
 ValoriTaratura LeggiTaratura(const TExStringList &righe);
 TExStringList ScriviTaratura(const ValoriTaratura &v);
 // nullopt when the program folder `dir` has no calibration file.

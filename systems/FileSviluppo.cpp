@@ -16,19 +16,27 @@ template <class Lista> std::string Codifica(const Lista &lista)
     std::string out;
     int riga = 0;
     for (const Colonna &c : lista) {
-        ++riga;
-        for (unsigned char n : c) {
-            if (n < 1 || n > 90)
-                throw Errore(Formato("La colonna %d contiene il numero %d: si possono salvare solo numeri da 1 a 90",
-                                     riga, static_cast<int>(n)));
+        ControllaColonnaDaSalvare(c, ++riga);
+        for (unsigned char n : c)
             out.push_back(static_cast<char>(48 + n));
-        }
         out += "\r\n";
     }
     return out;
 }
 
 } // namespace
+
+void ControllaColonnaDaSalvare(const Colonna &c, int riga)
+{
+    // A longer line would be refused by the reader: the saved file could not be loaded again.
+    if (c.size() > LunghezzaMassimaRigaSviluppo)
+        throw Errore(Formato("La colonna %d ha %zu numeri: una colonna ne può contenere al massimo %zu", riga, c.size(),
+                             LunghezzaMassimaRigaSviluppo));
+    for (unsigned char n : c)
+        if (n < 1 || n > 90)
+            throw Errore(Formato("La colonna %d contiene il numero %d: si possono salvare solo numeri da 1 a 90", riga,
+                                 static_cast<int>(n)));
+}
 
 std::string CodificaSviluppo(const std::vector<Colonna> &lista)
 {

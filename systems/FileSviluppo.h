@@ -16,7 +16,11 @@ inline constexpr const char *NomeFileSviluppo = "sviluppo";
 // The longest line a reader accepts: a column holds at most the 90 numbers.
 inline constexpr std::size_t LunghezzaMassimaRigaSviluppo = 90;
 
-// Throws Errore when a column holds a byte outside 1..90 (it could not be read back).
+// Throws Errore (naming column `riga`, from 1) when a column holds a byte outside
+// 1..90 or more than LunghezzaMassimaRigaSviluppo numbers: a file of columns
+// holding it could not be read back.
+void ControllaColonnaDaSalvare(const Colonna &c, int riga);
+// Throws as ControllaColonnaDaSalvare.
 std::string CodificaSviluppo(const std::vector<Colonna> &lista);
 std::string CodificaSviluppo(const TExStringList &lista);
 // Lines end at LF (a CR before it is dropped); a last line without its end counts.

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,13 +30,17 @@ inline std::unique_ptr<TForm1> ApriFinestraProva(const QTemporaryDir &dir,
     return finestra;
 }
 
-// init() of a page's window test: a fresh program folder with these draws, the
-// main window opened on it and the page `pagina` (its objectName) in front.
-// False when the start-up or the page failed.
+// init() of a page's window test: a fresh program folder with these draws (and
+// what `prepara` puts there first), the main window opened on it and the page
+// `pagina` (its objectName) in front. False when the preparation, the start-up
+// or the page failed.
 inline bool ApriFinestraSuPagina(std::unique_ptr<QTemporaryDir> &dir, std::unique_ptr<TForm1> &finestra,
-                                 const std::vector<sestina::archivio::Estrazione> &estrazioni, const QString &pagina)
+                                 const std::vector<sestina::archivio::Estrazione> &estrazioni, const QString &pagina,
+                                 const std::function<bool(const QTemporaryDir &)> &prepara = {})
 {
     dir = std::make_unique<QTemporaryDir>();
+    if (prepara && !prepara(*dir))
+        return false;
     finestra = ApriFinestraProva(*dir, estrazioni);
     QWidget *p = finestra->findChild<QWidget *>(pagina);
     if (!finestra->avvioCompleto() || !p)

@@ -2,6 +2,7 @@
 #include "FinestraProva.h"
 #include "archive/Aggiornamento.h"
 #include "archive/ArchivioCSV.h"
+#include "support/MessaggiProva.h"
 #include "support/ServerHttpProva.h"
 #include "ui/PaginaEstrazioni.h"
 
@@ -26,14 +27,6 @@ class TestAggiornamento : public QObject {
 
     std::string dir() const { return m_form->stato().DirectoryProgramma; }
     void clicAggiorna() { ClicPulsante(m_form->paginaEstrazioni(), QStringLiteral("SpeedButton1")); }
-    QStringList testi(Dialoghi::Tipo t) const
-    {
-        QStringList l;
-        for (const auto &m : Dialoghi::Messaggi())
-            if (m.tipo == t)
-                l << m.testo;
-        return l;
-    }
 
 private Q_SLOTS:
     void init()
@@ -55,11 +48,11 @@ private Q_SLOTS:
         Dialoghi::PreimpostaTesto(QString::fromStdString(server.indirizzo()));
         clicAggiorna();
         // The question explains the format.
-        QCOMPARE(testi(Dialoghi::Tipo::Richiesta).size(), 1);
-        QVERIFY(testi(Dialoghi::Tipo::Richiesta)[0].contains(
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Richiesta).size(), 1);
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Richiesta)[0].contains(
             QStringLiteral("data;concorso;n1;n2;n3;n4;n5;n6;jolly;superstar")));
         QCOMPARE(archivio::LeggiIndirizzoAggiornamento(dir()), server.indirizzo());
-        QCOMPARE(testi(Dialoghi::Tipo::Informazione),
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Informazione),
                  QStringList{QString::fromStdString(
                      "Aggiunte 10 estrazioni (ultima: " + UltimeReali()[39].data.data().breve() + ")")});
         QCOMPARE(m_form->stato().UltimaEstrazione, 39);
@@ -71,16 +64,17 @@ private Q_SLOTS:
         // The saved address is used without asking again.
         Dialoghi::PulisciMessaggi();
         clicAggiorna();
-        QCOMPARE(testi(Dialoghi::Tipo::Richiesta).size(), 0);
-        QCOMPARE(testi(Dialoghi::Tipo::Informazione), QStringList{QStringLiteral("Archivio già aggiornato")});
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Richiesta).size(), 0);
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Informazione),
+                 QStringList{QStringLiteral("Archivio già aggiornato")});
         QCOMPARE(m_aggiornaViste, 1);
     }
 
     void annullareLaRichiestaNonFaNulla()
     {
         clicAggiorna();
-        QCOMPARE(testi(Dialoghi::Tipo::Richiesta).size(), 1);
-        QVERIFY(testi(Dialoghi::Tipo::Informazione).isEmpty());
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Richiesta).size(), 1);
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Informazione).isEmpty());
         QVERIFY(!std::filesystem::exists(dir() + archivio::FileAggiornamento));
     }
 
@@ -93,8 +87,9 @@ private Q_SLOTS:
         archivio::ScriviIndirizzoAggiornamento(dir(), server.indirizzo());
         const std::string prima = LeggiByte(dir() + "Superena.cxz");
         clicAggiorna();
-        QCOMPARE(testi(Dialoghi::Tipo::Errore).size(), 1);
-        QVERIFY(testi(Dialoghi::Tipo::Errore)[0].contains(QString::fromStdString(UltimeReali()[23].data.data().breve())));
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Errore).size(), 1);
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Errore)[0].contains(
+            QString::fromStdString(UltimeReali()[23].data.data().breve())));
         QCOMPARE(LeggiByte(dir() + "Superena.cxz"), prima);
         QCOMPARE(m_form->stato().UltimaEstrazione, 29);
         QCOMPARE(m_aggiornaViste, 0);
@@ -114,8 +109,8 @@ private Q_SLOTS:
         });
         clicAggiorna();
         QVERIFY(visto);
-        QCOMPARE(testi(Dialoghi::Tipo::Errore).size(), 1);
-        QVERIFY(testi(Dialoghi::Tipo::Errore)[0].contains(QStringLiteral("interrotto")));
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Errore).size(), 1);
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Errore)[0].contains(QStringLiteral("interrotto")));
         QCOMPARE(m_form->stato().UltimaEstrazione, 29);
     }
 
@@ -132,7 +127,7 @@ private Q_SLOTS:
         azione->trigger();
         QCOMPARE(archivio::LeggiIndirizzoAggiornamento(dir()), file);
         clicAggiorna();
-        QCOMPARE(testi(Dialoghi::Tipo::Informazione),
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Informazione),
                  QStringList{QString::fromStdString(
                      "Aggiunte 2 estrazioni (ultima: " + UltimeReali()[31].data.data().breve() + ")")});
     }
@@ -143,8 +138,8 @@ private Q_SLOTS:
         QCOMPARE(m_form->paginaEstrazioni()->stato(), PaginaEstrazioni::Stato::Aggiunta);
         archivio::ScriviIndirizzoAggiornamento(dir(), "http://127.0.0.1:1/x.csv");
         clicAggiorna();
-        QCOMPARE(testi(Dialoghi::Tipo::Avviso).size(), 1);
-        QVERIFY(testi(Dialoghi::Tipo::Avviso)[0].contains(QStringLiteral("prima di aggiornare")));
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Avviso).size(), 1);
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Avviso)[0].contains(QStringLiteral("prima di aggiornare")));
     }
 };
 

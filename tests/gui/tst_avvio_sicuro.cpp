@@ -6,6 +6,7 @@
 #include "app/FileAtomico.h"
 #include "archive/Archivio.h"
 #include "support/CartellaProgramma.h"
+#include "support/MessaggiProva.h"
 #include "ui/Dialoghi.h"
 #include "ui/Pagina.h"
 #include "ui/TForm1.h"
@@ -30,14 +31,6 @@ class TestAvvioSicuro : public QObject {
 
     std::string percorso(const char *f) const { return m_dir->filePath(QString::fromLatin1(f)).toStdString(); }
     QString testo(const char *nome) const { return m_form->findChild<QLineEdit *>(QString::fromLatin1(nome))->text(); }
-    QStringList testi(Dialoghi::Tipo tipo) const
-    {
-        QStringList out;
-        for (const auto &m : Dialoghi::Messaggi())
-            if (m.tipo == tipo)
-                out << m.testo;
-        return out;
-    }
     // A program folder with user settings, damaged as `guasta` says, then the window.
     void apri(const std::function<void(const std::string &dir)> &guasta)
     {
@@ -93,7 +86,7 @@ private Q_SLOTS:
                 std::filesystem::resize_file(dir + "Superena.cxz", 10 * 8);
             }
         });
-        QVERIFY(!testi(Dialoghi::Tipo::Errore).isEmpty());
+        QVERIFY(!prova::TestiMessaggi(Dialoghi::Tipo::Errore).isEmpty());
         QCOMPARE(testo("Edit1"), QStringLiteral("Mario"));
         QCOMPARE(testo("Edit6"), QStringLiteral("Bari"));
         QCOMPARE(testo("LabeledEdit1"), QStringLiteral("0,50"));
@@ -111,13 +104,13 @@ private Q_SLOTS:
     void unFileNonLettoNonVieneSovrascritto()
     {
         apri([](const std::string &dir) { prova::ScriviByte(dir + "Utente.DAT", "Mario\r\nRossi\r\n"); });
-        QVERIFY(!testi(Dialoghi::Tipo::Errore).isEmpty());
+        QVERIFY(!prova::TestiMessaggi(Dialoghi::Tipo::Errore).isEmpty());
         QCOMPARE(testo("LabeledEdit1"), QStringLiteral("0,50")); // the other file still loads
         Dialoghi::PulisciMessaggi();
         Dialoghi::PreimpostaRisposta(false);
         salva();
-        QCOMPARE(testi(Dialoghi::Tipo::Domanda).size(), 1);
-        QVERIFY(testi(Dialoghi::Tipo::Domanda)[0].contains(QStringLiteral("Utente.DAT")));
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Domanda).size(), 1);
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Domanda)[0].contains(QStringLiteral("Utente.DAT")));
         QCOMPARE(prova::LeggiByte(percorso("Utente.DAT")), std::string("Mario\r\nRossi\r\n"));
 
         Dialoghi::PreimpostaRisposta(true);
@@ -132,7 +125,7 @@ private Q_SLOTS:
         Dialoghi::PulisciMessaggi();
         QVERIFY(!EseguiAzione(m_form.get(), [] { throw std::bad_alloc(); }));
         QVERIFY(!EseguiAzione(m_form.get(), [] { throw std::out_of_range("vector::_M_range_check"); }));
-        QCOMPARE(testi(Dialoghi::Tipo::Errore),
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Errore),
                  (QStringList{QStringLiteral("Memoria esaurita: l'operazione è stata interrotta"),
                               QStringLiteral("Errore imprevisto: vector::_M_range_check")}));
         QVERIFY(m_form->isVisible());
@@ -153,12 +146,12 @@ private Q_SLOTS:
             }
             ImpostaOsservatoreFile({});
         });
-        const QStringList avvisi = testi(Dialoghi::Tipo::Avviso);
+        const QStringList avvisi = prova::TestiMessaggi(Dialoghi::Tipo::Avviso);
         QCOMPARE(avvisi.size(), 1);
         QVERIFY2(avvisi[0].contains(QStringLiteral("eliminazione dell'ultima estrazione")) &&
                      avvisi[0].contains(QStringLiteral("annullata")),
                  qPrintable(avvisi[0]));
-        QVERIFY(testi(Dialoghi::Tipo::Errore).isEmpty());
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Errore).isEmpty());
         QVERIFY(m_form->avvioCompleto());
         QCOMPARE(m_form->stato().UltimaEstrazione, 19);
         QCOMPARE(archivio::Archivio(m_dir->path().toStdString()).LeggiTutte(), m_estrazioni);

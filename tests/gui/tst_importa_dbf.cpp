@@ -1,9 +1,10 @@
 // "Esporta" and "Importa" of the draws page, through the window.
+#include "FinestraProva.h"
 #include "app/FileAtomico.h"
 #include "archive/Archivio.h"
 #include "archive/ScambioDBF.h"
-#include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
+#include "support/MessaggiProva.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/PaginaEstrazioni.h"
@@ -43,14 +44,6 @@ class TestImportaDbf : public QObject {
     {
         return LeggiFile(archivio().percorsoDate()) == m_date && LeggiFile(archivio().percorsoNumeri()) == m_numeri;
     }
-    QStringList testi(Dialoghi::Tipo tipo) const
-    {
-        QStringList out;
-        for (const auto &m : Dialoghi::Messaggi())
-            if (m.tipo == tipo)
-                out << m.testo;
-        return out;
-    }
 
 private Q_SLOTS:
     void init()
@@ -84,9 +77,10 @@ private Q_SLOTS:
         Dialoghi::PreimpostaPercorso(QString::fromStdString(file));
         clic("tbtImporta");
 
-        QTRY_COMPARE(testi(Dialoghi::Tipo::Informazione), QStringList{QStringLiteral("fine importazione")});
-        QVERIFY(testi(Dialoghi::Tipo::Errore).isEmpty());
-        QVERIFY(testi(Dialoghi::Tipo::Avviso).isEmpty());
+        QTRY_COMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Informazione),
+                     QStringList{QStringLiteral("fine importazione")});
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Errore).isEmpty());
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Avviso).isEmpty());
         QCOMPARE(LeggiFile(archivio().percorsoDate()), LeggiFile(attese.percorso("ggmeanno1.cxz")));
         QCOMPARE(LeggiFile(archivio().percorsoNumeri()), LeggiFile(attese.percorso("Superena.cxz")));
         // Every view starts again from the imported archive's last draw.
@@ -111,8 +105,9 @@ private Q_SLOTS:
         Dialoghi::PreimpostaPercorso(QString::fromStdString(file));
         clic("tbtImporta");
 
-        QCOMPARE(testi(Dialoghi::Tipo::Avviso), QStringList{QStringLiteral("file di importazione non valido")});
-        QVERIFY(testi(Dialoghi::Tipo::Informazione).isEmpty());
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Avviso),
+                 QStringList{QStringLiteral("file di importazione non valido")});
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Informazione).isEmpty());
         QVERIFY(archivioIntatto());
         QCOMPARE(m_form->stato().UltimaEstrazione, 11);
     }
@@ -127,10 +122,10 @@ private Q_SLOTS:
         Dialoghi::PreimpostaPercorso(QString::fromStdString(file));
         clic("tbtImporta");
 
-        const QStringList errori = testi(Dialoghi::Tipo::Errore);
+        const QStringList errori = prova::TestiMessaggi(Dialoghi::Tipo::Errore);
         QCOMPARE(errori.size(), 1);
         QVERIFY2(errori[0].contains(QStringLiteral("il record 7 è incompleto")), qPrintable(errori[0]));
-        QVERIFY(testi(Dialoghi::Tipo::Informazione).isEmpty());
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Informazione).isEmpty());
         QVERIFY(archivioIntatto());
     }
 
@@ -144,11 +139,11 @@ private Q_SLOTS:
         Dialoghi::PreimpostaPercorso(QString::fromStdString(file));
         Dialoghi::PreimpostaRisposta(false);
         clic("tbtImporta");
-        const QStringList domande = testi(Dialoghi::Tipo::Domanda);
+        const QStringList domande = prova::TestiMessaggi(Dialoghi::Tipo::Domanda);
         QCOMPARE(domande.size(), 1);
         QVERIFY2(domande[0].startsWith(QStringLiteral("L'importazione ridurrebbe l'archivio da 12 a 5 estrazioni.")),
                  qPrintable(domande[0]));
-        QVERIFY(testi(Dialoghi::Tipo::Informazione).isEmpty());
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Informazione).isEmpty());
         QVERIFY(archivioIntatto());
         QCOMPARE(m_form->stato().UltimaEstrazione, 11);
 
@@ -156,7 +151,7 @@ private Q_SLOTS:
         Dialoghi::PreimpostaPercorso(QString::fromStdString(file));
         Dialoghi::PreimpostaRisposta(true);
         clic("tbtImporta");
-        QCOMPARE(testi(Dialoghi::Tipo::Informazione), QStringList{QStringLiteral("fine importazione")});
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Informazione), QStringList{QStringLiteral("fine importazione")});
         QCOMPARE(archivio().LeggiTutte(), poche);
         QCOMPARE(m_form->stato().UltimaEstrazione, 4);
 
@@ -169,7 +164,7 @@ private Q_SLOTS:
         prova::ScriviByte(file, archivio::TabellaScambio(dieci));
         Dialoghi::PreimpostaPercorso(QString::fromStdString(file));
         clic("tbtImporta");
-        QVERIFY(testi(Dialoghi::Tipo::Domanda).isEmpty());
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Domanda).isEmpty());
         QCOMPARE(archivio().LeggiTutte(), dieci);
     }
 
@@ -178,7 +173,7 @@ private Q_SLOTS:
         const QString file = m_altro->filePath(QStringLiteral("manca.dbf"));
         Dialoghi::PreimpostaPercorso(file);
         clic("tbtImporta");
-        QCOMPARE(testi(Dialoghi::Tipo::Avviso),
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Avviso),
                  QStringList{QStringLiteral("Non esite il file da importare:\r\n\r\n") + file});
         QVERIFY(archivioIntatto());
     }
@@ -205,7 +200,7 @@ private Q_SLOTS:
         Dialoghi::PreimpostaPercorso(cartella);
         Dialoghi::PreimpostaRisposta(false);
         clic("tbtEsporta");
-        QCOMPARE(testi(Dialoghi::Tipo::Domanda),
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Domanda),
                  QStringList{QStringLiteral("il file di esportazione esite già\r\n\r\nvuoi sovrascriverlo?")});
         QCOMPARE(LeggiFile(file), std::string("un altro file"));
 
@@ -213,8 +208,8 @@ private Q_SLOTS:
         Dialoghi::PreimpostaPercorso(cartella);
         Dialoghi::PreimpostaRisposta(true);
         clic("tbtEsporta");
-        QCOMPARE(testi(Dialoghi::Tipo::Domanda).size(), 1);
-        QVERIFY(testi(Dialoghi::Tipo::Errore).isEmpty());
+        QCOMPARE(prova::TestiMessaggi(Dialoghi::Tipo::Domanda).size(), 1);
+        QVERIFY(prova::TestiMessaggi(Dialoghi::Tipo::Errore).isEmpty());
         QCOMPARE(archivio::LeggiEstrazioniScambio(LeggiFile(file)), m_estrazioni);
         QVERIFY(archivioIntatto());
     }

@@ -1,9 +1,10 @@
+#include "FinestraProva.h"
 #include "app/FileAtomico.h"
 #include "archive/Archivio.h"
 #include "stats/NumeriSpia.h"
 #include "support/ArchivioProva.h"
-#include "FinestraProva.h"
 #include "support/CartellaProgramma.h"
+#include "support/MessaggiProva.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/PageControl.h"
@@ -53,13 +54,6 @@ class TestNumeriSpia : public QObject {
     bool scelto(int n) const
     {
         return griglia("SceNum")->griglia().sfondoEffettivo((n - 1) / 10, (n - 1) % 10) == Colore{0, 255, 255};
-    }
-    QStringList messaggi() const
-    {
-        QStringList out;
-        for (const auto &m : Dialoghi::Messaggi())
-            out << m.testo;
-        return out;
     }
 
 private Q_SLOTS:
@@ -148,7 +142,7 @@ private Q_SLOTS:
         QVERIFY(atteso.estrazioniSpia > 0);
         QCOMPARE(griglia("GridRu")->griglia().testo(2, 1), atteso.totali.testo(2, 1));
         QVERIFY(trova<QCheckBox>("cbUsaNumSpy")->isEnabled());
-        QVERIFY(messaggi().isEmpty());
+        QVERIFY(prova::TestiMessaggi().isEmpty());
         // The working file in the program folder.
         std::string file = LeggiFile(m_dir->filePath(QStringLiteral("NSpie_BA.csv")).toStdString());
         QCOMPARE(file, atteso.fileLavoro);
@@ -162,11 +156,11 @@ private Q_SLOTS:
     void rifiuti()
     {
         clic("encElab");
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Indicare almeno un numero!")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Indicare almeno un numero!")});
         Dialoghi::PulisciMessaggi();
         for (int n = 1; n <= 21; ++n)
             clicNumero(n);
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("troppi numeri! (Max 20)")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("troppi numeri! (Max 20)")});
         QCOMPARE(m_form->findChild<TfrmNumSpia *>()->NumeriScelti().size(), size_t{20});
         QVERIFY(scelto(20));
         QVERIFY(!scelto(21));
@@ -179,12 +173,12 @@ private Q_SLOTS:
         clicNumero(9);
         trova<QRadioButton>("rbAmbi")->setChecked(true);
         clic("encElab");
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Indicare almeno due numeri per Ambo!")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Indicare almeno due numeri per Ambo!")});
         Dialoghi::PulisciMessaggi();
         for (const char *m : {"cbGennaio", "cbFebbraio", "cbMarzo", "cbAprile", "cbMaggio", "cbGiugno", "cbLuglio",
                               "cbAgosto", "cbSettembre", "cbOttobre", "cbNovembre", "cbDicembre"})
             trova<QCheckBox>(m)->setChecked(false);
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Nessun Mese Selezionato !")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Nessun Mese Selezionato !")});
         QCOMPARE(Dialoghi::Messaggi().front().tipo, Dialoghi::Tipo::Errore);
     }
 

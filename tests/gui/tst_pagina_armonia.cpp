@@ -1,6 +1,7 @@
-#include "FinestraProva.h"
+#include "FinestraPrevisione.h"
 #include "methods/Armonia.h"
 #include "support/ArchivioProva.h"
+#include "support/MessaggiProva.h"
 #include "ui/PaginaArmonia.h"
 
 #include <QDir>
@@ -13,35 +14,15 @@
 using namespace sestina;
 using namespace sestina::metodi;
 
-class TestPaginaArmonia : public QObject {
+class TestPaginaArmonia : public QObject, FinestraPrevisione<PaginaArmonia> {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TForm1> m_form;
-    std::vector<archivio::Estrazione> m_e;
-
-    PaginaArmonia *pagina() const { return m_form->pagina<PaginaArmonia>(); }
-    ExtStringGrid *griglia(const char *nome) const
-    {
-        return pagina()->findChild<ExtStringGrid *>(QString::fromLatin1(nome));
-    }
-    QStringList messaggi() const
-    {
-        QStringList l;
-        for (const auto &m : Dialoghi::Messaggi())
-            l << m.testo;
-        return l;
-    }
     QSpinBox *spin(const char *nome) const { return pagina()->findChild<QSpinBox *>(QString::fromLatin1(nome)); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_e = prova::EstrazioniCasuali(17, 300);
-        QVERIFY(ApriFinestraSuPagina(m_dir, m_form, m_e, QStringLiteral("TabSheet14")));
-    }
+    void init() { QVERIFY(apri(17, 300, QStringLiteral("TabSheet14"))); }
 
-    void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
+    void cleanup() { chiudi(); }
 
     void armonieEValoriDelleDueEstrazioni()
     {
@@ -150,7 +131,7 @@ private Q_SLOTS:
         for (const auto &v : pagina()->ciclo().voci)
             uscite += v.colpo >= 1 && v.colpo <= 10;
         QCOMPARE(griglia("Grigliacicloarmonia1")->griglia().testo(1, 11), std::to_string(uscite));
-        QVERIFY(messaggi().isEmpty());
+        QVERIFY(prova::TestiMessaggi().isEmpty());
     }
 
     void calcoloImpossibile()
@@ -158,7 +139,7 @@ private Q_SLOTS:
         spin("SpinEditwheel6")->setValue(100);
         spin("SpinEditwheel7")->setValue(10);
         ClicPulsante(pagina(), QStringLiteral("BitBtn1"));
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Calcolo Impossibile")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Calcolo Impossibile")});
     }
 };
 

@@ -1,6 +1,7 @@
-#include "FinestraProva.h"
+#include "FinestraPrevisione.h"
 #include "methods/Astrolotto.h"
 #include "support/ArchivioProva.h"
+#include "support/MessaggiProva.h"
 #include "ui/PaginaAstro.h"
 #include "ui/PannelloCruciverba.h"
 
@@ -14,25 +15,9 @@
 using namespace sestina;
 using namespace sestina::metodi;
 
-class TestPaginaAstro : public QObject {
+class TestPaginaAstro : public QObject, FinestraPrevisione<PaginaAstro> {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TForm1> m_form;
-    std::vector<archivio::Estrazione> m_e;
-
-    PaginaAstro *pagina() const { return m_form->pagina<PaginaAstro>(); }
-    ExtStringGrid *griglia(const char *nome) const
-    {
-        return pagina()->findChild<ExtStringGrid *>(QString::fromLatin1(nome));
-    }
-    QStringList messaggi() const
-    {
-        QStringList l;
-        for (const auto &m : Dialoghi::Messaggi())
-            l << m.testo;
-        return l;
-    }
     static bool uguali(const Griglia &x, const Griglia &y)
     {
         if (x.righe() != y.righe() || x.colonne() != y.colonne())
@@ -54,19 +39,17 @@ class TestPaginaAstro : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_e = prova::EstrazioniCasuali(21, 150);
-        m_dir = std::make_unique<QTemporaryDir>();
-        for (int n = 1; n <= 12; ++n) {
-            const QString nome = QStringLiteral("hor%1.bmp").arg(n, 3, 10, QLatin1Char('0'));
-            QVERIFY(QFile::copy(QStringLiteral(SESTINA_SOURCE_DIR "/data/segni/") + nome, m_dir->filePath(nome)));
-        }
-        m_form = ApriFinestraProva(*m_dir, m_e);
-        QVERIFY(m_form->avvioCompleto());
-        m_form->pageControl()->setCurrentWidget(pagina());
-        QTRY_VERIFY(pagina()->isVisible());
+        QVERIFY(apri(21, 150, QStringLiteral("TabSheet9"), [](const QTemporaryDir &dir) {
+            for (int n = 1; n <= 12; ++n) {
+                const QString nome = QStringLiteral("hor%1.bmp").arg(n, 3, 10, QLatin1Char('0'));
+                if (!QFile::copy(QStringLiteral(SESTINA_SOURCE_DIR "/data/segni/") + nome, dir.filePath(nome)))
+                    return false;
+            }
+            return true;
+        }));
     }
 
-    void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
+    void cleanup() { chiudi(); }
 
     void apreSullUltimaEstrazioneConIlPrimoSegno()
     {
@@ -99,8 +82,8 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(m_dir->filePath(QStringLiteral("hor004.bmp")))); // Toro
         ClicPulsante(pagina(), QStringLiteral("ToolButtonAstro2"));
         QCOMPARE(pagina()->segno(), 1);
-        QCOMPARE(messaggi().size(), 1);
-        QVERIFY(messaggi()[0].contains(QStringLiteral("hor004.bmp")));
+        QCOMPARE(prova::TestiMessaggi().size(), 1);
+        QVERIFY(prova::TestiMessaggi()[0].contains(QStringLiteral("hor004.bmp")));
         QVERIFY(pagina()->findChild<QToolButton *>(QStringLiteral("ToolButtonAstro1"))->isChecked());
     }
 
@@ -108,7 +91,7 @@ private Q_SLOTS:
     {
         auto *date = pagina()->findChild<QComboBox *>(QStringLiteral("ComboBox9"));
         ScegliVoce(date, date->count() - 1);
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Calcolo Impossibile")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Calcolo Impossibile")});
         QCOMPARE(pagina()->record(), 1);
         QCOMPARE(date->currentIndex(), date->count() - 2);
         QVERIFY(mostra(1, 1, 0));
@@ -134,8 +117,8 @@ private Q_SLOTS:
         auto *righe = pagina()->findChild<QComboBox *>(QStringLiteral("ComboBox6"));
         ScegliVoce(capo2, 9);
         QCOMPARE(capo2->currentIndex(), 0);
-        QCOMPARE(messaggi().size(), 1);
-        QVERIFY(messaggi()[0].startsWith(QStringLiteral("Non puoi inserire il secondo capogioco")));
+        QCOMPARE(prova::TestiMessaggi().size(), 1);
+        QVERIFY(prova::TestiMessaggi()[0].startsWith(QStringLiteral("Non puoi inserire il secondo capogioco")));
         auto *colonne = pagina()->findChild<QComboBox *>(QStringLiteral("ComboBox7"));
         ScegliVoce(righe, 1);   // 4
         ScegliVoce(colonne, 1); // 4

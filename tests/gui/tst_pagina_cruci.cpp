@@ -1,6 +1,7 @@
-#include "FinestraProva.h"
+#include "FinestraPrevisione.h"
 #include "methods/Completamento90.h"
 #include "support/ArchivioProva.h"
+#include "support/MessaggiProva.h"
 #include "systems/FileSviluppo.h"
 #include "systems/Sviluppo.h"
 #include "ui/PaginaCruci.h"
@@ -16,25 +17,9 @@
 using namespace sestina;
 using namespace sestina::metodi;
 
-class TestPaginaCruci : public QObject {
+class TestPaginaCruci : public QObject, FinestraPrevisione<PaginaCruci> {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TForm1> m_form;
-    std::vector<archivio::Estrazione> m_e;
-
-    PaginaCruci *pagina() const { return m_form->pagina<PaginaCruci>(); }
-    ExtStringGrid *griglia(const char *nome) const
-    {
-        return pagina()->findChild<ExtStringGrid *>(QString::fromLatin1(nome));
-    }
-    QStringList messaggi() const
-    {
-        QStringList l;
-        for (const auto &m : Dialoghi::Messaggi())
-            l << m.testo;
-        return l;
-    }
     // A click on number n of the board.
     void clicNumero(int n)
     {
@@ -48,13 +33,9 @@ class TestPaginaCruci : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_e = prova::EstrazioniCasuali(4, 120);
-        QVERIFY(ApriFinestraSuPagina(m_dir, m_form, m_e, QStringLiteral("TabSheet13")));
-    }
+    void init() { QVERIFY(apri(4, 120, QStringLiteral("TabSheet13"))); }
 
-    void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
+    void cleanup() { chiudi(); }
 
     void statisticheNellaLista()
     {
@@ -125,7 +106,7 @@ private Q_SLOTS:
         QCOMPARE(pagina()->cruciverba()->sviluppo(), atteso.colonne);
         Dialoghi::PulisciMessaggi();
         pagina()->findChild<QRadioButton *>(QStringLiteral("RadioGroup103"))->click();
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Impossibile\n\rCambia Dimensioni Cruciverba")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Impossibile\n\rCambia Dimensioni Cruciverba")});
         QVERIFY(pagina()->cruciverba()->sviluppo().empty());
     }
 
@@ -172,7 +153,7 @@ private Q_SLOTS:
         QVERIFY(!abilitato("SpeedButton14"));
         // Called directly: the page answers with the message and opens nothing.
         pagina()->Completamento90();
-        QCOMPARE(messaggi().last(), QStringLiteral("Completa Il Cruciverba"));
+        QCOMPARE(prova::TestiMessaggi().last(), QStringLiteral("Completa Il Cruciverba"));
         QVERIFY(!pagina()->finestraCompletamento());
     }
 };

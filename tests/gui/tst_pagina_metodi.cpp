@@ -1,8 +1,9 @@
-#include "FinestraProva.h"
+#include "FinestraPrevisione.h"
 #include "methods/AnalisiMetodo.h"
 #include "methods/Metodo.h"
 #include "stats/Classi.h"
 #include "support/ArchivioProva.h"
+#include "support/MessaggiProva.h"
 #include "ui/PaginaMetodi.h"
 #include "ui/PannelloCruciverba.h"
 #include "ui/TFormAnalisiMetodi.h"
@@ -15,26 +16,10 @@
 using namespace sestina;
 using namespace sestina::metodi;
 
-class TestPaginaMetodi : public QObject {
+class TestPaginaMetodi : public QObject, FinestraPrevisione<PaginaMetodi> {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TForm1> m_form;
-    std::vector<archivio::Estrazione> m_e;
-
-    PaginaMetodi *pagina() const { return m_form->pagina<PaginaMetodi>(); }
-    ExtStringGrid *griglia(const char *nome) const
-    {
-        return pagina()->findChild<ExtStringGrid *>(QString::fromLatin1(nome));
-    }
     const Griglia &metodi() const { return griglia("ESGmetodi")->griglia(); }
-    QStringList messaggi() const
-    {
-        QStringList l;
-        for (const auto &m : Dialoghi::Messaggi())
-            l << m.testo;
-        return l;
-    }
     void clicCella(ExtStringGrid *g, int r, int c)
     {
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(r, c)).center());
@@ -59,30 +44,29 @@ class TestPaginaMetodi : public QObject {
 private Q_SLOTS:
     void init()
     {
-        m_e = prova::EstrazioniCasuali(8, 150);
-        m_dir = std::make_unique<QTemporaryDir>();
-        QDir sorgente(QStringLiteral(SESTINA_SOURCE_DIR "/data/metodi"));
-        for (const QString &f : sorgente.entryList({QStringLiteral("*.mts")}))
-            QVERIFY(QFile::copy(sorgente.filePath(f), m_dir->filePath(f)));
-        for (const char *f : {"testahtml.slt", "codahtml.slt"})
-            QVERIFY(QFile::copy(QStringLiteral(SESTINA_SOURCE_DIR "/data/") + QString::fromLatin1(f),
-                                m_dir->filePath(QString::fromLatin1(f))));
-        TExStringList rotto{"11", "1 2", "+"};
-        rotto.SaveToFile(m_dir->filePath(QStringLiteral("Rotto.mts")).toStdString());
-        m_form = ApriFinestraProva(*m_dir, m_e);
-        QVERIFY(m_form->avvioCompleto());
-        m_form->pageControl()->setCurrentWidget(pagina());
-        QTRY_VERIFY(pagina()->isVisible());
+        QVERIFY(apri(8, 150, QStringLiteral("TabSheet12"), [](const QTemporaryDir &dir) {
+            QDir sorgente(QStringLiteral(SESTINA_SOURCE_DIR "/data/metodi"));
+            for (const QString &f : sorgente.entryList({QStringLiteral("*.mts")}))
+                if (!QFile::copy(sorgente.filePath(f), dir.filePath(f)))
+                    return false;
+            for (const char *f : {"testahtml.slt", "codahtml.slt"})
+                if (!QFile::copy(QStringLiteral(SESTINA_SOURCE_DIR "/data/") + QString::fromLatin1(f),
+                                 dir.filePath(QString::fromLatin1(f))))
+                    return false;
+            TExStringList rotto{"11", "1 2", "+"};
+            rotto.SaveToFile(dir.filePath(QStringLiteral("Rotto.mts")).toStdString());
+            return true;
+        }));
     }
 
-    void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
+    void cleanup() { chiudi(); }
 
     void caricaIMetodiEAvvisaDelFileRotto()
     {
         QCOMPARE(metodi().righe(), 1 + 9);
         QCOMPARE(metodi().testo(0, 12), std::string("Tipo Calcolo"));
-        QCOMPARE(messaggi().size(), 1);
-        QVERIFY(messaggi()[0].contains(QStringLiteral("Rotto.mts")));
+        QCOMPARE(prova::TestiMessaggi().size(), 1);
+        QVERIFY(prova::TestiMessaggi()[0].contains(QStringLiteral("Rotto.mts")));
         QCOMPARE(pagina()->record(), 149);
         QVERIFY(mostra(149, 1));
         // The page's crossword is full (the list holds every number) and developed.

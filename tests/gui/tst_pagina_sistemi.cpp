@@ -1,6 +1,7 @@
 #include "FinestraProva.h"
 #include "app/FileAtomico.h"
 #include "support/ArchivioProva.h"
+#include "support/MessaggiProva.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/PageControl.h"
@@ -86,13 +87,6 @@ class TestPaginaSistemi : public QObject {
             v.push_back(m->index(r, 0).data().toString().toStdString() + "|" +
                         m->index(r, 1).data().toString().toStdString());
         return v;
-    }
-    QStringList messaggi() const
-    {
-        QStringList l;
-        for (const auto &m : Dialoghi::Messaggi())
-            l << m.testo;
-        return l;
     }
 
 private Q_SLOTS:
@@ -220,7 +214,7 @@ private Q_SLOTS:
         QCOMPARE(didascalia(), QStringLiteral("Numeri in gioco 5 Integrali 0"));
         QVERIFY(!abilitato("RadioGroup15"));
         clic("BitBtn3");
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Sviluppo Impossibile")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Sviluppo Impossibile")});
         QVERIFY(!esisteSviluppo());
         QVERIFY(!abilitato("BitBtn5"));
     }
@@ -233,7 +227,7 @@ private Q_SLOTS:
         QCOMPARE(didascalia(), QStringLiteral("Numeri in gioco 33 Integrali 1107568"));
         scegli("RadioGroup14", 3); // the limit is on the integral count
         clic("BitBtn3");
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Troppe colonne da sviluppare")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Troppe colonne da sviluppare")});
         QVERIFY(!esisteSviluppo());
         QVERIFY(!abilitato("SpeedButton20"));
     }
@@ -285,7 +279,7 @@ private Q_SLOTS:
         QVERIFY(!abilitato("BitBtn5"));
         QVERIFY(!abilitato("SpeedButton20"));
         pagina()->MostraColonne(); // as the button would, were it enabled
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Non hai sviluppato alcun sistema")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Non hai sviluppato alcun sistema")});
     }
 
     void sceltaCambiataDisabilitaMostraColonne()

@@ -1,5 +1,6 @@
 #include "FinestraProva.h"
 #include "support/ArchivioProva.h"
+#include "support/MessaggiProva.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/ModuloSchedinaSE.h"
@@ -51,13 +52,6 @@ class TestPaginaStampa : public QObject {
             if (g->griglia().sfondoEffettivo((n - 1) / 15, (n - 1) % 15) == colori::Marcatura)
                 s.push_back(static_cast<char>(n));
         return s;
-    }
-    QStringList messaggi() const
-    {
-        QStringList l;
-        for (const auto &m : Dialoghi::Messaggi())
-            l << m.testo;
-        return l;
     }
     void imposta(std::initializer_list<std::string> voci)
     {
@@ -135,7 +129,7 @@ private Q_SLOTS:
     {
         imposta({"\1\2\3\4\5\6", "\7\10\11\12\13\14", "\20\21\22\23\24\25"});
         clic("ToolButtonAggiungiSchedina");
-        QCOMPARE(messaggi(),
+        QCOMPARE(prova::TestiMessaggi(),
                  QStringList{QStringLiteral("Impossibile aggiungere colonne\n\n\rRiempi prima tutti i pannelli.")});
         QCOMPARE(lista().Count(), 3);
         QCOMPARE(contatore(), QStringLiteral("Schedina n. 2/2"));
@@ -146,7 +140,7 @@ private Q_SLOTS:
     void cancellaUnicaSchedinaRifiutato()
     {
         clic("ToolButtonCancellaSchedina");
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Non puoi cancellare questa colonna")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Non puoi cancellare questa colonna")});
         imposta({"\1\2\3", "\4\5\6", "\7\10\11", "\12\13\14"});
         clic("ToolButtonAvanti");
         clic("ToolButtonCancellaSchedina");
@@ -190,7 +184,7 @@ private Q_SLOTS:
         QVERIFY(Dialoghi::Messaggi().empty());
         QCOMPARE(lista()[0], std::string("\132"));
         clic("ToolButtonSalvaSchedina");
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Non posso salvare schedine vuote")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Non posso salvare schedine vuote")});
     }
 
     void piccoleGriglieEDatiDellaSchedina()
@@ -235,14 +229,15 @@ private Q_SLOTS:
     {
         Dialoghi::PreimpostaRisposta(true);
         m_form->stato().InvioASchedina("05 17 88");
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Invio 05 17 88?")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Invio 05 17 88?")});
         QCOMPARE(lista().Count(), 1);
         QCOMPARE(lista()[0], std::string("\5\21\130"));
         Dialoghi::PulisciMessaggi();
         for (const char *t : {"12/03/2008", "91", ""})
             m_form->stato().InvioASchedina(t);
-        QCOMPARE(messaggi(), (QStringList{QStringLiteral("Dato non valido"), QStringLiteral("Dato non valido"),
-                                          QStringLiteral("Dato non valido")}));
+        QCOMPARE(prova::TestiMessaggi(),
+                 (QStringList{QStringLiteral("Dato non valido"), QStringLiteral("Dato non valido"),
+                              QStringLiteral("Dato non valido")}));
         QCOMPARE(lista().Count(), 1);
         // "No": nothing appended.
         Dialoghi::PreimpostaRisposta(false);
@@ -267,7 +262,7 @@ private Q_SLOTS:
         const QPoint p = g->visualRect(g->model()->index(riga, colonna)).center();
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, p);
         QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, p);
-        QCOMPARE(messaggi(),
+        QCOMPARE(prova::TestiMessaggi(),
                  QStringList{QStringLiteral("Invio ") + QString::fromStdString(testo) + QStringLiteral("?")});
         QCOMPARE(lista().Count(), 1);
         QCOMPARE(lista()[0], ColonnaDaTesto(testo));

@@ -1,6 +1,7 @@
-#include "app/FileAtomico.h"
 #include "FinestraProva.h"
+#include "app/FileAtomico.h"
 #include "support/ArchivioProva.h"
+#include "support/MessaggiProva.h"
 #include "ui/Dialoghi.h"
 #include "ui/PaginaEstrazioni.h"
 #include "ui/TFormprivata.h"
@@ -46,13 +47,6 @@ class TestPannelloPrivato : public QObject {
         auto *b = controllo<QAbstractButton>(nome);
         QVERIFY2(b, nome);
         QTest::mouseClick(b, Qt::LeftButton);
-    }
-    QStringList messaggi() const
-    {
-        QStringList l;
-        for (const auto &m : Dialoghi::Messaggi())
-            l << m.testo;
-        return l;
     }
 
 private Q_SLOTS:
@@ -138,11 +132,11 @@ private Q_SLOTS:
     {
         clic("SpeedButton2");
         QVERIFY(EsisteFile(percorso("uscita/html/NumeriIncalore_Superenalotto.html")));
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Esportazione Eseguita")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Esportazione Eseguita")});
         Dialoghi::PulisciMessaggi();
         controllo<QCheckBox>("CBexpHTMLInCalore")->setChecked(false);
         clic("SpeedButton2");
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Nessuna Selezione")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Nessuna Selezione")});
     }
 
     void esportaHTMLFallitaNominaLaCartella()
@@ -158,18 +152,18 @@ private Q_SLOTS:
     void esportaPDFEOpuscolo()
     {
         clic("SpeedButton1");
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Esportazione eseguita")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Esportazione eseguita")});
         QVERIFY(EsisteFile(percorso("uscita/pdf/lastincalore_Bari.pdf")));
         QVERIFY(EsisteFile(percorso("uscita/pdf/lastincaloreAmbi_Superenalotto.pdf")));
         Dialoghi::PulisciMessaggi();
         clic("SpeedButton4");
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Opuscolo creato!")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Opuscolo creato!")});
         QVERIFY(EsisteFile(percorso("uscita/pdf/opuscolo.pdf")));
         // No box ticked: nothing written, nothing said.
         Dialoghi::PulisciMessaggi();
         controllo<QCheckBox>("CBExpPDFincalore")->setChecked(false);
         clic("SpeedButton1");
-        QVERIFY(messaggi().isEmpty());
+        QVERIFY(prova::TestiMessaggi().isEmpty());
     }
 
     void stopFermaLEsportazionePDF()
@@ -187,7 +181,7 @@ private Q_SLOTS:
         clic("SpeedButton1");
         QCOMPARE(Dialoghi::Messaggi().size(), size_t(1));
         QCOMPARE(Dialoghi::Messaggi().front().tipo, Dialoghi::Tipo::Avviso);
-        QVERIFY(!messaggi().contains(QStringLiteral("Esportazione eseguita")));
+        QVERIFY(!prova::TestiMessaggi().contains(QStringLiteral("Esportazione eseguita")));
         QVERIFY(EsisteFile(percorso("uscita/pdf/lastestrazione.pdf")));
         QVERIFY(!EsisteFile(percorso("uscita/pdf/Ritardixambi_Superenalotto_Quattordicine.pdf")));
         QVERIFY(!stop->isEnabled());

@@ -4,6 +4,7 @@
 #include "slips/StampaSchedine.h"
 #include "support/ArchivioProva.h"
 #include "support/ComandoProva.h"
+#include "support/MessaggiProva.h"
 #include "systems/FileSviluppo.h"
 #include "ui/Anteprima.h"
 #include "ui/Dialoghi.h"
@@ -46,13 +47,6 @@ class TestStampaSchedine : public QObject {
     PaginaStampa *pagina() const { return m_form->pagina<PaginaStampa>(); }
     TExStringList &lista() const { return m_form->stato().ListaColonne; }
     QString pdf() const { return m_dir->filePath(QStringLiteral("schedine.pdf")); }
-    QStringList messaggi() const
-    {
-        QStringList l;
-        for (const auto &m : Dialoghi::Messaggi())
-            l << m.testo;
-        return l;
-    }
     void imposta(std::initializer_list<std::string> voci)
     {
         lista().Clear();
@@ -91,13 +85,13 @@ private Q_SLOTS:
         imposta({Colonna({1, 2}), Colonna({3})});
         Dialoghi::PreimpostaPercorso(pdf());
         comando(QStringLiteral("&Tutte le Schedine"));
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Devi effettuare la taratura")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Devi effettuare la taratura")});
         QVERIFY(!QFile::exists(pdf()));
         lista().Clear();
         Dialoghi::PulisciMessaggi();
         tarata();
         comando(QStringLiteral("Schedina &Attiva"));
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Non ci sono colonne da stampare")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Non ci sono colonne da stampare")});
     }
 
     void tutteLeSchedineUnaPaginaCiascuna()
@@ -106,7 +100,7 @@ private Q_SLOTS:
         imposta({Colonna({1, 90}), Colonna({5}), Colonna({17})});
         Dialoghi::PreimpostaPercorso(pdf());
         comando(QStringLiteral("&Tutte le Schedine"));
-        QVERIFY2(messaggi().isEmpty(), qPrintable(messaggi().join(QLatin1Char('|'))));
+        QVERIFY2(prova::TestiMessaggi().isEmpty(), qPrintable(prova::TestiMessaggi().join(QLatin1Char('|'))));
         QCOMPARE(Pagine(pdf()), 2);
         const std::string testo = Comando("pdftotext '" + pdf().toStdString() + "' -");
         QVERIFY(testo.find("schedina.1") != std::string::npos);
@@ -177,12 +171,12 @@ private Q_SLOTS:
         ClicPulsante(pagina(), QStringLiteral("ToolButtonTaratura"));
         QVERIFY(pagina()->finestraTaratura());
         QCOMPARE(pagina()->finestraTaratura()->windowTitle(), QStringLiteral("Taratura Stampante"));
-        QCOMPARE(messaggi(), QStringList{QStringLiteral("Devi effettuare la taratura")});
+        QCOMPARE(prova::TestiMessaggi(), QStringList{QStringLiteral("Devi effettuare la taratura")});
         // with a saved file the window shows its values
         schedine::SalvaTaratura(m_form->stato().DirectoryProgramma, schedine::ValoriTaratura{1, 2, 3, 4, 5, 6});
         Dialoghi::PulisciMessaggi();
         ClicPulsante(pagina(), QStringLiteral("ToolButtonTaratura"));
-        QVERIFY(messaggi().isEmpty());
+        QVERIFY(prova::TestiMessaggi().isEmpty());
         QCOMPARE(pagina()->finestraTaratura()->spin(3)->value(), 4);
     }
 

@@ -32,6 +32,8 @@ TEST(FileSviluppo, Codifica)
     // A number that could not be read back is refused on writing.
     EXPECT_THROW((void)CodificaSviluppo(std::vector<Colonna>{C({0})}), Errore);
     EXPECT_THROW((void)CodificaSviluppo(std::vector<Colonna>{C({91})}), Errore);
+    // So is a column of more than 90 numbers: its line would be too long to read.
+    EXPECT_THROW((void)CodificaSviluppo(std::vector<Colonna>{Colonna(91, '\x05')}), Errore);
 }
 
 TEST(FileSviluppo, ByteNonValidiConRigaEFile)

@@ -185,6 +185,30 @@ TEST(Metodo, LetturaFile)
     EXPECT_EQ(ScriviMetodo(m.parametri).righe(), FileValido().righe());
 }
 
+TEST(Metodo, CampiTagliatiACaratteriNonAByte)
+{
+    // "Posizioni" keeps 20 characters: a Windows-1252 letter at the cut is kept
+    // whole, so the method saved and loaded again is the same method.
+    TExStringList f = FileValido();
+    f[1] = "1 2" + std::string(16, ' ') + "\u00FF\u00FF";
+    f[2] = "+\u00E8\u00E8\u00E8\u00E8";
+    const Metodo m = LeggiMetodo(f, "Taglio.mts");
+    EXPECT_EQ(m.parametri.posizioni, "1 2" + std::string(16, ' ') + "\u00FF");
+    EXPECT_EQ(m.parametri.operazioni, "+\u00E8\u00E8\u00E8");
+    prova::CartellaTemporanea dir;
+    ScriviMetodo(m.parametri).SaveToFile(dir.percorso("Taglio.mts"));
+    TExStringList riletto;
+    riletto.LoadFromFile(dir.percorso("Taglio.mts"));
+    EXPECT_EQ(LeggiMetodo(riletto, "Taglio.mts").parametri, m.parametri);
+    // The same cut for a row of the method grid; "€" is three bytes.
+    Griglia g = GrigliaMetodi({m});
+    g.ImpostaTesto(1, 2, "\u20AC" + std::string(18, '1') + "\u20AC\u20AC");
+    g.ImpostaTesto(1, 3, "\u20AC\u20AC\u20AC\u20AC\u20AC");
+    const ParametriMetodo r = ParametriDaRiga(g, 1);
+    EXPECT_EQ(r.posizioni, "\u20AC" + std::string(18, '1') + "\u20AC");
+    EXPECT_EQ(r.operazioni, "\u20AC\u20AC\u20AC\u20AC");
+}
+
 TEST(Metodo, FileRifiutatiConCampoENome)
 {
     struct Caso {

@@ -22,6 +22,14 @@ TExStringList DueSchedine()
     l.Add(C({7, 42, 90}));
     return l;
 }
+
+std::string Ripeti(const std::string &s, int volte)
+{
+    std::string r;
+    for (int i = 0; i < volte; ++i)
+        r += s;
+    return r;
+}
 } // namespace
 
 TEST(FileSchedine, FormaStandard)
@@ -61,6 +69,16 @@ TEST(FileSchedine, FormaCSVERitornoAlloSviluppo)
     EXPECT_FALSE(PercorsoCSV("csv"));
 }
 
+TEST(FileSchedine, NovantaNumeriPassanoDaUnaFormaAllAltra)
+{
+    // The longest column a CSV slip file may hold saves as ".sse" and loads again.
+    const TExStringList l = DecodificaSchedineCSV(Ripeti("90;", 90) + "\r\n", "s.csv");
+    ASSERT_EQ(l.Count(), 1);
+    EXPECT_EQ(l[0], Colonna(90, '\x5A'));
+    EXPECT_EQ(DecodificaSchedineStandard(CodificaSchedineStandard(l), "s.sse").righe(), l.righe());
+    EXPECT_EQ(DecodificaSchedineCSV(CodificaSchedineCSV(l), "s.csv").righe(), l.righe());
+}
+
 TEST(FileSchedine, LetturaCSVTollerante)
 {
     // Any run of non-digits separates numbers; an empty line is an empty entry.
@@ -85,6 +103,8 @@ TEST(FileSchedine, LettoriRifiutanoIDatiSbagliati)
         {std::string(2000, ';') + "\r\n", true, "riga 1"},
         {"123\r\n\x01\r\n", false, "riga 2"},
         {std::string(100, '1'), false, "riga 1"},
+        // 91 numbers: as ".sse" the column would be a line its reader refuses.
+        {"1;\r\n" + Ripeti("5;", 91) + "\r\n", true, "riga 2"},
     };
     for (const Caso &c : casi) {
         try {
@@ -99,6 +119,11 @@ TEST(FileSchedine, LettoriRifiutanoIDatiSbagliati)
     TExStringList zero;
     zero.Add(C({0}));
     EXPECT_THROW((void)CodificaSchedineCSV(zero), Errore);
+    // Neither form writes a column of more than 90 numbers: it could not be loaded again.
+    TExStringList lunga;
+    lunga.Add(Colonna(91, '\x05'));
+    EXPECT_THROW((void)CodificaSchedineCSV(lunga), Errore);
+    EXPECT_THROW((void)CodificaSchedineStandard(lunga), Errore);
     prova::CartellaTemporanea dir;
     EXPECT_THROW((void)CaricaSchedine(dir.percorso("manca.sse")), Errore);
 }

@@ -120,6 +120,12 @@ TEST(Taratura, FileDatiPredefinitiEErrori)
     ValoriTaratura v{1, 2, 3, 4, 5, -6};
     SalvaTaratura(d.dir(), v);
     EXPECT_EQ(CaricaTaratura(d.dir()), v);
+    // The window's extremes save and load; one step beyond is not saved at all.
+    v = {ValoreMassimoTaratura, -ValoreMassimoTaratura, 20, 18, 81, 10};
+    SalvaTaratura(d.dir(), v);
+    EXPECT_EQ(CaricaTaratura(d.dir()), v);
+    EXPECT_THROW(SalvaTaratura(d.dir(), {12, 8, 20, 18, ValoreMassimoTaratura + 1, 10}), Errore);
+    EXPECT_EQ(CaricaTaratura(d.dir()), v);
 
     const struct {
         const char *contenuto;
@@ -129,6 +135,9 @@ TEST(Taratura, FileDatiPredefinitiEErrori)
         {"12\r\n8\r\nventi\r\n18\r\n81\r\n10\r\n", "la riga 3 (\"venti\")"},
         {"", "mancano le righe da 1 a 6"},
         {"12\r\n8\r\n20\r\n\r\n81\r\n10\r\n", "la riga 4"},
+        // Times a 1200-dpi ratio these would overflow the printer coordinates.
+        {"12\r\n8\r\n921220929\r\n18\r\n81\r\n10\r\n", "la riga 3 vale 921220929"},
+        {"12\r\n8\r\n20\r\n18\r\n81\r\n-100001\r\n", "la riga 6 vale -100001"},
     };
     for (const auto &c : cattivi) {
         prova::ScriviByte(d.percorso("Taraturase.DAT"), c.contenuto);
