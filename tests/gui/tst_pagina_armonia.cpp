@@ -107,7 +107,7 @@ private Q_SLOTS:
         for (size_t i = csv.find("\r\n"); i != std::string::npos; i = csv.find("\r\n", i + 2))
             ++righe;
         QCOMPARE(righe, size_t(9));
-        QVERIFY(messaggi().isEmpty());
+        QVERIFY(prova::TestiMessaggi().isEmpty());
         f->hide();
     }
 
