@@ -450,6 +450,515 @@ private:
     std::vector<std::uint8_t> m_pronta;
 };
 
+
+// Masks of positions for the tabu search: one word up to 64 numbers, two beyond.
+struct Parola128 {
+    std::uint64_t basso = 0, alto = 0;
+};
+inline int Conta(std::uint64_t m) { return Bit(m); }
+inline int Conta(const Parola128 &m) { return Bit(m.basso) + (m.alto ? Bit(m.alto) : 0); }
+inline std::uint64_t Interseca(std::uint64_t a, std::uint64_t b) { return a & b; }
+inline Parola128 Interseca(const Parola128 &a, const Parola128 &b) { return {a.basso & b.basso, a.alto & b.alto}; }
+inline std::uint64_t Togli(std::uint64_t a, std::uint64_t b) { return a & ~b; }
+inline Parola128 Togli(const Parola128 &a, const Parola128 &b) { return {a.basso & ~b.basso, a.alto & ~b.alto}; }
+inline std::uint64_t ConBit(std::uint64_t a, int p, bool v)
+{
+    return v ? a | (std::uint64_t{1} << p) : a & ~(std::uint64_t{1} << p);
+}
+inline Parola128 ConBit(Parola128 a, int p, bool v)
+{
+    std::uint64_t &w = p < 64 ? a.basso : a.alto;
+    const std::uint64_t b = std::uint64_t{1} << (p & 63);
+    w = v ? w | b : w & ~b;
+    return a;
+}
+inline bool HaBit(std::uint64_t a, int p) { return (a >> p) & 1; }
+inline bool HaBit(const Parola128 &a, int p) { return ((p < 64 ? a.basso : a.alto) >> (p & 63)) & 1; }
+// Positions set in m, ascending.
+inline int Posizioni(std::uint64_t m, std::uint8_t *p)
+{
+    int c = 0;
+    for (int i = 0; m; ++i, m >>= 1)
+        if (m & 1)
+            p[c++] = static_cast<std::uint8_t>(i);
+    return c;
+}
+inline int Posizioni(const Parola128 &m, std::uint8_t *p)
+{
+    const int c = Posizioni(m.basso, p);
+    int d = Posizioni(m.alto, p + c);
+    for (int i = 0; i < d; ++i)
+        p[c + i] = static_cast<std::uint8_t>(p[c + i] + 64);
+    return c + d;
+}
+
+
+// The tabu search spends its time counting common numbers; the processor's own
+// bit count makes it about twice as fast where the baseline lacks it. Both
+// versions count exactly, so the search is the same on every machine.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define SESTINA_POPCNT __attribute__((target("popcnt")))
+#define SESTINA_POPCNT_SCELTA 1
+#else
+#define SESTINA_POPCNT
+#define SESTINA_POPCNT_SCELTA 0
+#endif
+
+inline int ContaHW(std::uint64_t m) { return __builtin_popcountll(m); }
+inline int ContaHW(const Parola128 &m) { return __builtin_popcountll(m.basso) + __builtin_popcountll(m.alto); }
+
+// Draws of uniche left with fewer than t numbers of nb, less the draws of
+// scoperti that nb covers: what swapping a column for nb costs.
+template <class M, bool HW>
+long long DeltaScambio(const std::vector<std::int32_t> &uniche, const std::vector<std::int32_t> &scoperti,
+                       const M *maschere, const M &nb, int t)
+{
+    long long delta = 0;
+    for (const auto r : uniche)
+        delta += (HW ? ContaHW(Interseca(maschere[r], nb)) : Conta(Interseca(maschere[r], nb))) < t;
+    for (const auto r : scoperti)
+        delta -= (HW ? ContaHW(Interseca(maschere[r], nb)) : Conta(Interseca(maschere[r], nb))) >= t;
+    return delta;
+}
+
+template <class M, bool HW>
+void ColonneVicine(const std::vector<M> &blocchi, const M &s, int quanti, std::vector<std::uint32_t> &fuori)
+{
+    for (std::uint32_t i = 0; i < blocchi.size(); ++i)
+        if ((HW ? ContaHW(Interseca(blocchi[i], s)) : Conta(Interseca(blocchi[i], s))) == quanti)
+            fuori.push_back(i);
+}
+
+template <class M>
+SESTINA_POPCNT long long DeltaScambioHW(const std::vector<std::int32_t> &uniche, const std::vector<std::int32_t> &scoperti,
+                                        const M *maschere, const M &nb, int t)
+{
+    return DeltaScambio<M, true>(uniche, scoperti, maschere, nb, t);
+}
+
+template <class M>
+SESTINA_POPCNT void ColonneVicineHW(const std::vector<M> &blocchi, const M &s, int quanti,
+                                    std::vector<std::uint32_t> &fuori)
+{
+    ColonneVicine<M, true>(blocchi, s, quanti, fuori);
+}
+
+inline bool BitCountVeloce()
+{
+#if SESTINA_POPCNT_SCELTA
+    static const bool si = __builtin_cpu_supports("popcnt");
+    return si;
+#else
+    return true;
+#endif
+}
+
+// Work allowed to the tabu phase per unit of effort, and to one column count
+// before the search gives it up (at most, and per draw for small systems).
+constexpr long long LavoroTabuPerSforzo = 600'000'000;
+constexpr long long LavoroTabuLivello = 100'000'000;
+constexpr long long LavoroTabuLivelloPerEstrazione = 30'000;
+// The start from random columns: the work it is allowed.
+constexpr long long LavoroTabuPartenza = 1'200'000'000;
+constexpr long long LavoroTabuPartenzaPerEstrazione = 240'000;
+// Column counts given up before the search ends: each retry changes the tabu tenure.
+constexpr int LivelliFalliti = 12;
+constexpr std::array<std::array<int, 2>, 3> Permanenze{{{5, 6}, {2, 3}, {1, 2}}};
+
+// Tabu search at a fixed number of columns, then one column fewer each time it
+// covers every draw. A step takes a random uncovered draw and, among the
+// columns that miss it by one number, the swap of one number that leaves the
+// fewest draws uncovered; the number just added to a column may not leave it
+// for a few steps. The draws each column alone covers are kept in a list, so
+// a swap is weighed by walking that list and the uncovered ones, never the
+// whole neighbourhood; only a swap that is made walks it.
+template <class M> class RicercaTabu {
+public:
+    RicercaTabu(int n, int k, int t, Generatore &caso) : m_n(n), m_k(k), m_t(t), m_utile(n, k, t), m_caso(caso), C(Binomiale())
+    {
+        const std::uint64_t d = C[n][k];
+        m_maschere.resize(d);
+        for (std::uint64_t r = 0; r < d; ++r) {
+            const Blocco b = m_utile.Da(r);
+            M m{};
+            for (int i = 0; i < k; ++i)
+                m = ConBit(m, b.p[i], true);
+            m_maschere[r] = m;
+        }
+        m_copertura.assign(d, 0);
+        m_chi.assign(d, 0);
+        m_posizione.assign(d, -1);
+        m_posUnica.assign(d, -1);
+    }
+
+    long long lavoro = 0;
+    long long passi = 0;
+
+    void Imposta(const std::vector<std::uint64_t> &ranghi)
+    {
+        std::fill(m_copertura.begin(), m_copertura.end(), 0);
+        std::fill(m_chi.begin(), m_chi.end(), 0);
+        std::fill(m_posizione.begin(), m_posizione.end(), -1);
+        std::fill(m_posUnica.begin(), m_posUnica.end(), -1);
+        m_scoperti.clear();
+        m_blocchi.clear();
+        m_uniche.assign(ranghi.size(), {});
+        for (std::size_t i = 0; i < ranghi.size(); ++i) {
+            m_blocchi.push_back(m_maschere[ranghi[i]]);
+            Palla(ranghi[i], [&](std::uint64_t r) {
+                ++m_copertura[r];
+                m_chi[r] ^= static_cast<std::uint32_t>(i);
+            });
+        }
+        for (std::uint64_t r = 0; r < m_copertura.size(); ++r) {
+            if (m_copertura[r] == 0)
+                Scopri(r);
+            else if (m_copertura[r] == 1)
+                Unica(r, m_chi[r]);
+        }
+        lavoro += static_cast<long long>(m_copertura.size());
+        m_tabu.assign(m_blocchi.size() * static_cast<std::size_t>(m_n), 0);
+    }
+
+    std::size_t Scoperti() const { return m_scoperti.size(); }
+    std::size_t Colonne() const { return m_blocchi.size(); }
+
+    std::vector<std::uint64_t> Ranghi() const
+    {
+        std::vector<std::uint64_t> v;
+        for (const auto &m : m_blocchi)
+            v.push_back(Rango(m));
+        return v;
+    }
+
+    // Drops the column that alone covers the fewest draws.
+    void TogliPiuDebole()
+    {
+        std::size_t w = 0;
+        for (std::size_t i = 1; i < m_blocchi.size(); ++i)
+            if (m_uniche[i].size() < m_uniche[w].size())
+                w = i;
+        TogliColonna(w);
+    }
+
+    void TogliColonna(std::size_t w)
+    {
+        const auto ultimo = static_cast<std::uint32_t>(m_blocchi.size() - 1);
+        const auto bw = static_cast<std::uint32_t>(w);
+        Palla(Rango(m_blocchi[w]), [&](std::uint64_t r) {
+            const std::uint32_t c = --m_copertura[r];
+            m_chi[r] ^= bw;
+            if (c == 0) {
+                NonUnica(r, bw);
+                Scopri(r);
+            } else if (c == 1) {
+                Unica(r, m_chi[r]);
+            }
+        });
+        if (bw != ultimo) {
+            // The last column takes the freed place.
+            Palla(Rango(m_blocchi[ultimo]), [&](std::uint64_t r) { m_chi[r] ^= ultimo ^ bw; });
+            m_uniche[w].swap(m_uniche[ultimo]);
+            m_blocchi[w] = m_blocchi[ultimo];
+            std::copy_n(m_tabu.begin() + static_cast<std::ptrdiff_t>(ultimo) * m_n, m_n,
+                        m_tabu.begin() + static_cast<std::ptrdiff_t>(w) * m_n);
+        }
+        m_uniche.pop_back();
+        m_blocchi.pop_back();
+        m_tabu.resize(m_blocchi.size() * static_cast<std::size_t>(m_n));
+    }
+
+    void Passo(int permanenzaMin, int permanenzaVar, std::size_t migliorScoperti)
+    {
+        ++passi;
+        const M s = m_maschere[m_scoperti[m_caso.Sotto(static_cast<std::uint32_t>(m_scoperti.size()))]];
+        m_candidati.clear();
+        if (m_veloce)
+            ColonneVicineHW(m_blocchi, s, m_t - 1, m_candidati);
+        else
+            ColonneVicine<M, false>(m_blocchi, s, m_t - 1, m_candidati);
+        if (m_candidati.empty())
+            m_candidati.push_back(m_caso.Sotto(static_cast<std::uint32_t>(m_blocchi.size())));
+        lavoro += static_cast<long long>(m_blocchi.size());
+        const long long scoperti = static_cast<long long>(m_scoperti.size());
+        long long meglio = 0;
+        bool trovata = false;
+        std::uint32_t scelta = 0, pari = 0;
+        int sx = 0, sy = 0;
+        M nuova{};
+        std::array<std::uint8_t, NumeroMassimo> fuori{}, dentro{};
+        for (const std::uint32_t c : m_candidati) {
+            const M b = m_blocchi[c];
+            const int nf = Posizioni(Togli(b, s), fuori.data());
+            const int nd = Posizioni(Togli(s, b), dentro.data());
+            for (int i = 0; i < nf; ++i) {
+                const int x = fuori[i];
+                for (int j = 0; j < nd; ++j) {
+                    const int y = dentro[j];
+                    const M nb = ConBit(ConBit(b, x, false), y, true);
+                    const long long delta =
+                        m_veloce ? DeltaScambioHW(m_uniche[c], m_scoperti, m_maschere.data(), nb, m_t)
+                                 : DeltaScambio<M, false>(m_uniche[c], m_scoperti, m_maschere.data(), nb, m_t);
+                    lavoro += static_cast<long long>(m_uniche[c].size() + m_scoperti.size());
+                    // A tabu swap only when it beats the best count of this column count.
+                    if (m_tabu[c * static_cast<std::size_t>(m_n) + x] > passi &&
+                        scoperti + delta >= static_cast<long long>(migliorScoperti))
+                        continue;
+                    if (!trovata || delta < meglio) {
+                        trovata = true;
+                        meglio = delta;
+                        pari = 1;
+                    } else if (delta != meglio || m_caso.Sotto(++pari) != 0) {
+                        continue;
+                    }
+                    scelta = c;
+                    sx = x;
+                    sy = y;
+                    nuova = nb;
+                }
+            }
+        }
+        if (!trovata)
+            return;
+        Scambia(scelta, sx, sy);
+        m_blocchi[scelta] = nuova;
+        m_tabu[scelta * static_cast<std::size_t>(m_n) + sy] =
+            passi + permanenzaMin + m_caso.Sotto(static_cast<std::uint32_t>(permanenzaVar));
+    }
+
+private:
+    std::uint64_t Rango(const M &m) const
+    {
+        std::array<std::uint8_t, NumeroMassimo> p{};
+        Posizioni(m, p.data());
+        std::uint64_t r = 0;
+        for (int i = 0; i < m_k; ++i)
+            r += C[p[i]][i + 1];
+        return r;
+    }
+
+    template <class F> void Palla(std::uint64_t r, F &&f)
+    {
+        lavoro += static_cast<long long>(4 * 64);
+        m_utile.PerOgni(m_utile.Da(r), std::forward<F>(f));
+    }
+
+    // Column c trades x for y: the draws with t - 1 of its other numbers and
+    // k - t outside it gain y and lose x.
+    void Scambia(std::uint32_t c, int x, int y)
+    {
+        const M b = m_blocchi[c];
+        std::array<std::uint8_t, KMassimo> resto{};
+        std::array<std::uint8_t, NumeroMassimo> esterni{};
+        int nr = 0, ne = 0;
+        for (int p = 0; p < m_n; ++p) {
+            if (HaBit(b, p)) {
+                if (p != x)
+                    resto[nr++] = static_cast<std::uint8_t>(p);
+            } else if (p != y) {
+                esterni[ne++] = static_cast<std::uint8_t>(p);
+            }
+        }
+        std::array<std::uint8_t, KMassimo> u{};
+        PerOgniSottoinsieme(resto.data(), nr, m_t - 1, [&](const std::uint8_t *a) {
+            PerOgniSottoinsieme(esterni.data(), ne, m_k - m_t, [&](const std::uint8_t *e) {
+                // The same draw with x (it loses c) and with y (it gains c).
+                for (int lato = 0; lato < 2; ++lato) {
+                    const std::uint8_t z = static_cast<std::uint8_t>(lato == 0 ? x : y);
+                    int ia = 0, ie = 0, iu = 0;
+                    bool messo = false;
+                    while (iu < m_k) {
+                        std::uint8_t v = 255;
+                        int da = -1;
+                        if (ia < m_t - 1 && a[ia] < v) {
+                            v = a[ia];
+                            da = 0;
+                        }
+                        if (ie < m_k - m_t && e[ie] < v) {
+                            v = e[ie];
+                            da = 1;
+                        }
+                        if (!messo && z < v) {
+                            v = z;
+                            da = 2;
+                        }
+                        u[iu++] = v;
+                        if (da == 0)
+                            ++ia;
+                        else if (da == 1)
+                            ++ie;
+                        else
+                            messo = true;
+                    }
+                    std::uint64_t r = 0;
+                    for (int i = 0; i < m_k; ++i)
+                        r += C[u[i]][i + 1];
+                    if (lato == 0) {
+                        const std::uint32_t cc = --m_copertura[r];
+                        m_chi[r] ^= c;
+                        if (cc == 0) {
+                            NonUnica(r, c);
+                            Scopri(r);
+                        } else if (cc == 1) {
+                            Unica(r, m_chi[r]);
+                        }
+                    } else {
+                        const std::uint32_t cc = m_copertura[r]++;
+                        m_chi[r] ^= c;
+                        if (cc == 0) {
+                            Copri(r);
+                            Unica(r, c);
+                        } else if (cc == 1) {
+                            NonUnica(r, m_chi[r] ^ c);
+                        }
+                    }
+                }
+                lavoro += 2 * m_k;
+            });
+        });
+    }
+
+    void Scopri(std::uint64_t r)
+    {
+        m_posizione[r] = static_cast<std::int32_t>(m_scoperti.size());
+        m_scoperti.push_back(static_cast<std::int32_t>(r));
+    }
+    void Copri(std::uint64_t r)
+    {
+        const std::int32_t j = m_posizione[r];
+        const std::int32_t ultimo = m_scoperti.back();
+        m_scoperti[j] = ultimo;
+        m_posizione[ultimo] = j;
+        m_scoperti.pop_back();
+        m_posizione[r] = -1;
+    }
+    void Unica(std::uint64_t r, std::uint32_t c)
+    {
+        m_posUnica[r] = static_cast<std::int32_t>(m_uniche[c].size());
+        m_uniche[c].push_back(static_cast<std::int32_t>(r));
+    }
+    void NonUnica(std::uint64_t r, std::uint32_t c)
+    {
+        auto &l = m_uniche[c];
+        const std::int32_t j = m_posUnica[r];
+        const std::int32_t ultimo = l.back();
+        l[j] = ultimo;
+        m_posUnica[ultimo] = j;
+        l.pop_back();
+        m_posUnica[r] = -1;
+    }
+
+    int m_n, m_k, m_t;
+    Vicinato m_utile;
+    Generatore &m_caso;
+    const Binomiali &C;
+    std::vector<M> m_maschere;
+    std::vector<std::uint32_t> m_copertura;
+    std::vector<std::uint32_t> m_chi; // XOR of the covering columns' places: the one place when the count is 1
+    std::vector<std::int32_t> m_posizione;
+    std::vector<std::int32_t> m_posUnica;
+    std::vector<std::int32_t> m_scoperti;
+    std::vector<std::vector<std::int32_t>> m_uniche; // per column, the draws it alone covers
+    std::vector<M> m_blocchi;
+    std::vector<long long> m_tabu; // per column and number: the step until which it may not leave
+    std::vector<std::uint32_t> m_candidati;
+    bool m_veloce = BitCountVeloce();
+};
+
+// Looks for a system smaller than record (a complete one): random columns as
+// many as record's are covered afresh, since the shapes the greedy and the
+// exchange search leave are hard for the tabu search to get out of; then a
+// descent drops one column at a time while the search keeps covering every
+// draw. Returns the smallest complete system found (record when none is
+// smaller) and adds its moves to passi.
+template <class M>
+std::vector<std::uint64_t> CercaTabu(int n, int k, int t, const std::vector<std::uint64_t> &record, long long budget,
+                                     Generatore &caso, Progresso &progresso, long long lavoroPrima, long long lavoroTotale,
+                                     const std::function<void(int)> &colonneAttuali, bool &interrotta, long long &passi)
+{
+    const auto estrazioni = Binomiale()[n][k];
+    RicercaTabu<M> tabu(n, k, t, caso);
+    const long long tetto =
+        std::min(LavoroTabuLivello, static_cast<long long>(estrazioni) * LavoroTabuLivelloPerEstrazione);
+    const long long tettoCasuale = std::min(LavoroTabuPartenza, static_cast<long long>(estrazioni) * LavoroTabuPartenzaPerEstrazione);
+
+    std::vector<std::uint64_t> migliore = record;
+    const auto registra = [&] {
+        migliore = tabu.Ranghi();
+        if (colonneAttuali && migliore.size() < record.size())
+            colonneAttuali(static_cast<int>(migliore.size()));
+    };
+    // Searches from the columns set until every draw is covered; false when
+    // the work allowed runs out first, or on Stop.
+    const auto copri = [&](int permanenza, long long tettoQui) {
+        std::size_t migliorScoperti = tabu.Scoperti();
+        const long long inizio = tabu.lavoro;
+        while (tabu.Scoperti() > 0) {
+            if (tabu.lavoro - inizio > tettoQui || tabu.lavoro >= budget || interrotta)
+                return false;
+            if ((tabu.passi & 63) == 0) {
+                progresso.Avanza(static_cast<long>((lavoroPrima + std::min(tabu.lavoro, budget)) / 1000),
+                                 static_cast<long>(lavoroTotale / 1000));
+                if (progresso.Interrompi()) {
+                    interrotta = true;
+                    return false;
+                }
+            }
+            tabu.Passo(Permanenze[permanenza][0], Permanenze[permanenza][1], migliorScoperti);
+            migliorScoperti = std::min(migliorScoperti, tabu.Scoperti());
+        }
+        return true;
+    };
+    // One column fewer at a time from the best system. A count that resists
+    // is tried again from the best system less another column, with another
+    // tenure, up to the given number of times in a row.
+    const auto scendi = [&](int tentativi, bool pronto) {
+        int falliti = 0;
+        std::size_t permanenza = 0;
+        while (!interrotta && tabu.lavoro < budget && migliore.size() > 1) {
+            if (!pronto)
+                tabu.Imposta(migliore);
+            if (falliti == 0)
+                tabu.TogliPiuDebole();
+            else
+                tabu.TogliColonna(caso.Sotto(static_cast<std::uint32_t>(migliore.size())));
+            if (copri(static_cast<int>(permanenza), tetto)) {
+                registra();
+                pronto = true;
+                falliti = 0;
+            } else {
+                pronto = false;
+                if (++falliti >= tentativi)
+                    break;
+                permanenza = (permanenza + 1) % Permanenze.size();
+            }
+        }
+    };
+    const auto casuali = [&](std::size_t quante) {
+        std::vector<std::uint64_t> v;
+        std::vector<std::uint8_t> preso(estrazioni, 0);
+        while (v.size() < std::min<std::uint64_t>(quante, estrazioni)) {
+            const std::uint64_t r = caso.Prossimo() % estrazioni;
+            if (!preso[r]) {
+                preso[r] = 1;
+                v.push_back(r);
+            }
+        }
+        return v;
+    };
+
+    // Random columns as many as the best system's, covered afresh, descend
+    // further than the best system itself; should they not cover every draw
+    // in time, the descent starts from the best system.
+    tabu.Imposta(casuali(record.size()));
+    const bool coperte = copri(0, tettoCasuale);
+    if (coperte)
+        registra();
+    scendi(LivelliFalliti, coperte);
+    passi += tabu.passi;
+    return migliore;
+}
+
 std::uint64_t Seme(const std::vector<int> &numeri, int k, int r)
 {
     std::uint64_t h = 1469598103934665603ULL;
@@ -571,6 +1080,8 @@ RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, 
     // Small systems settle early: their work is bounded by their number of draws too.
     const auto estrazioni = static_cast<long long>(Binomiale()[n][k]);
     const long long budget = std::min(LavoroPerSforzo, estrazioni * LavoroPerEstrazione) * sforzo;
+    const long long budgetTabu = LavoroTabuPerSforzo * sforzo;
+    const long long totale = budget + budgetTabu;
     Dominio dom(n, k, t, caso);
     for (const auto &b : greedy)
         dom.Aggiungi(dom.Rango(b), 0);
@@ -606,7 +1117,7 @@ RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, 
             continue;
         }
         if ((passo & 15) == 0) {
-            progresso.Avanza(static_cast<long>(std::min(dom.lavoro, budget) / 1000), static_cast<long>(budget / 1000));
+            progresso.Avanza(static_cast<long>(std::min(dom.lavoro, budget) / 1000), static_cast<long>(totale / 1000));
             if (progresso.Interrompi()) {
                 ris.interrotta = true;
                 break;
@@ -619,7 +1130,14 @@ RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, 
         dom.Appesantisci();
     }
     ris.passi = passo - 1;
-    progresso.Avanza(static_cast<long>(budget / 1000), static_cast<long>(budget / 1000));
+
+    if (!ris.interrotta && record.size() > 1) {
+        record = n <= 64 ? CercaTabu<std::uint64_t>(n, k, t, record, budgetTabu, caso, progresso, budget, totale,
+                                                    colonneAttuali, ris.interrotta, ris.passi)
+                         : CercaTabu<Parola128>(n, k, t, record, budgetTabu, caso, progresso, budget, totale,
+                                                colonneAttuali, ris.interrotta, ris.passi);
+    }
+    progresso.Avanza(static_cast<long>(totale / 1000), static_cast<long>(totale / 1000));
 
     std::vector<Blocco> migliore;
     for (auto v : record)

@@ -180,6 +180,26 @@ TEST(OttimizzaSistema, RaggiungeSistemiPiccoliNoti)
     ControllaSistema(dieci, Da1A(10), 6, 1);
 }
 
+// Beyond 64 numbers the search holds columns in two words. Sizes reasoned out:
+// at "n-1" with two per column every pair must meet a column, so at most one
+// number stays outside them all and 70 numbers need 35 columns; with three
+// per column at "n-2" at most two stay outside, so 23 columns.
+TEST(OttimizzaSistema, PiuDi64Numeri)
+{
+    ProgressoNullo p;
+    const auto coppie = OttimizzaSistema(Da1A(70), 2, 1, 1, p);
+    ControllaSistema(coppie, Da1A(70), 2, 1);
+    EXPECT_EQ(coppie.colonne.size(), 35u);
+
+    std::vector<int> numeri = Da1A(90);
+    std::mt19937 gen(7);
+    std::shuffle(numeri.begin(), numeri.end(), gen);
+    numeri.resize(70);
+    const auto terne = OttimizzaSistema(numeri, 3, 2, 1, p);
+    ControllaSistema(terne, numeri, 3, 2);
+    EXPECT_EQ(terne.colonne.size(), 23u);
+}
+
 TEST(OttimizzaSistema, StessoInputStessoSistema)
 {
     const std::vector<int> numeri{5, 17, 23, 42, 61, 70, 88, 3, 9, 14, 33};
