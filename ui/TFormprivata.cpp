@@ -180,8 +180,11 @@ void TFormprivata::RiempiAnni()
 
 void TFormprivata::CambiaCartella(bool pdf)
 {
+    // Open where the pages go now; a folder not chosen yet, or gone, gives the program folder.
+    const QString attuale = (pdf ? m_cartellaPDF : m_cartellaHTML)->text();
+    const QString iniziale = !attuale.isEmpty() && QDir(attuale).exists() ? attuale : Q(m_stato.DirectoryProgramma);
     auto scelta = Dialoghi::ScegliCartella(
-        this, pdf ? QStringLiteral("CAMBIA DIRECTORY PDF") : QStringLiteral("CAMBIA DIRECTORY HTML"));
+        this, pdf ? QStringLiteral("CAMBIA DIRECTORY PDF") : QStringLiteral("CAMBIA DIRECTORY HTML"), iniziale);
     QDir::setCurrent(Q(m_stato.DirectoryProgramma));
     if (!scelta)
         return;
