@@ -5,6 +5,7 @@
 #include "publish/Pubblicazione.h"
 #include "publish/render/PubblicaPDF.h"
 #include "ui/Dialoghi.h"
+#include "ui/FinestraGuida.h"
 #include "ui/Pagina.h"
 #include "ui/ProgressoFinestra.h"
 #include "ui/Qt.h"
@@ -53,6 +54,7 @@ QString SenzaSeparatore(QString s)
 TFormprivata::TFormprivata(StatoCondiviso &stato, QWidget *parent) : QDialog(parent), m_stato(stato)
 {
     setObjectName(QStringLiteral("Formprivata"));
+    FinestraGuida::ScorciatoiaF1(this);
     setWindowTitle(QStringLiteral("Pannello Privato"));
     auto *l = new QVBoxLayout(this);
 

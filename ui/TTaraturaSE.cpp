@@ -4,6 +4,7 @@
 #include "slips/StampaSchedine.h"
 #include "slips/print/PittoreSchedine.h"
 #include "ui/Dialoghi.h"
+#include "ui/FinestraGuida.h"
 #include "ui/Pagina.h"
 #include "ui/Qt.h"
 
@@ -26,6 +27,7 @@ using namespace sestina::schedine;
 TTaraturaSE::TTaraturaSE(StatoCondiviso &stato, QWidget *parent) : QDialog(parent), m_stato(stato)
 {
     setObjectName(QStringLiteral("TaraturaSE"));
+    FinestraGuida::ScorciatoiaF1(this);
     setWindowTitle(QStringLiteral("Taratura Stampante"));
     auto *principale = new QHBoxLayout(this);
 
