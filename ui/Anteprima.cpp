@@ -2,6 +2,7 @@
 
 #include "export/render/PittoreReport.h"
 #include "ui/Dialoghi.h"
+#include "ui/FinestraGuida.h"
 #include "ui/Qt.h"
 
 #include <QPageLayout>
@@ -16,6 +17,7 @@ TAnteprima::TAnteprima(esporta::Report report, std::unique_ptr<QPrinter> stampan
     : QPrintPreviewDialog(stampante.get(), parent), m_report(std::move(report)), m_stampante(std::move(stampante))
 {
     setObjectName(QStringLiteral("Anteprima"));
+    FinestraGuida::ScorciatoiaF1(this);
     setWindowTitle(Q(m_report.titolo));
     const bool verticale = m_report.orientamento == esporta::Orientamento::Verticale;
     resize(verticale ? QSize(500, 550) : QSize(550, 500));

@@ -19,6 +19,7 @@ std::deque<std::optional<QString>> g_percorsi;
 std::deque<std::optional<QColor>> g_colori;
 std::deque<std::optional<QString>> g_testi;
 QString g_nomeProposto;
+QString g_cartellaIniziale;
 std::deque<Messaggio> g_messaggi;
 QPointer<QDialog> g_senzaAttesa;
 
@@ -123,11 +124,17 @@ std::optional<QString> SalvaFile(QWidget *parent, const QString &nomeProposto, c
     return d.selectedFiles().first();
 }
 
-std::optional<QString> ScegliCartella(QWidget *parent, const QString &titolo)
+QString UltimaCartellaIniziale()
 {
+    return g_cartellaIniziale;
+}
+
+std::optional<QString> ScegliCartella(QWidget *parent, const QString &titolo, const QString &iniziale)
+{
+    g_cartellaIniziale = iniziale;
     if (g_test)
         return PercorsoPreimpostato();
-    QString d = QFileDialog::getExistingDirectory(parent, titolo);
+    QString d = QFileDialog::getExistingDirectory(parent, titolo, iniziale);
     if (d.isEmpty())
         return std::nullopt;
     return d;

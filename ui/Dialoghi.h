@@ -31,7 +31,8 @@ bool Domanda(QWidget *parent, const QString &testo);      // confirmation, Yes /
 std::optional<QString> ApriFile(QWidget *parent, const QString &titolo, const QString &filtro);
 std::optional<QString> SalvaFile(QWidget *parent, const QString &nomeProposto, const QString &filtro,
                                  const QString &estensione);
-std::optional<QString> ScegliCartella(QWidget *parent, const QString &titolo);
+// The folder chooser opens at `iniziale` (the toolkit's default place when empty).
+std::optional<QString> ScegliCartella(QWidget *parent, const QString &titolo, const QString &iniziale = QString());
 std::optional<QColor> ScegliColore(QWidget *parent, const QColor &iniziale);
 // Input box: a line of text under an explanation; nullopt when cancelled. In test
 // mode it takes the next preset text, or answers its initial text when none is left.
@@ -60,5 +61,7 @@ const std::deque<Messaggio> &Messaggi();
 void PulisciMessaggi();
 // The name the last save dialog proposed.
 QString UltimoNomeProposto();
+// The folder the last folder chooser opened at.
+QString UltimaCartellaIniziale();
 
 } // namespace Dialoghi

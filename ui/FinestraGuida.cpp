@@ -4,16 +4,15 @@
 #include "ui/Qt.h"
 #include "ui/TForm1.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -57,41 +56,6 @@ QString SezioneFinestra(const QString &nome)
             return QString::fromLatin1(sezione);
     return {};
 }
-
-// F1 in a window of its own (most are modal, so the main window's shortcut cannot
-// hear it): the guide opens at that window's part, as a child of it so that a
-// modal window does not block it.
-class GuidaF1 : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() != QEvent::KeyPress || !o->isWidgetType())
-            return false;
-        const auto *k = static_cast<QKeyEvent *>(e);
-        if (k->key() != Qt::Key_F1 || k->modifiers() != Qt::NoModifier)
-            return false;
-        QWidget *finestra = static_cast<QWidget *>(o)->window();
-        const QString sezione = SezioneFinestra(finestra->objectName());
-        if (sezione.isEmpty())
-            return false;
-        QWidget *principale = finestra;
-        while (principale->parentWidget())
-            principale = principale->parentWidget()->window();
-        QString dir = QCoreApplication::applicationDirPath();
-        if (auto *form = qobject_cast<TForm1 *>(principale))
-            dir = Q(form->stato().DirectoryProgramma);
-        FinestraGuida::Apri(finestra, dir, sezione);
-        return true;
-    }
-};
-
-void InstallaGuidaF1()
-{
-    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
-        qApp->installEventFilter(new GuidaF1(qApp));
-}
-Q_COREAPP_STARTUP_FUNCTION(InstallaGuidaF1)
 
 } // namespace
 
@@ -270,4 +234,24 @@ FinestraGuida *FinestraGuida::Apri(QWidget *finestra, const QString &dirProgramm
     g->raise();
     g->activateWindow();
     return g;
+}
+
+void FinestraGuida::ScorciatoiaF1(QWidget *finestra)
+{
+    // A shortcut of the window itself: most secondary windows are modal, so the
+    // main window's F1 cannot hear them.
+    auto *f1 = new QShortcut(QKeySequence::HelpContents, finestra);
+    QObject::connect(f1, &QShortcut::activated, finestra, [finestra] {
+        const QString sezione = SezioneFinestra(finestra->objectName());
+        if (sezione.isEmpty())
+            return;
+        QWidget *principale = finestra;
+        while (principale->parentWidget())
+            principale = principale->parentWidget()->window();
+        QString dir = QCoreApplication::applicationDirPath();
+        if (auto *form = qobject_cast<TForm1 *>(principale))
+            dir = Q(form->stato().DirectoryProgramma);
+        // A child of the window, so that a modal window does not block it.
+        FinestraGuida::Apri(finestra, dir, sezione);
+    });
 }

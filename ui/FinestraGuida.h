@@ -33,6 +33,9 @@ public:
     static QString Cartella(const QString &dirProgramma);
     // Opens (or brings to the front) the one help window of `finestra` at `sezione`.
     static FinestraGuida *Apri(QWidget *finestra, const QString &dirProgramma, const QString &sezione);
+    // F1 of a window opened from a page: the guide at that window's part, found
+    // by its objectName; nothing for a window without one.
+    static void ScorciatoiaF1(QWidget *finestra);
 
 private:
     struct Sezione {

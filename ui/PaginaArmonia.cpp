@@ -5,6 +5,7 @@
 #include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
+#include "ui/FinestraGuida.h"
 #include "ui/ProgressoFinestra.h"
 #include "ui/Qt.h"
 #include "ui/UscitaGriglie.h"
@@ -356,6 +357,7 @@ void PaginaArmonia::Riepilogo()
 TFRiepilogoArmonia::TFRiepilogoArmonia(StatoCondiviso &, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FRiepilogoArmonia"));
+    FinestraGuida::ScorciatoiaF1(this);
     setWindowTitle(QStringLiteral("Riepilogo Cicloarmonia"));
     resize(900, 500);
     auto *l = new QVBoxLayout(this);

@@ -104,7 +104,11 @@ PaginaCruci::PaginaCruci(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
     connect(completa, &QToolButton::clicked, this, [this] { Esegui([this] { Completamento90(); }); });
     barra->addWidget(completa);
     barra->addStretch();
-    m_uscite = {stampa, uscita->findChild<QToolButton *>(QStringLiteral("TBSalvaCSVCruci")), schedine, spoglio,
+    m_uscite = {stampa,
+                uscita->findChild<QToolButton *>(QStringLiteral("TBSalvaCSVCruci")),
+                uscita->findChild<QToolButton *>(QStringLiteral("TBSalvaJpegCruci")),
+                schedine,
+                spoglio,
                 completa};
 
     m_cruci = new PannelloCruciverba(m_stato,

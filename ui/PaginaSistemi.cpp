@@ -329,8 +329,7 @@ void PaginaSistemi::SceltaCambiata(bool combinazione)
     m_mostra->setEnabled(false);
     if (combinazione)
         ContaNumeriInGioco();
-    else
-        RiduzioneCambiata();
+    RiduzioneCambiata(); // "Ottimizzata" depends on both choices
 }
 
 void PaginaSistemi::AbilitaRisultati(bool si)

@@ -60,8 +60,13 @@ void PaginaSistemi::RiduzioneCambiata()
 {
     if (!m_ottimizzata)
         return;
+    // The optimiser only takes a level below the numbers per column ("Tre" with
+    // "n-3" would be refused at "Elabora"): the box goes off and loses its tick.
     const int r = livello();
-    m_ottimizzata->setEnabled(r >= 1 && r <= 3);
+    const bool ammessa = r >= 1 && r <= 3 && r < k();
+    m_ottimizzata->setEnabled(ammessa);
+    if (!ammessa)
+        m_ottimizzata->setChecked(false);
 }
 
 std::vector<int> PaginaSistemi::NumeriBase() const

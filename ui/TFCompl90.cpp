@@ -10,6 +10,7 @@
 #include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
+#include "ui/FinestraGuida.h"
 #include "ui/Pagina.h"
 #include "ui/PannelloCruciverba.h"
 #include "ui/Qt.h"
@@ -29,6 +30,7 @@ using namespace sestina::metodi;
 TFCompl90::TFCompl90(StatoCondiviso &stato, QWidget *parent) : QDialog(parent), m_stato(stato)
 {
     setObjectName(QStringLiteral("FCompl90"));
+    FinestraGuida::ScorciatoiaF1(this);
     setWindowTitle(QStringLiteral("Completamento 90"));
     resize(900, 600);
     auto *principale = new QVBoxLayout(this);

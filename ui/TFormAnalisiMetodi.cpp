@@ -4,6 +4,7 @@
 #include "ui/BarraDate.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
+#include "ui/FinestraGuida.h"
 #include "ui/Pagina.h"
 #include "ui/PaginaMetodi.h"
 #include "ui/Qt.h"
@@ -33,6 +34,7 @@ TFormAnalisiMetodi::TFormAnalisiMetodi(StatoCondiviso &stato, PaginaMetodi *pagi
     : QDialog(pagina), m_stato(stato), m_pagina(pagina)
 {
     setObjectName(QStringLiteral("FormAnalisiMetodi"));
+    FinestraGuida::ScorciatoiaF1(this);
     setWindowTitle(QStringLiteral("Analisi Metodi"));
     resize(1000, 700);
     auto *principale = new QVBoxLayout(this);

@@ -5,6 +5,7 @@
 #include "publish/Pubblicazione.h"
 #include "publish/render/PubblicaPDF.h"
 #include "ui/Dialoghi.h"
+#include "ui/FinestraGuida.h"
 #include "ui/Pagina.h"
 #include "ui/ProgressoFinestra.h"
 #include "ui/Qt.h"
@@ -53,6 +54,7 @@ QString SenzaSeparatore(QString s)
 TFormprivata::TFormprivata(StatoCondiviso &stato, QWidget *parent) : QDialog(parent), m_stato(stato)
 {
     setObjectName(QStringLiteral("Formprivata"));
+    FinestraGuida::ScorciatoiaF1(this);
     setWindowTitle(QStringLiteral("Pannello Privato"));
     auto *l = new QVBoxLayout(this);
 
@@ -180,8 +182,11 @@ void TFormprivata::RiempiAnni()
 
 void TFormprivata::CambiaCartella(bool pdf)
 {
+    // Open where the pages go now; a folder not chosen yet, or gone, gives the program folder.
+    const QString attuale = (pdf ? m_cartellaPDF : m_cartellaHTML)->text();
+    const QString iniziale = !attuale.isEmpty() && QDir(attuale).exists() ? attuale : Q(m_stato.DirectoryProgramma);
     auto scelta = Dialoghi::ScegliCartella(
-        this, pdf ? QStringLiteral("CAMBIA DIRECTORY PDF") : QStringLiteral("CAMBIA DIRECTORY HTML"));
+        this, pdf ? QStringLiteral("CAMBIA DIRECTORY PDF") : QStringLiteral("CAMBIA DIRECTORY HTML"), iniziale);
     QDir::setCurrent(Q(m_stato.DirectoryProgramma));
     if (!scelta)
         return;

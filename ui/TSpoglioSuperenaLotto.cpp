@@ -5,6 +5,7 @@
 #include "ui/Anteprima.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
+#include "ui/FinestraGuida.h"
 #include "ui/ModelloVincite.h"
 #include "ui/Pagina.h"
 #include "ui/ProgressoFinestra.h"
@@ -34,6 +35,7 @@ using sistemi::MossaSpoglio;
 TSpoglioSuperenaLotto::TSpoglioSuperenaLotto(StatoCondiviso &stato, QWidget *parent) : QDialog(parent), m_stato(stato)
 {
     setObjectName(QStringLiteral("SpoglioSuperenaLotto"));
+    FinestraGuida::ScorciatoiaF1(this);
     setWindowTitle(QStringLiteral("Spoglio Superenalotto"));
     setModal(true);
     resize(1000, 640);

@@ -1,8 +1,10 @@
 #include "ui/TTaraturaSE.h"
 
 #include "app/Errore.h"
+#include "slips/StampaSchedine.h"
 #include "slips/print/PittoreSchedine.h"
 #include "ui/Dialoghi.h"
+#include "ui/FinestraGuida.h"
 #include "ui/Pagina.h"
 #include "ui/Qt.h"
 
@@ -25,6 +27,7 @@ using namespace sestina::schedine;
 TTaraturaSE::TTaraturaSE(StatoCondiviso &stato, QWidget *parent) : QDialog(parent), m_stato(stato)
 {
     setObjectName(QStringLiteral("TaraturaSE"));
+    FinestraGuida::ScorciatoiaF1(this);
     setWindowTitle(QStringLiteral("Taratura Stampante"));
     auto *principale = new QHBoxLayout(this);
 
@@ -77,7 +80,8 @@ TTaraturaSE::TTaraturaSE(StatoCondiviso &stato, QWidget *parent) : QDialog(paren
     for (int i = 0; i < 6; ++i) {
         auto *s = new QSpinBox(this);
         s->setObjectName(QStringLiteral("SpinEditwheel%1").arg(i + 1));
-        s->setRange(-100000, 100000); // the values have no bounds of their own
+        // The reader of "Taraturase.DAT" takes the same bound: whatever is typed can be saved and read back.
+        s->setRange(-schedine::ValoreMassimoTaratura, schedine::ValoreMassimoTaratura);
         forme[campi[i].gruppo]->addRow(Q(campi[i].didascalia), s);
         m_spin[static_cast<size_t>(i)] = s;
         connect(s, &QSpinBox::valueChanged, this, [this] {

@@ -1,5 +1,7 @@
 #include "ui/Tselezioneschedine.h"
 
+#include "ui/FinestraGuida.h"
+
 #include <QFormLayout>
 #include <QPushButton>
 #include <QSpinBox>
@@ -10,6 +12,7 @@
 Tselezioneschedine::Tselezioneschedine(int numeroSchedine, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("selezioneschedine"));
+    FinestraGuida::ScorciatoiaF1(this);
     setWindowTitle(QStringLiteral("Selezione Schedine"));
     auto *l = new QVBoxLayout(this);
     auto *f = new QFormLayout;

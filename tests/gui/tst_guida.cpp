@@ -1,13 +1,23 @@
 // "Guida In Linea" and F1: the guide in the program's own window.
 #include "FinestraProva.h"
+#include "ui/Anteprima.h"
 #include "ui/FinestraGuida.h"
+#include "ui/PaginaArmonia.h"
 #include "ui/PaginaEstrazioni.h"
+#include "ui/PaginaMetodi.h"
 #include "ui/PannelloUtente.h"
+#include "ui/TFCompl90.h"
+#include "ui/TFormAnalisiMetodi.h"
+#include "ui/TFormprivata.h"
+#include "ui/TSpoglioSuperenaLotto.h"
+#include "ui/TTaraturaSE.h"
+#include "ui/Tselezioneschedine.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTextBrowser>
 
@@ -132,6 +142,7 @@ private Q_SLOTS:
     {
         QDialog finestra(m_form.get());
         finestra.setObjectName(QStringLiteral("FCompl90"));
+        FinestraGuida::ScorciatoiaF1(&finestra);
         auto *campo = new QLineEdit(&finestra);
         finestra.show();
         QVERIFY(QTest::qWaitForWindowExposed(&finestra));
@@ -146,9 +157,66 @@ private Q_SLOTS:
         // A window with no part of its own leaves F1 alone.
         QDialog altra(m_form.get());
         altra.setObjectName(QStringLiteral("SenzaGuida"));
+        FinestraGuida::ScorciatoiaF1(&altra);
         altra.show();
         QTest::keyClick(&altra, Qt::Key_F1);
         QVERIFY(!altra.findChild<FinestraGuida *>());
+    }
+
+    // Every window opened from a page carries its own F1, with the part that names it.
+    void f1DelleFinestreSecondarie_data()
+    {
+        QTest::addColumn<QString>("finestra");
+        QTest::addColumn<QString>("sezione");
+        QTest::newRow("Spoglio") << "SpoglioSuperenaLotto"
+                                 << "spoglio.html";
+        QTest::newRow("Taratura") << "TaraturaSE"
+                                  << "stampa.html";
+        QTest::newRow("Selezione") << "selezioneschedine"
+                                   << "stampa.html";
+        QTest::newRow("Anteprima") << "Anteprima"
+                                   << "stampa.html";
+        QTest::newRow("Pubblicazione") << "Formprivata"
+                                       << "pubblicazione.html";
+        QTest::newRow("Analisi") << "FormAnalisiMetodi"
+                                 << "metodi.html";
+        QTest::newRow("Completamento") << "FCompl90"
+                                       << "cruci.html";
+        QTest::newRow("Riepilogo") << "FRiepilogoArmonia"
+                                   << "armonia.html";
+    }
+    void f1DelleFinestreSecondarie()
+    {
+        QFETCH(QString, finestra);
+        QFETCH(QString, sezione);
+        StatoCondiviso &stato = m_form->stato();
+        QWidget *f1 = m_form.get();
+        std::unique_ptr<QWidget> w;
+        if (finestra == QLatin1String("SpoglioSuperenaLotto"))
+            w = std::make_unique<TSpoglioSuperenaLotto>(stato, f1);
+        else if (finestra == QLatin1String("TaraturaSE"))
+            w = std::make_unique<TTaraturaSE>(stato, f1);
+        else if (finestra == QLatin1String("selezioneschedine"))
+            w = std::make_unique<Tselezioneschedine>(3, f1);
+        else if (finestra == QLatin1String("Anteprima"))
+            w = std::make_unique<TAnteprima>(esporta::Report{}, std::make_unique<QPrinter>(), f1);
+        else if (finestra == QLatin1String("Formprivata"))
+            w = std::make_unique<TFormprivata>(stato, f1);
+        else if (finestra == QLatin1String("FormAnalisiMetodi"))
+            w = std::make_unique<TFormAnalisiMetodi>(stato, m_form->pagina<PaginaMetodi>());
+        else if (finestra == QLatin1String("FCompl90"))
+            w = std::make_unique<TFCompl90>(stato, f1);
+        else
+            w = std::make_unique<TFRiepilogoArmonia>(stato, f1);
+        QCOMPARE(w->objectName(), finestra);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->activateWindow();
+        QTRY_VERIFY(w->isActiveWindow());
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        auto *g = w->findChild<FinestraGuida *>(QStringLiteral("FinestraGuida"));
+        QVERIFY(g);
+        QCOMPARE(g->sezioneCorrente(), sezione);
     }
 
     void laRicercaFiltraLeSezioni()

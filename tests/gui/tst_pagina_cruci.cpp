@@ -53,8 +53,9 @@ private Q_SLOTS:
             clicNumero(n);
         // 24 numbers for 25 cells: the fill stops, the outputs stay disabled.
         QVERIFY(!pagina()->cruciverba()->cruciverba().completo);
-        QVERIFY(!abilitato("SpeedButton14"));
-        QVERIFY(!abilitato("SpeedButton15"));
+        for (const char *uscita : {"SpeedButton14", "SpeedButton15", "TBStampaCruci", "TBSalvaCSVCruci",
+                                   "TBSalvaJpegCruci", "ToolButtonSchedineCruci"})
+            QVERIFY2(!abilitato(uscita), uscita);
         QCOMPARE(griglia("ExtStringGrid22")->griglia().righe(), 2);
         clicNumero(25);
         const auto &c = pagina()->cruciverba()->cruciverba();
@@ -64,7 +65,9 @@ private Q_SLOTS:
         QCOMPARE(g.testo(0, 1), std::string("11"));
         QCOMPARE(g.testo(0, 2), std::string("21"));
         QCOMPARE(g.testo(0, 3), std::string("2"));
-        QVERIFY(abilitato("SpeedButton14"));
+        for (const char *uscita : {"SpeedButton14", "SpeedButton15", "TBStampaCruci", "TBSalvaCSVCruci",
+                                   "TBSalvaJpegCruci", "ToolButtonSchedineCruci"})
+            QVERIFY2(abilitato(uscita), uscita);
         // Whole lines: five columns and five rows, also in the "sviluppo" file.
         QCOMPARE(pagina()->cruciverba()->sviluppo().size(), size_t{10});
         std::vector<Colonna> file;
@@ -74,6 +77,7 @@ private Q_SLOTS:
         // A second click on a number takes it out again.
         clicNumero(25);
         QVERIFY(!pagina()->cruciverba()->cruciverba().completo);
+        QVERIFY(!abilitato("TBSalvaJpegCruci"));
     }
 
     void contatoriECancella()

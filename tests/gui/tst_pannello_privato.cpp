@@ -7,6 +7,7 @@
 #include "ui/TFormprivata.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -126,6 +127,27 @@ private Q_SLOTS:
         clic("SpeedButton6");
         QCOMPARE(controllo<QLineEdit>("Edit8")->text(), QString::fromStdString(percorso("nuova")));
         QCOMPARE(m_form->stato().impostazioni.CartellaHTML, percorso("nuova"));
+    }
+
+    // The chooser opens at the folder chosen now; none, or one that is gone, gives the program folder.
+    void laSceltaParteDallaCartellaAttuale()
+    {
+        const QString programma = QString::fromStdString(m_form->stato().DirectoryProgramma);
+        QVERIFY(QDir().mkpath(QString::fromStdString(percorso("uscita/pdf"))));
+        clic("SpeedButton5"); // no preset path: cancelled
+        QCOMPARE(Dialoghi::UltimaCartellaIniziale(), QString::fromStdString(percorso("uscita/pdf")));
+        clic("SpeedButton6"); // "uscita/html" does not exist
+        QCOMPARE(Dialoghi::UltimaCartellaIniziale(), programma);
+        controllo<QLineEdit>("Edit7")->clear();
+        clic("SpeedButton5");
+        QCOMPARE(Dialoghi::UltimaCartellaIniziale(), programma);
+        // a folder just chosen is where the next choice starts
+        QVERIFY(QDir().mkpath(QString::fromStdString(percorso("nuova"))));
+        Dialoghi::PreimpostaPercorso(QString::fromStdString(percorso("nuova")));
+        clic("SpeedButton6");
+        clic("SpeedButton6");
+        QCOMPARE(Dialoghi::UltimaCartellaIniziale(), QString::fromStdString(percorso("nuova")));
+        QVERIFY(Dialoghi::Messaggi().empty());
     }
 
     void esportaHTMLConMessaggio()

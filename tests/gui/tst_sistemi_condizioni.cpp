@@ -214,6 +214,60 @@ private Q_SLOTS:
         QCOMPARE(fs->esito(), QStringLiteral("Garanzia: 5 se 6"));
     }
 
+    // "Ottimizzata" only where the optimiser takes the level: below the numbers
+    // per column. Leaving such a combination drops the tick.
+    void ottimizzataSoloSottoINumeriInCombinazione_data()
+    {
+        QTest::addColumn<int>("combinazione"); // 0 "Tre" .. 3 "Sei"
+        QTest::addColumn<int>("riduzione");    // 0 "Nessuna" .. 3 "n-3"
+        QTest::addColumn<bool>("attiva");
+        const char *k[] = {"Tre", "Quattro", "Cinque", "Sei"};
+        const char *r[] = {"Nessuna", "n-1", "n-2", "n-3"};
+        for (int c = 0; c < 4; ++c)
+            for (int l = 0; l < 4; ++l)
+                QTest::addRow("%s %s", k[c], r[l]) << c << l << (l >= 1 && l < c + 3);
+    }
+    void ottimizzataSoloSottoINumeriInCombinazione()
+    {
+        QFETCH(int, combinazione);
+        QFETCH(int, riduzione);
+        QFETCH(bool, attiva);
+        for (int n = 1; n <= 8; ++n)
+            segna(n);
+        auto *ottimizzata = w<QCheckBox>("CheckBoxOttimizzata");
+        // From a combination that takes it, ticked, to the one of the row: in both orders.
+        for (bool primaRiduzione : {false, true}) {
+            scegli("RadioGroup15", 3);
+            scegli("RadioGroup14", 1);
+            QVERIFY(ottimizzata->isEnabled());
+            ottimizzata->setChecked(true);
+            if (primaRiduzione) {
+                scegli("RadioGroup14", riduzione);
+                scegli("RadioGroup15", combinazione);
+            } else {
+                scegli("RadioGroup15", combinazione);
+                scegli("RadioGroup14", riduzione);
+            }
+            QCOMPARE(ottimizzata->isEnabled(), attiva);
+            QCOMPARE(ottimizzata->isChecked(), attiva);
+        }
+    }
+
+    // "Tre" and "n-3" develop without a refusal once the box has gone off.
+    void treConNMenoTreNonChiedeLOttimizzatore()
+    {
+        for (int n = 1; n <= 6; ++n)
+            segna(n);
+        scegli("RadioGroup15", 0);
+        scegli("RadioGroup14", 2);
+        w<QCheckBox>("CheckBoxOttimizzata")->setChecked(true);
+        scegli("RadioGroup14", 3);
+        QVERIFY(!w<QCheckBox>("CheckBoxOttimizzata")->isChecked());
+        clic("BitBtn3");
+        QVERIFY(!sviluppo().empty());
+        QVERIFY(Dialoghi::Messaggi().empty());
+    }
+
     // "Stop" during the search keeps the best system so far, which holds the guarantee.
     void stopDuranteLaRicercaTieneUnSistemaValido()
     {

@@ -1,5 +1,6 @@
 // The calibration window "Taratura Stampante".
 #include "app/Errore.h"
+#include "slips/StampaSchedine.h"
 #include "support/ArchivioProva.h"
 #include "support/ComandoProva.h"
 #include "ui/Dialoghi.h"
@@ -66,6 +67,25 @@ private Q_SLOTS:
         m_finestra->spin(2)->setValue(99);
         QVERIFY(m_finestra->caricadatitaraturase());
         QCOMPARE(m_finestra->spin(2)->value(), 20);
+        QVERIFY(Dialoghi::Messaggi().empty());
+    }
+
+    // The boxes stop where the file reader does: both extremes are saved and read back.
+    void iLimitiDelleCaselleSonoQuelliDelFile()
+    {
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(m_finestra->spin(i)->maximum(), schedine::ValoreMassimoTaratura);
+            QCOMPARE(m_finestra->spin(i)->minimum(), -schedine::ValoreMassimoTaratura);
+        }
+        m_finestra->spin(0)->setValue(schedine::ValoreMassimoTaratura + 1); // clamped by the box
+        m_finestra->spin(5)->setValue(-schedine::ValoreMassimoTaratura);
+        QTest::mouseClick(m_finestra->findChild<QAbstractButton *>(QStringLiteral("ToolButton2")), Qt::LeftButton);
+        QVERIFY(Dialoghi::Messaggi().empty());
+        m_finestra->spin(0)->setValue(1);
+        m_finestra->spin(5)->setValue(1);
+        QVERIFY(m_finestra->caricadatitaraturase());
+        QCOMPARE(m_finestra->spin(0)->value(), schedine::ValoreMassimoTaratura);
+        QCOMPARE(m_finestra->spin(5)->value(), -schedine::ValoreMassimoTaratura);
         QVERIFY(Dialoghi::Messaggi().empty());
     }
 

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -217,24 +218,26 @@ private Q_SLOTS:
     }
 
     // "Salva JGP" / "Salva Jpeg" of the prediction pages: the window at its size
-    // under the proposed name; cancelling writes nothing.
+    // under the proposed name; cancelling writes nothing. On '&Cruci' the button
+    // waits for a full crossword.
     void salvaJgpScriveLaFinestra_data()
     {
         QTest::addColumn<QString>("pagina");
         QTest::addColumn<QString>("pulsante");
         QTest::addColumn<QString>("proposto");
+        QTest::addColumn<bool>("dopoIlCruciverba");
         QTest::newRow("Astro") << "TabSheet9"
                                << "TBSalvaJpegAstro"
-                               << "Astrolottolast";
+                               << "Astrolottolast" << false;
         QTest::newRow("Metodi") << "TabSheet12"
                                 << "TBSalvaJpegMetodi"
-                                << "Metodilast";
+                                << "Metodilast" << false;
         QTest::newRow("Cruci") << "TabSheet13"
                                << "TBSalvaJpegCruci"
-                               << "Crucilast";
+                               << "Crucilast" << true;
         QTest::newRow("Armonia") << "TabSheet14"
                                  << "TBSalvaJpegArmonia"
-                                 << "Armonialast";
+                                 << "Armonialast" << false;
     }
 
     void salvaJgpScriveLaFinestra()
@@ -242,11 +245,19 @@ private Q_SLOTS:
         QFETCH(QString, pagina);
         QFETCH(QString, pulsante);
         QFETCH(QString, proposto);
+        QFETCH(bool, dopoIlCruciverba);
         apri(pagina);
         QWidget *p = m_form->findChild<QWidget *>(pagina);
         auto *b = p->findChild<QAbstractButton *>(pulsante);
         QVERIFY(b);
-        QVERIFY(b->isEnabled());
+        if (dopoIlCruciverba) {
+            QVERIFY(!b->isEnabled()); // no numbers chosen: the crossword is empty
+            // "Casuali" 25: enough numbers for the 5 x 5 crossword
+            auto *casuali = p->findChild<QSpinBox *>(QStringLiteral("SpinEditwheel5"));
+            QVERIFY(casuali);
+            casuali->setValue(25);
+        }
+        QTRY_VERIFY(b->isEnabled());
         ClicPulsante(p, pulsante); // no path preset: the dialog is cancelled
         QVERIFY(QDir(m_dir->path()).entryList({QStringLiteral("*.jpg")}).isEmpty());
         const QString file = m_dir->filePath(QStringLiteral("finestra.jpg"));
