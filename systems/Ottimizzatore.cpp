@@ -181,6 +181,24 @@ private:
     const Binomiali &C;
 };
 
+// A list of draws with each draw's place in it kept aside, so that a draw
+// leaves it in constant time (the last one takes its place).
+inline void Entra(std::vector<std::int32_t> &lista, std::vector<std::int32_t> &posto, std::uint64_t r)
+{
+    posto[r] = static_cast<std::int32_t>(lista.size());
+    lista.push_back(static_cast<std::int32_t>(r));
+}
+
+inline void Esce(std::vector<std::int32_t> &lista, std::vector<std::int32_t> &posto, std::uint64_t r)
+{
+    const std::int32_t j = posto[r];
+    const std::int32_t ultimo = lista.back();
+    lista[j] = ultimo;
+    posto[ultimo] = j;
+    lista.pop_back();
+    posto[r] = -1;
+}
+
 // Candidates weighed before a column is added, when the draw has more neighbours.
 constexpr int CampioneAggiungi = 100;
 // Work (draws visited) allowed per unit of effort.
@@ -414,20 +432,8 @@ public:
     }
 
 private:
-    void Scopri(std::uint64_t r)
-    {
-        m_posizione[r] = static_cast<std::int32_t>(m_scoperti.size());
-        m_scoperti.push_back(static_cast<std::int32_t>(r));
-    }
-    void Copri(std::uint64_t r)
-    {
-        const std::int32_t j = m_posizione[r];
-        const std::int32_t ultimo = m_scoperti.back();
-        m_scoperti[j] = ultimo;
-        m_posizione[ultimo] = j;
-        m_scoperti.pop_back();
-        m_posizione[r] = -1;
-    }
+    void Scopri(std::uint64_t r) { Entra(m_scoperti, m_posizione, r); }
+    void Copri(std::uint64_t r) { Esce(m_scoperti, m_posizione, r); }
 
     int m_n, m_k, m_t;
     Vicinato m_utile;
@@ -818,35 +824,10 @@ private:
         });
     }
 
-    void Scopri(std::uint64_t r)
-    {
-        m_posizione[r] = static_cast<std::int32_t>(m_scoperti.size());
-        m_scoperti.push_back(static_cast<std::int32_t>(r));
-    }
-    void Copri(std::uint64_t r)
-    {
-        const std::int32_t j = m_posizione[r];
-        const std::int32_t ultimo = m_scoperti.back();
-        m_scoperti[j] = ultimo;
-        m_posizione[ultimo] = j;
-        m_scoperti.pop_back();
-        m_posizione[r] = -1;
-    }
-    void Unica(std::uint64_t r, std::uint32_t c)
-    {
-        m_posUnica[r] = static_cast<std::int32_t>(m_uniche[c].size());
-        m_uniche[c].push_back(static_cast<std::int32_t>(r));
-    }
-    void NonUnica(std::uint64_t r, std::uint32_t c)
-    {
-        auto &l = m_uniche[c];
-        const std::int32_t j = m_posUnica[r];
-        const std::int32_t ultimo = l.back();
-        l[j] = ultimo;
-        m_posUnica[ultimo] = j;
-        l.pop_back();
-        m_posUnica[r] = -1;
-    }
+    void Scopri(std::uint64_t r) { Entra(m_scoperti, m_posizione, r); }
+    void Copri(std::uint64_t r) { Esce(m_scoperti, m_posizione, r); }
+    void Unica(std::uint64_t r, std::uint32_t c) { Entra(m_uniche[c], m_posUnica, r); }
+    void NonUnica(std::uint64_t r, std::uint32_t c) { Esce(m_uniche[c], m_posUnica, r); }
 
     int m_n, m_k, m_t;
     Vicinato m_utile;
