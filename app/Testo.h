@@ -15,6 +15,21 @@ std::string DaCp1252AUtf8(std::string_view cp1252);
 std::string DaUtf8ACp850(std::string_view utf8);
 std::string DaCp850AUtf8(std::string_view cp850);
 
+// Calls f(riga, numero) for each line of testo, split at '\n' (the '\n' left
+// out, a '\r' kept), numbered from 1; a last line without '\n' counts too.
+template <class F> void PerOgniRiga(std::string_view testo, F &&f)
+{
+    std::size_t inizio = 0;
+    std::size_t numero = 0;
+    while (inizio < testo.size()) {
+        std::size_t fine = testo.find('\n', inizio);
+        if (fine == std::string_view::npos)
+            fine = testo.size();
+        f(testo.substr(inizio, fine - inizio), ++numero);
+        inizio = fine + 1;
+    }
+}
+
 std::string Trim(std::string_view s);
 std::string TrimRight(std::string_view s);
 

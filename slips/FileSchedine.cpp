@@ -37,15 +37,7 @@ std::string CodificaSchedineCSV(const TExStringList &lista)
 TExStringList DecodificaSchedineCSV(std::string_view byte, const std::string &nomeFile)
 {
     TExStringList lista;
-    std::size_t inizio = 0;
-    std::size_t riga = 0;
-    while (inizio < byte.size()) {
-        ++riga;
-        std::size_t fine = byte.find('\n', inizio);
-        const std::size_t dopo = fine == std::string_view::npos ? byte.size() : fine + 1;
-        if (fine == std::string_view::npos)
-            fine = byte.size();
-        std::string_view testo = byte.substr(inizio, fine - inizio);
+    PerOgniRiga(byte, [&](std::string_view testo, std::size_t riga) {
         if (testo.size() > LunghezzaMassimaRigaCSV)
             throw Errore(Formato("File \"%s\", riga %zu: riga troppo lunga (%zu caratteri, al massimo %zu)",
                                  nomeFile.c_str(), riga, testo.size(), LunghezzaMassimaRigaCSV),
@@ -75,8 +67,7 @@ TExStringList DecodificaSchedineCSV(std::string_view byte, const std::string &no
             i = j;
         }
         lista.Add(std::move(c));
-        inizio = dopo;
-    }
+    });
     return lista;
 }
 

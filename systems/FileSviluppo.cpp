@@ -50,15 +50,7 @@ std::string CodificaSviluppo(const TExStringList &lista)
 std::vector<Colonna> DecodificaSviluppo(std::string_view byte, const std::string &nomeFile)
 {
     std::vector<Colonna> lista;
-    std::size_t inizio = 0;
-    std::size_t riga = 0;
-    while (inizio < byte.size()) {
-        ++riga;
-        std::size_t fine = byte.find('\n', inizio);
-        const std::size_t dopo = fine == std::string_view::npos ? byte.size() : fine + 1;
-        if (fine == std::string_view::npos)
-            fine = byte.size();
-        std::string_view testo = byte.substr(inizio, fine - inizio);
+    PerOgniRiga(byte, [&](std::string_view testo, std::size_t riga) {
         if (!testo.empty() && testo.back() == '\r')
             testo.remove_suffix(1);
         if (testo.size() > LunghezzaMassimaRigaSviluppo)
@@ -78,8 +70,7 @@ std::vector<Colonna> DecodificaSviluppo(std::string_view byte, const std::string
             c.push_back(static_cast<char>(n));
         }
         lista.push_back(std::move(c));
-        inizio = dopo;
-    }
+    });
     return lista;
 }
 
