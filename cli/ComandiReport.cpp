@@ -22,6 +22,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 
 namespace sestina::cli {
@@ -331,38 +333,38 @@ esporta::Report ReportCompl90(const Argomenti &args, Contesto &ctx)
     return esporta::TReportcompl90tabulato(esporta::IntestazioneDaCartella(ctx.dir), d);
 }
 
-const std::string Pagine = "estrazioni, consulta, stat, calore, ambo, sistemi, astro, metodi, cruci, compl90";
+// The pages `report` prints, in the order the usage lists them.
+struct PaginaReport {
+    const char *nome;
+    esporta::Report (*modulo)(const Argomenti &, Contesto &);
+};
+const PaginaReport PagineReport[] = {
+    {"estrazioni", ReportEstrazioni}, {"consulta", ReportConsulta}, {"stat", ReportStat},
+    {"calore", ReportCalore},         {"ambo", ReportAmbo},         {"sistemi", ReportSistemi},
+    {"astro", ReportAstro},           {"metodi", ReportMetodi},     {"cruci", ReportCruci},
+    {"compl90", ReportCompl90},
+};
+
+std::string ElencoPagine()
+{
+    std::string elenco;
+    for (const PaginaReport &p : PagineReport)
+        elenco += (elenco.empty() ? "" : ", ") + std::string(p.nome);
+    return elenco;
+}
 
 int Report(const Argomenti &args, Contesto &ctx)
 {
-    const std::string &pagina = args.posizionale(0, "la pagina (" + Pagine + ")");
+    const std::string &pagina = args.posizionale(0, "la pagina (" + ElencoPagine() + ")");
     const auto pdf = args.valore("pdf");
     if (!pdf)
         throw ErroreUso{"manca --pdf FILE"};
+    const auto p = std::find_if(std::begin(PagineReport), std::end(PagineReport),
+                                [&](const PaginaReport &x) { return pagina == x.nome; });
     resa::AssicuraApplicazioneGrafica();
-    esporta::Report r;
-    if (pagina == "estrazioni")
-        r = ReportEstrazioni(args, ctx);
-    else if (pagina == "consulta")
-        r = ReportConsulta(args, ctx);
-    else if (pagina == "stat")
-        r = ReportStat(args, ctx);
-    else if (pagina == "calore")
-        r = ReportCalore(args, ctx);
-    else if (pagina == "ambo")
-        r = ReportAmbo(args, ctx);
-    else if (pagina == "sistemi")
-        r = ReportSistemi(args, ctx);
-    else if (pagina == "astro")
-        r = ReportAstro(args, ctx);
-    else if (pagina == "metodi")
-        r = ReportMetodi(args, ctx);
-    else if (pagina == "cruci")
-        r = ReportCruci(args, ctx);
-    else if (pagina == "compl90")
-        r = ReportCompl90(args, ctx);
-    else
-        throw ErroreUso{"pagina sconosciuta \"" + pagina + "\"; pagine: " + Pagine};
+    if (p == std::end(PagineReport))
+        throw ErroreUso{"pagina sconosciuta \"" + pagina + "\"; pagine: " + ElencoPagine()};
+    esporta::Report r = p->modulo(args, ctx);
     resa::CaricaFigure(r);
     resa::EsportaPDF(r, *pdf);
     return 0;
