@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <iterator>
 #include <ostream>
+#include <utility>
 
 namespace sestina::cli {
 namespace {
@@ -242,6 +243,29 @@ std::vector<std::string> Con(std::vector<std::string> a, const std::vector<std::
     return a;
 }
 
+// The draw of --estrazione, else the last one.
+int EstrazioneScelta(const Argomenti &args, Contesto &ctx)
+{
+    int record = UltimaOErrore(ctx.archivio);
+    if (args.valore("estrazione"))
+        record = RecordRichiesto(args, ctx, "estrazione");
+    return record;
+}
+
+// The crossword's pictures and listing that Astro, Metodi and Cruci print, then
+// their full-page form or, with --tabulato, their listing form.
+template <class Dati>
+esporta::Report ConCruciverba(const Argomenti &args, Contesto &ctx, Dati d, const metodi::RisultatoCruci &c,
+                              esporta::Report (*pagina)(const esporta::IntestazioneReport &, const Dati &),
+                              esporta::Report (*tabulato)(const esporta::IntestazioneReport &, const Dati &))
+{
+    d.numeriInGioco = FiguraNumeri(c.cruciverba.Numeri());
+    d.cruciverba = Figura(metodi::GrigliaCruciverba(c.cruciverba));
+    d.tabulato = Tabulato(args, ctx, c.sviluppo);
+    const auto intestazione = esporta::IntestazioneDaCartella(ctx.dir);
+    return args.flag("tabulato") ? tabulato(intestazione, d) : pagina(intestazione, d);
+}
+
 esporta::Report ReportAstro(const Argomenti &args, Contesto &ctx)
 {
     args.ControllaOpzioni(Con({"segno", "estrazione", "riga", "tabulato", "pdf"}, OpzioniCruciverbaPagina));
@@ -249,33 +273,24 @@ esporta::Report ReportAstro(const Argomenti &args, Contesto &ctx)
         throw ErroreUso{"manca --segno (da 1 a 12)"};
     const int segno = InteroIn(args, "segno", 1, 1, 12);
     const int riga = InteroIn(args, "riga", 0, 0, 4);
-    int record = UltimaOErrore(ctx.archivio);
-    if (args.valore("estrazione"))
-        record = RecordRichiesto(args, ctx, "estrazione");
+    const int record = EstrazioneScelta(args, ctx);
     const auto ris = metodi::CalcolaAstro(ctx.archivio.LeggiTutte(), record, segno, riga);
     if (ris.ripiegato)
         ctx.err << metodi::MsgCalcoloImpossibile << "\n";
     const auto c = CruciverbaPagina(args, metodi::NumeriDaLista(ris.listaCruciverba));
     esporta::DatiReportAstrolotto d;
     metodi::TestiReportAstro(d, segno, ris.record, DataDi(ctx.archivio, ris.record), ctx.dir);
-    d.numeriInGioco = FiguraNumeri(c.cruciverba.Numeri());
     d.previsioni = Figura(ris.previsioneGriglia);
     d.ritardi = Figura(ris.ritardo);
-    d.cruciverba = Figura(metodi::GrigliaCruciverba(c.cruciverba));
     d.esiti = Figura(ris.esiti);
-    d.tabulato = Tabulato(args, ctx, c.sviluppo);
-    const auto intestazione = esporta::IntestazioneDaCartella(ctx.dir);
-    return args.flag("tabulato") ? esporta::TReportastrotabulato(intestazione, d)
-                                 : esporta::TReportastrolotto(intestazione, d);
+    return ConCruciverba(args, ctx, std::move(d), c, esporta::TReportastrolotto, esporta::TReportastrotabulato);
 }
 
 esporta::Report ReportMetodi(const Argomenti &args, Contesto &ctx)
 {
     args.ControllaOpzioni(Con({"estrazione", "tabulato", "pdf"}, OpzioniCruciverbaPagina));
     const metodi::Metodo m = MetodoDaFile(args.posizionale(1, "il file del metodo (.mts)"));
-    int record = UltimaOErrore(ctx.archivio);
-    if (args.valore("estrazione"))
-        record = RecordRichiesto(args, ctx, "estrazione");
+    const int record = EstrazioneScelta(args, ctx);
     auto ris = metodi::CalcolaPaginaMetodo(ctx.archivio.LeggiTutte(), record, m.parametri, m.nome);
     const auto c = CruciverbaPagina(args, ris.listaCruciverba);
     esporta::DatiReportMetodi d;
@@ -283,12 +298,7 @@ esporta::Report ReportMetodi(const Argomenti &args, Contesto &ctx)
     d.previsioniGriglia = Figura(ris.previsioneGriglia);
     d.ritardi = Figura(ris.rit);
     d.esiti = Figura(ris.es);
-    d.numeriInGioco = FiguraNumeri(c.cruciverba.Numeri());
-    d.cruciverba = Figura(metodi::GrigliaCruciverba(c.cruciverba));
-    d.tabulato = Tabulato(args, ctx, c.sviluppo);
-    const auto intestazione = esporta::IntestazioneDaCartella(ctx.dir);
-    return args.flag("tabulato") ? esporta::TReportmetoditabulato(intestazione, d)
-                                 : esporta::TReportmetodi(intestazione, d);
+    return ConCruciverba(args, ctx, std::move(d), c, esporta::TReportmetodi, esporta::TReportmetoditabulato);
 }
 
 esporta::DatiReportCruci DatiCruci(const OpzioniCruci &o)
@@ -307,13 +317,7 @@ esporta::Report ReportCruci(const Argomenti &args, Contesto &ctx)
     if (!c.cruciverba.completo)
         throw Errore("Numeri insufficienti per riempire il cruciverba " + std::to_string(o.righe) + " x " +
                      std::to_string(o.colonne));
-    esporta::DatiReportCruci d = DatiCruci(o);
-    d.numeriInGioco = FiguraNumeri(c.cruciverba.Numeri());
-    d.cruciverba = Figura(metodi::GrigliaCruciverba(c.cruciverba));
-    d.tabulato = Tabulato(args, ctx, c.sviluppo);
-    const auto intestazione = esporta::IntestazioneDaCartella(ctx.dir);
-    return args.flag("tabulato") ? esporta::TReportcrucitabulato(intestazione, d)
-                                 : esporta::TReportCruci(intestazione, d);
+    return ConCruciverba(args, ctx, DatiCruci(o), c, esporta::TReportCruci, esporta::TReportcrucitabulato);
 }
 
 esporta::Report ReportCompl90(const Argomenti &args, Contesto &ctx)
