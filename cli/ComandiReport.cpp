@@ -87,12 +87,7 @@ esporta::Report ReportStat(const Argomenti &args, Contesto &ctx)
     if (!tabella)
         throw ErroreUso{"tabella sconosciuta \"" + nome + "\""};
     const auto [inizio, fine] = IntervalloDaArgomenti(args, ctx.archivio);
-    int ordine = 1;
-    if (auto v = args.valore("ordine")) {
-        ordine = InteroDaArgomento(*v, "ordine");
-        if (ordine < 0 || ordine > 3)
-            throw ErroreUso{"ordine deve essere 0, 1, 2 o 3"};
-    }
+    const int ordine = OrdineDaArgomenti(args);
     const auto estrazioni = ctx.archivio.LeggiTutte();
     if (fine < inizio ||
         !DateCompatibili(estrazioni[static_cast<size_t>(inizio)].data, estrazioni[static_cast<size_t>(fine)].data))
