@@ -153,6 +153,17 @@ Intervallo IntervalloDaArgomenti(const Argomenti &args, const archivio::Archivio
     return i;
 }
 
+int OrdineDaArgomenti(const Argomenti &args)
+{
+    int ordine = 1;
+    if (auto v = args.valore("ordine")) {
+        ordine = InteroDaArgomento(*v, "ordine");
+        if (ordine < 0 || ordine > 3)
+            throw ErroreUso{"ordine deve essere 0, 1, 2 o 3"};
+    }
+    return ordine;
+}
+
 void ControllaRiduzione(const Argomenti &args, const archivio::Archivio &a, size_t nuove)
 {
     const int presenti = archivio::EstrazioniPresenti(a);

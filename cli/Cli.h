@@ -79,6 +79,9 @@ struct Intervallo {
 };
 Intervallo IntervalloDaArgomenti(const Argomenti &args, const archivio::Archivio &a);
 
+// The statistics table's order from --ordine (0..3), by default 1.
+int OrdineDaArgomenti(const Argomenti &args);
+
 // Refuses an import that would leave the archive more than a few draws shorter
 // unless --sostituisci was given.
 void ControllaRiduzione(const Argomenti &args, const archivio::Archivio &a, size_t nuove);

@@ -35,14 +35,10 @@ Condizioni CondizioniDaArgomenti(const Argomenti &args, Condizioni c)
         if (auto v = args.valore(nome))
             campo = InteroDaArgomento(*v, nome);
     };
-    limiti("pari", c.pari);
-    limiti("bassi", c.bassi);
-    limiti("somma", c.somma);
-    limiti("escursione", c.escursione);
-    massimo("decina-max", c.decinaMax);
-    massimo("cadenza-max", c.cadenzaMax);
-    massimo("figura-max", c.figuraMax);
-    massimo("consecutivi-max", c.consecutiviMax);
+    for (const auto &l : CondizioniLimiti)
+        limiti(l.nome, c.*l.campo);
+    for (const auto &m : CondizioniMassimi)
+        massimo(m.nome, c.*m.campo);
     for (const auto &g : args.valori("gruppo")) {
         auto gruppo = LeggiGruppo(g);
         if (!gruppo)

@@ -22,7 +22,10 @@
 
 #include <QDate>
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
+#include <utility>
 
 namespace sestina::cli {
 namespace {
@@ -84,12 +87,7 @@ esporta::Report ReportStat(const Argomenti &args, Contesto &ctx)
     if (!tabella)
         throw ErroreUso{"tabella sconosciuta \"" + nome + "\""};
     const auto [inizio, fine] = IntervalloDaArgomenti(args, ctx.archivio);
-    int ordine = 1;
-    if (auto v = args.valore("ordine")) {
-        ordine = InteroDaArgomento(*v, "ordine");
-        if (ordine < 0 || ordine > 3)
-            throw ErroreUso{"ordine deve essere 0, 1, 2 o 3"};
-    }
+    const int ordine = OrdineDaArgomenti(args);
     const auto estrazioni = ctx.archivio.LeggiTutte();
     if (fine < inizio ||
         !DateCompatibili(estrazioni[static_cast<size_t>(inizio)].data, estrazioni[static_cast<size_t>(fine)].data))
@@ -240,6 +238,29 @@ std::vector<std::string> Con(std::vector<std::string> a, const std::vector<std::
     return a;
 }
 
+// The draw of --estrazione, else the last one.
+int EstrazioneScelta(const Argomenti &args, Contesto &ctx)
+{
+    int record = UltimaOErrore(ctx.archivio);
+    if (args.valore("estrazione"))
+        record = RecordRichiesto(args, ctx, "estrazione");
+    return record;
+}
+
+// The crossword's pictures and listing that Astro, Metodi and Cruci print, then
+// their full-page form or, with --tabulato, their listing form.
+template <class Dati>
+esporta::Report ConCruciverba(const Argomenti &args, Contesto &ctx, Dati d, const metodi::RisultatoCruci &c,
+                              esporta::Report (*pagina)(const esporta::IntestazioneReport &, const Dati &),
+                              esporta::Report (*tabulato)(const esporta::IntestazioneReport &, const Dati &))
+{
+    d.numeriInGioco = FiguraNumeri(c.cruciverba.Numeri());
+    d.cruciverba = Figura(metodi::GrigliaCruciverba(c.cruciverba));
+    d.tabulato = Tabulato(args, ctx, c.sviluppo);
+    const auto intestazione = esporta::IntestazioneDaCartella(ctx.dir);
+    return args.flag("tabulato") ? tabulato(intestazione, d) : pagina(intestazione, d);
+}
+
 esporta::Report ReportAstro(const Argomenti &args, Contesto &ctx)
 {
     args.ControllaOpzioni(Con({"segno", "estrazione", "riga", "tabulato", "pdf"}, OpzioniCruciverbaPagina));
@@ -247,33 +268,24 @@ esporta::Report ReportAstro(const Argomenti &args, Contesto &ctx)
         throw ErroreUso{"manca --segno (da 1 a 12)"};
     const int segno = InteroIn(args, "segno", 1, 1, 12);
     const int riga = InteroIn(args, "riga", 0, 0, 4);
-    int record = UltimaOErrore(ctx.archivio);
-    if (args.valore("estrazione"))
-        record = RecordRichiesto(args, ctx, "estrazione");
+    const int record = EstrazioneScelta(args, ctx);
     const auto ris = metodi::CalcolaAstro(ctx.archivio.LeggiTutte(), record, segno, riga);
     if (ris.ripiegato)
         ctx.err << metodi::MsgCalcoloImpossibile << "\n";
     const auto c = CruciverbaPagina(args, metodi::NumeriDaLista(ris.listaCruciverba));
     esporta::DatiReportAstrolotto d;
     metodi::TestiReportAstro(d, segno, ris.record, DataDi(ctx.archivio, ris.record), ctx.dir);
-    d.numeriInGioco = FiguraNumeri(c.cruciverba.Numeri());
     d.previsioni = Figura(ris.previsioneGriglia);
     d.ritardi = Figura(ris.ritardo);
-    d.cruciverba = Figura(metodi::GrigliaCruciverba(c.cruciverba));
     d.esiti = Figura(ris.esiti);
-    d.tabulato = Tabulato(args, ctx, c.sviluppo);
-    const auto intestazione = esporta::IntestazioneDaCartella(ctx.dir);
-    return args.flag("tabulato") ? esporta::TReportastrotabulato(intestazione, d)
-                                 : esporta::TReportastrolotto(intestazione, d);
+    return ConCruciverba(args, ctx, std::move(d), c, esporta::TReportastrolotto, esporta::TReportastrotabulato);
 }
 
 esporta::Report ReportMetodi(const Argomenti &args, Contesto &ctx)
 {
     args.ControllaOpzioni(Con({"estrazione", "tabulato", "pdf"}, OpzioniCruciverbaPagina));
     const metodi::Metodo m = MetodoDaFile(args.posizionale(1, "il file del metodo (.mts)"));
-    int record = UltimaOErrore(ctx.archivio);
-    if (args.valore("estrazione"))
-        record = RecordRichiesto(args, ctx, "estrazione");
+    const int record = EstrazioneScelta(args, ctx);
     auto ris = metodi::CalcolaPaginaMetodo(ctx.archivio.LeggiTutte(), record, m.parametri, m.nome);
     const auto c = CruciverbaPagina(args, ris.listaCruciverba);
     esporta::DatiReportMetodi d;
@@ -281,12 +293,7 @@ esporta::Report ReportMetodi(const Argomenti &args, Contesto &ctx)
     d.previsioniGriglia = Figura(ris.previsioneGriglia);
     d.ritardi = Figura(ris.rit);
     d.esiti = Figura(ris.es);
-    d.numeriInGioco = FiguraNumeri(c.cruciverba.Numeri());
-    d.cruciverba = Figura(metodi::GrigliaCruciverba(c.cruciverba));
-    d.tabulato = Tabulato(args, ctx, c.sviluppo);
-    const auto intestazione = esporta::IntestazioneDaCartella(ctx.dir);
-    return args.flag("tabulato") ? esporta::TReportmetoditabulato(intestazione, d)
-                                 : esporta::TReportmetodi(intestazione, d);
+    return ConCruciverba(args, ctx, std::move(d), c, esporta::TReportmetodi, esporta::TReportmetoditabulato);
 }
 
 esporta::DatiReportCruci DatiCruci(const OpzioniCruci &o)
@@ -305,13 +312,7 @@ esporta::Report ReportCruci(const Argomenti &args, Contesto &ctx)
     if (!c.cruciverba.completo)
         throw Errore("Numeri insufficienti per riempire il cruciverba " + std::to_string(o.righe) + " x " +
                      std::to_string(o.colonne));
-    esporta::DatiReportCruci d = DatiCruci(o);
-    d.numeriInGioco = FiguraNumeri(c.cruciverba.Numeri());
-    d.cruciverba = Figura(metodi::GrigliaCruciverba(c.cruciverba));
-    d.tabulato = Tabulato(args, ctx, c.sviluppo);
-    const auto intestazione = esporta::IntestazioneDaCartella(ctx.dir);
-    return args.flag("tabulato") ? esporta::TReportcrucitabulato(intestazione, d)
-                                 : esporta::TReportCruci(intestazione, d);
+    return ConCruciverba(args, ctx, DatiCruci(o), c, esporta::TReportCruci, esporta::TReportcrucitabulato);
 }
 
 esporta::Report ReportCompl90(const Argomenti &args, Contesto &ctx)
@@ -331,38 +332,38 @@ esporta::Report ReportCompl90(const Argomenti &args, Contesto &ctx)
     return esporta::TReportcompl90tabulato(esporta::IntestazioneDaCartella(ctx.dir), d);
 }
 
-const std::string Pagine = "estrazioni, consulta, stat, calore, ambo, sistemi, astro, metodi, cruci, compl90";
+// The pages `report` prints, in the order the usage lists them.
+struct PaginaReport {
+    const char *nome;
+    esporta::Report (*modulo)(const Argomenti &, Contesto &);
+};
+const PaginaReport PagineReport[] = {
+    {"estrazioni", ReportEstrazioni}, {"consulta", ReportConsulta}, {"stat", ReportStat},
+    {"calore", ReportCalore},         {"ambo", ReportAmbo},         {"sistemi", ReportSistemi},
+    {"astro", ReportAstro},           {"metodi", ReportMetodi},     {"cruci", ReportCruci},
+    {"compl90", ReportCompl90},
+};
+
+std::string ElencoPagine()
+{
+    std::string elenco;
+    for (const PaginaReport &p : PagineReport)
+        elenco += (elenco.empty() ? "" : ", ") + std::string(p.nome);
+    return elenco;
+}
 
 int Report(const Argomenti &args, Contesto &ctx)
 {
-    const std::string &pagina = args.posizionale(0, "la pagina (" + Pagine + ")");
+    const std::string &pagina = args.posizionale(0, "la pagina (" + ElencoPagine() + ")");
     const auto pdf = args.valore("pdf");
     if (!pdf)
         throw ErroreUso{"manca --pdf FILE"};
+    const auto p = std::find_if(std::begin(PagineReport), std::end(PagineReport),
+                                [&](const PaginaReport &x) { return pagina == x.nome; });
     resa::AssicuraApplicazioneGrafica();
-    esporta::Report r;
-    if (pagina == "estrazioni")
-        r = ReportEstrazioni(args, ctx);
-    else if (pagina == "consulta")
-        r = ReportConsulta(args, ctx);
-    else if (pagina == "stat")
-        r = ReportStat(args, ctx);
-    else if (pagina == "calore")
-        r = ReportCalore(args, ctx);
-    else if (pagina == "ambo")
-        r = ReportAmbo(args, ctx);
-    else if (pagina == "sistemi")
-        r = ReportSistemi(args, ctx);
-    else if (pagina == "astro")
-        r = ReportAstro(args, ctx);
-    else if (pagina == "metodi")
-        r = ReportMetodi(args, ctx);
-    else if (pagina == "cruci")
-        r = ReportCruci(args, ctx);
-    else if (pagina == "compl90")
-        r = ReportCompl90(args, ctx);
-    else
-        throw ErroreUso{"pagina sconosciuta \"" + pagina + "\"; pagine: " + Pagine};
+    if (p == std::end(PagineReport))
+        throw ErroreUso{"pagina sconosciuta \"" + pagina + "\"; pagine: " + ElencoPagine()};
+    esporta::Report r = p->modulo(args, ctx);
     resa::CaricaFigure(r);
     resa::EsportaPDF(r, *pdf);
     return 0;

@@ -26,12 +26,7 @@ int Stat(const Argomenti &args, Contesto &ctx)
         throw ErroreUso{"tabella sconosciuta \"" + nome + "\"; tabelle: " + elenco};
     }
     const auto [inizio, fine] = IntervalloDaArgomenti(args, ctx.archivio);
-    int ordine = 1;
-    if (auto v = args.valore("ordine")) {
-        ordine = InteroDaArgomento(*v, "ordine");
-        if (ordine < 0 || ordine > 3)
-            throw ErroreUso{"ordine deve essere 0, 1, 2 o 3"};
-    }
+    const int ordine = OrdineDaArgomenti(args);
     const auto estrazioni = ctx.archivio.LeggiTutte();
     // A damaged date names its draw, not only the failed comparison.
     for (int r : {inizio, fine}) {

@@ -23,6 +23,68 @@ double Scala(double w, double h, double maxW, double maxH)
     return s;
 }
 
+struct Misura {
+    double larghezza, altezza;
+};
+
+// A grid picture's size in mm, scaled down to fit the box.
+Misura InRiquadro(const FiguraPixel &f, double maxW, double maxH)
+{
+    const double w = f.larghezza * MmPerPixel, h = f.altezza * MmPerPixel;
+    const double s = Scala(w, h, maxW, maxH);
+    return {w * s, h * s};
+}
+
+// Where the pieces of a form's header stand: the program title, its logo, the
+// box with the user's three lines and the picture on the right.
+struct PostiTestata {
+    double xTitolo, yTitolo, larghezzaTitolo;
+    Allineamento allineamentoTitolo;
+    Riquadro logo, riquadro, figuraDestra;
+    double xRighe, larghezzaRighe;
+    std::array<double, 3> yRighe;
+};
+
+// clang-format off
+// Title x, y, width and alignment; program logo; box of the user's lines; picture
+// on the right; the lines' x, width and y.
+constexpr PostiTestata TestataAnteprima{5.8, 1.1, 177.3, Allineamento::Centro,
+    {5.8, 16.9, 32.5, 32.3}, {42.3, 16.9, 106.4, 32.5}, {150.3, 16.9, 32.8, 32.3}, 45.0, 102.0, {24.6, 29.9, 34.4}};
+constexpr PostiTestata TestataOrizzontale{64.6, -4.5, 0, Allineamento::Sinistra,
+    {3.7, 2.4, 32.5, 32.3}, {64.6, 13.0, 106.4, 25.4}, {205.3, 2.4, 32.8, 32.3}, 67.5, 102.0, {21.2, 26.5, 31.0}};
+constexpr PostiTestata TestataComune{41.0, 1.3, 0, Allineamento::Sinistra,
+    {5.3, 17.2, 33.1, 33.1}, {42.3, 16.9, 97.6, 32.5}, {148.8, 17.2, 33.1, 33.1}, 45.0, 93.0, {24.9, 30.7, 38.1}};
+// clang-format on
+
+Banda Testata(const PostiTestata &p, const IntestazioneReport &intestazione, const SorgenteFigura &figuraDestra,
+              double altezza)
+{
+    Banda t;
+    t.tipo = TipoBanda::Titolo;
+    t.altezza = altezza;
+    t.etichette.push_back(Testo(p.xTitolo, p.yTitolo, intestazione.titoloProgramma, Font(48, true, true), Verde,
+                                p.larghezzaTitolo, p.allineamentoTitolo));
+    t.figure.push_back(
+        Immagine(p.logo.x, p.logo.y, p.logo.larghezza, p.logo.altezza, intestazione.logoProgramma, true));
+    t.riquadri.push_back(p.riquadro);
+    for (size_t k = 0; k < 3; ++k)
+        t.etichette.push_back(
+            Testo(p.xRighe, p.yRighe[k], intestazione.righeUtente[k], Font(13), colori::Nero, p.larghezzaRighe));
+    const Riquadro &d = p.figuraDestra;
+    t.figure.push_back(Immagine(d.x, d.y, d.larghezza, d.altezza, figuraDestra, true));
+    return t;
+}
+
+// The caption of the one- and two-grid forms (red, centred on the page) and the
+// two subtitles beside each other below it.
+void Didascalie(Banda &d, double larghezza, double yTitolo, double ySottotitoli, double x1, double x2,
+                const std::string &titolo, const std::string &sottotitolo1, const std::string &sottotitolo2)
+{
+    d.etichette.push_back(Testo(0, yTitolo, titolo, Font(21, true), Rosso, larghezza, Allineamento::Centro));
+    d.etichette.push_back(Testo(x1, ySottotitoli, sottotitolo1, Font(16, true, true), BluNotte, x2 - x1 - 1.0));
+    d.etichette.push_back(Testo(x2, ySottotitoli, sottotitolo2, Font(16, true, true), BluNotte));
+}
+
 std::string Pezzo(const char *formato, const std::string &a, const std::string &b)
 {
     return Formato(formato, a.c_str(), b.c_str());
@@ -84,9 +146,8 @@ Figura Immagine(double x, double y, double w, double h, SorgenteFigura s, bool p
 
 Figura ImmagineInRiquadro(double x, double y, const FiguraPixel &f, double larghezzaMassima, double altezzaMassima)
 {
-    const double w = f.larghezza * MmPerPixel, h = f.altezza * MmPerPixel;
-    const double s = Scala(w, h, larghezzaMassima, altezzaMassima);
-    return Immagine(x, y, w * s, h * s, f.sorgente);
+    const Misura m = InRiquadro(f, larghezzaMassima, altezzaMassima);
+    return Immagine(x, y, m.larghezza, m.altezza, f.sorgente);
 }
 
 Banda PiePagina()
@@ -176,32 +237,17 @@ Report Tmyreport(const IntestazioneReport &intestazione, const FiguraPixel &figu
 {
     Report r;
     r.titolo = "Anteprima";
-    Banda t;
-    t.tipo = TipoBanda::Titolo;
-    t.altezza = 50.3;
-    t.etichette.push_back(
-        Testo(5.8, 1.1, intestazione.titoloProgramma, Font(48, true, true), Verde, 177.3, Allineamento::Centro));
-    t.figure.push_back(Immagine(5.8, 16.9, 32.5, 32.3, intestazione.logoProgramma, true));
-    t.riquadri.push_back({42.3, 16.9, 106.4, 32.5});
-    const double righe[3] = {24.6, 29.9, 34.4};
-    for (int k = 0; k < 3; ++k)
-        t.etichette.push_back(
-            Testo(45.0, righe[k], intestazione.righeUtente[static_cast<size_t>(k)], Font(13), colori::Nero, 102.0));
-    t.figure.push_back(Immagine(150.3, 16.9, 32.8, 32.3, intestazione.logoUtente, true));
-    r.bande.push_back(std::move(t));
+    r.bande.push_back(Testata(TestataAnteprima, intestazione, intestazione.logoUtente, 50.3));
 
     const double larghezza = r.larghezzaUtile();
     const Banda piede = PiePagina();
     Banda d;
     d.tipo = TipoBanda::Dettaglio;
-    d.etichette.push_back(Testo(0, 1.6, titolo, Font(21, true), Rosso, larghezza, Allineamento::Centro));
-    d.etichette.push_back(Testo(31.8, 16.4, sottotitolo1, Font(16, true, true), BluNotte, 111.7 - 31.8 - 1.0));
-    d.etichette.push_back(Testo(111.7, 16.4, sottotitolo2, Font(16, true, true), BluNotte));
+    Didascalie(d, larghezza, 1.6, 16.4, 31.8, 111.7, titolo, sottotitolo1, sottotitolo2);
     const double cima = 22.5;
-    const double w = figura.larghezza * MmPerPixel, h = figura.altezza * MmPerPixel;
-    const double s = Scala(w, h, larghezza, r.altezzaUtile() - 50.3 - piede.altezza - cima - 1.0);
-    d.figure.push_back(Immagine((larghezza - w * s) / 2, cima, w * s, h * s, figura.sorgente));
-    d.altezza = std::max(83.9, cima + h * s + 1.0);
+    const Misura m = InRiquadro(figura, larghezza, r.altezzaUtile() - 50.3 - piede.altezza - cima - 1.0);
+    d.figure.push_back(Immagine((larghezza - m.larghezza) / 2, cima, m.larghezza, m.altezza, figura.sorgente));
+    d.altezza = std::max(83.9, cima + m.altezza + 1.0);
     r.bande.push_back(std::move(d));
     r.bande.push_back(piede);
     return r;
@@ -214,27 +260,15 @@ Report Tmyreportorizzontale(const IntestazioneReport &intestazione, const Figura
     Report r;
     r.titolo = "Anteprima";
     r.orientamento = Orientamento::Orizzontale;
-    Banda t;
-    t.tipo = TipoBanda::Titolo;
-    t.altezza = 41.0;
-    t.etichette.push_back(Testo(64.6, -4.5, intestazione.titoloProgramma, Font(48, true, true), Verde));
-    t.figure.push_back(Immagine(3.7, 2.4, 32.5, 32.3, intestazione.logoProgramma, true));
-    t.riquadri.push_back({64.6, 13.0, 106.4, 25.4});
-    const double righe[3] = {21.2, 26.5, 31.0};
-    for (int k = 0; k < 3; ++k)
-        t.etichette.push_back(
-            Testo(67.5, righe[k], intestazione.righeUtente[static_cast<size_t>(k)], Font(13), colori::Nero, 102.0));
-    t.figure.push_back(Immagine(205.3, 2.4, 32.8, 32.3, intestazione.logoUtente, true));
-    r.bande.push_back(std::move(t));
+    const Banda t = Testata(TestataOrizzontale, intestazione, intestazione.logoUtente, 41.0);
+    r.bande.push_back(t);
 
     const double larghezza = r.larghezzaUtile();
     const Banda piede = PiePagina();
     Banda d;
     d.tipo = TipoBanda::Dettaglio;
     // The caption gets its own line above the subtitles, so the three never overlap.
-    d.etichette.push_back(Testo(0, 0.5, titolo, Font(21, true), Rosso, larghezza, Allineamento::Centro));
-    d.etichette.push_back(Testo(6.3, 7.2, sottotitolo1, Font(16, true, true), BluNotte, 173.0 - 6.3 - 1.0));
-    d.etichette.push_back(Testo(173.0, 7.2, sottotitolo2, Font(16, true, true), BluNotte));
+    Didascalie(d, larghezza, 0.5, 7.2, 6.3, 173.0, titolo, sottotitolo1, sottotitolo2);
     const double cima = 14.1;
     const double wl = sinistra.larghezza * MmPerPixel, wr = destra.larghezza * MmPerPixel;
     const double w = wl + wr;
@@ -251,18 +285,73 @@ Report Tmyreportorizzontale(const IntestazioneReport &intestazione, const Figura
 
 Banda IntestazioneComune(const IntestazioneReport &intestazione, const SorgenteFigura &figuraDestra, double altezza)
 {
-    Banda t;
-    t.tipo = TipoBanda::Titolo;
-    t.altezza = altezza;
-    t.etichette.push_back(Testo(41.0, 1.3, intestazione.titoloProgramma, Font(48, true, true), Verde));
-    t.figure.push_back(Immagine(5.3, 17.2, 33.1, 33.1, intestazione.logoProgramma, true));
-    t.riquadri.push_back({42.3, 16.9, 97.6, 32.5});
-    const double righe[3] = {24.9, 30.7, 38.1};
-    for (int k = 0; k < 3; ++k)
-        t.etichette.push_back(
-            Testo(45.0, righe[k], intestazione.righeUtente[static_cast<size_t>(k)], Font(13), colori::Nero, 93.0));
-    t.figure.push_back(Immagine(148.8, 17.2, 33.1, 33.1, figuraDestra, true));
+    return Testata(TestataComune, intestazione, figuraDestra, altezza);
+}
+
+namespace {
+
+// Where the four lines of a title band stand, and their fonts and colours.
+struct PostoRiga {
+    double x, y;
+    int pixel;
+    bool grassetto, corsivo;
+    Colore colore;
+};
+
+Banda TestataRighe(const IntestazioneReport &intestazione, double altezza, const std::array<PostoRiga, 4> &posti,
+                   const std::array<std::string, 4> &righe)
+{
+    Banda t = IntestazioneComune(intestazione, intestazione.logoUtente, altezza);
+    for (size_t k = 0; k < 4; ++k) {
+        const PostoRiga &p = posti[k];
+        t.etichette.push_back(Testo(p.x, p.y, righe[k], Font(p.pixel, p.grassetto, p.corsivo), p.colore));
+    }
     return t;
+}
+
+} // namespace
+
+Banda TestataAnteprimaRighe(const IntestazioneReport &intestazione, const std::array<std::string, 4> &righe)
+{
+    return TestataRighe(intestazione, 276.5,
+                        {{{5.3, 51.1, 24, true, false, Blu},
+                          {5.3, 64.6, 19, false, true, Rosso},
+                          {5.3, 73.3, 16, true, false, Porpora},
+                          {5.3, 80.2, 16, true, false, Porpora}}},
+                        righe);
+}
+
+Banda TestataTabulato(const IntestazioneReport &intestazione, const std::array<std::string, 4> &righe)
+{
+    return TestataRighe(intestazione, 184.7,
+                        {{{5.6, 51.9, 24, true, false, Blu},
+                          {5.3, 67.5, 19, false, true, Rosso},
+                          {5.6, 78.1, 16, true, false, Porpora},
+                          {5.6, 88.1, 16, true, false, Porpora}}},
+                        righe);
+}
+
+Etichetta EditoreInFondo()
+{
+    return Testo(0, 269.9, RigaEditore, Font(16, true), Rosso);
+}
+
+void ChiudiTabulato(Report &r, Banda testata, double x, double y, std::vector<std::string> righe)
+{
+    testata.etichette.push_back(Testo(x, y, "Tabulato", Font(24, true), BluNotte));
+    r.bande.push_back(std::move(testata));
+    r.bande.push_back(BandaTabulato(std::move(righe)));
+    r.bande.push_back(PiePagina());
+}
+
+std::string RigaInserimenti(int casuali, int ultimi, int frequenze, int ritardi)
+{
+    return Formato("Casuali %d Ultimi %d, Frequenze %d Ritardi %d", casuali, ultimi, frequenze, ritardi);
+}
+
+std::string RigaCombinazione(const std::string &combinazione)
+{
+    return "Numeri in combinazione " + (combinazione.empty() ? std::string("Libero") : combinazione);
 }
 
 Colonna NumeriInGioco(const std::vector<Colonna> &colonne)
@@ -294,10 +383,9 @@ Report Treportspoglio(const IntestazioneReport &intestazione, const DatiReportSp
     dati.etichette.push_back(Testo(larghezza / 2 + 2, 23.0, "Riepilogo Vincite", Font(16, true), Rosso));
     double basso = cima;
     auto riquadro = [&](const FiguraPixel &f, double x) {
-        const double w = f.larghezza * MmPerPixel, h = f.altezza * MmPerPixel;
-        const double s = Scala(w, h, meta, 60.0);
-        dati.figure.push_back(Immagine(x, cima, w * s, h * s, f.sorgente));
-        basso = std::max(basso, cima + h * s);
+        const Misura m = InRiquadro(f, meta, 60.0);
+        dati.figure.push_back(Immagine(x, cima, m.larghezza, m.altezza, f.sorgente));
+        basso = std::max(basso, cima + m.altezza);
     };
     riquadro(d.datiSistema, 5.3);
     riquadro(d.riepilogo, larghezza / 2 + 2);
@@ -307,12 +395,9 @@ Report Treportspoglio(const IntestazioneReport &intestazione, const DatiReportSp
     Banda analisi;
     analisi.tipo = TipoBanda::Dettaglio;
     analisi.etichette.push_back(Testo(0, 0, "Analisi ", Font(16, true), Rosso, larghezza, Allineamento::Centro));
-    {
-        const double w = d.analisi.larghezza * MmPerPixel, h = d.analisi.altezza * MmPerPixel;
-        const double s = Scala(w, h, larghezza, 120.0);
-        analisi.figure.push_back(Immagine((larghezza - w * s) / 2, 6.0, w * s, h * s, d.analisi.sorgente));
-        analisi.altezza = 6.0 + h * s + 3.0;
-    }
+    const Misura m = InRiquadro(d.analisi, larghezza, 120.0);
+    analisi.figure.push_back(Immagine((larghezza - m.larghezza) / 2, 6.0, m.larghezza, m.altezza, d.analisi.sorgente));
+    analisi.altezza = 6.0 + m.altezza + 3.0;
     r.bande.push_back(std::move(analisi));
 
     Banda elenco;
@@ -330,26 +415,13 @@ Report TReportSistemi(const IntestazioneReport &intestazione, const DatiReportSi
 {
     Report r;
     r.titolo = "Tabulato Sistemi";
-    Banda t = IntestazioneComune(intestazione, intestazione.logoUtente, 184.7);
-    const std::string &ruota = NomiRuote[IndiceRuotaConsulta];
-    t.etichette.push_back(
-        Testo(5.6, 51.9, "Sistema - Concorso : " + ruota + " elaborato il " + d.data + " ", Font(24, true), Blu));
-    t.etichette.push_back(Testo(5.3, 67.5, "Tipo di riduzione " + d.riduzione, Font(19, false, true), Rosso));
-    t.etichette.push_back(
-        Testo(5.6, 78.1,
-              Formato("Casuali %d Ultimi %d, Frequenze %d Ritardi %d", d.casuali, d.ultimi, d.frequenze, d.ritardi),
-              Font(16, true), Porpora));
-    t.etichette.push_back(Testo(5.6, 88.1,
-                                "Numeri in combinazione " + (d.combinazione.empty() ? "Libero" : d.combinazione),
-                                Font(16, true), Porpora));
+    Banda t = TestataTabulato(
+        intestazione, {"Sistema - Concorso : " + NomiRuote[IndiceRuotaConsulta] + " elaborato il " + d.data + " ",
+                       "Tipo di riduzione " + d.riduzione, RigaInserimenti(d.casuali, d.ultimi, d.frequenze, d.ritardi),
+                       RigaCombinazione(d.combinazione)});
     t.etichette.push_back(Testo(54.0, 97.4, "Numeri in Gioco", Font(24, true), Rosso));
-    Figura numeri = Immagine(54.0, 110.9, 63.5, 63.5, d.numeriInGioco.sorgente, true);
-    t.figure.push_back(std::move(numeri));
-    t.etichette.push_back(Testo(71.7, 175.2, "Tabulato", Font(24, true), BluNotte));
-    r.bande.push_back(std::move(t));
-
-    r.bande.push_back(BandaTabulato(d.tabulato));
-    r.bande.push_back(PiePagina());
+    t.figure.push_back(Immagine(54.0, 110.9, 63.5, 63.5, d.numeriInGioco.sorgente, true));
+    ChiudiTabulato(r, std::move(t), 71.7, 175.2, d.tabulato);
     return r;
 }
 

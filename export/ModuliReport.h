@@ -84,6 +84,21 @@ Report Tmyreportorizzontale(const IntestazioneReport &intestazione, const Figura
 // the user's logo) on the right.
 Banda IntestazioneComune(const IntestazioneReport &intestazione, const SorgenteFigura &figuraDestra, double altezza);
 
+// The title band of the full-page forms of Cruci and Metodi (TestataAnteprimaRighe)
+// and of the "Tabulato" forms of Sistemi, Cruci and Metodi (TestataTabulato): the
+// header and four lines, the first blue, the second red italics, two purple.
+Banda TestataAnteprimaRighe(const IntestazioneReport &intestazione, const std::array<std::string, 4> &righe);
+Banda TestataTabulato(const IntestazioneReport &intestazione, const std::array<std::string, 4> &righe);
+// The publisher's line at the foot of the full-page forms' title band.
+Etichetta EditoreInFondo();
+// The end of every "Tabulato" form: the caption "Tabulato" at (x, y) of the title
+// band, then the listing and the footer.
+void ChiudiTabulato(Report &r, Banda testata, double x, double y, std::vector<std::string> righe);
+// "Casuali %d Ultimi %d, Frequenze %d Ritardi %d": the page's "Inserisci" values.
+std::string RigaInserimenti(int casuali, int ultimi, int frequenze, int ritardi);
+// "Numeri in combinazione " and the chosen item, "Libero" when none.
+std::string RigaCombinazione(const std::string &combinazione);
+
 // Treportspoglio ("Report Spoglio"): the system's name, contest and date, the
 // numbers in play, the pictures of the three grids of the checking window and
 // the list of all columns, three per line.

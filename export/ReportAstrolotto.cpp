@@ -45,7 +45,7 @@ Report TReportastrolotto(const IntestazioneReport &intestazione, const DatiRepor
     t.figure.push_back(ImmagineInRiquadro(10.6, 175.9, d.cruciverba, 84.7 - 10.6 - 2.0, 269.9 - 175.9 - 1.0));
     t.etichette.push_back(Grassetto(91.3, 191.3, "Esiti", 35, Rosso));
     t.figure.push_back(ImmagineInRiquadro(84.7, 207.7, d.esiti, 190.0 - 84.7, 269.9 - 207.7 - 1.0));
-    t.etichette.push_back(Grassetto(0, 269.9, RigaEditore, 16, Rosso));
+    t.etichette.push_back(EditoreInFondo());
     r.bande.push_back(std::move(t));
     return r;
 }
@@ -61,10 +61,7 @@ Report TReportastrotabulato(const IntestazioneReport &intestazione, const DatiRe
     t.etichette.push_back(Grassetto(92.3, 84.7, "Cruciverba", 35, Rosso));
     // Its own size, kept above "Tabulato".
     t.figure.push_back(ImmagineInRiquadro(92.3, 98.2, d.cruciverba, 190.0 - 92.3, 152.1 - 98.2 - 1.0));
-    t.etichette.push_back(Grassetto(66.4, 152.1, "Tabulato", 24, BluNotte));
-    r.bande.push_back(std::move(t));
-    r.bande.push_back(BandaTabulato(d.tabulato));
-    r.bande.push_back(PiePagina());
+    ChiudiTabulato(r, std::move(t), 66.4, 152.1, d.tabulato);
     return r;
 }
 

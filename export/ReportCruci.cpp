@@ -13,56 +13,47 @@ const std::string &Ruota()
     return NomiRuote[IndiceRuotaConsulta];
 }
 
-std::string Combinazione(const DatiReportCruci &d)
-{
-    return "Numeri in combinazione " + (d.combinazione.empty() ? std::string("Libero") : d.combinazione);
-}
-
-std::string Inserimenti(const DatiReportCruci &d)
-{
-    return Formato("Casuali %d Ultimi %d, Frequenze %d Ritardi %d", d.casuali, d.ultimi, d.frequenze, d.ritardi);
-}
-
 } // namespace
+
+Report TabulatoCruciverba(const std::string &titolo, const IntestazioneReport &intestazione,
+                          const std::array<std::string, 4> &righe, const FiguraPixel &numeriInGioco,
+                          const FiguraPixel &cruciverba, std::vector<std::string> tabulato)
+{
+    Report r;
+    r.titolo = titolo;
+    Banda t = TestataTabulato(intestazione, righe);
+    t.etichette.push_back(Testo(5.3, 97.4, "Numeri in Gioco", Font(24, true), Rosso));
+    t.figure.push_back(Immagine(11.9, 110.9, 63.5, 63.5, numeriInGioco.sorgente, true));
+    t.etichette.push_back(Testo(92.3, 97.4, "Cruciverba", Font(24, true), Rosso));
+    t.figure.push_back(Immagine(92.3, 110.9, 63.5, 63.5, cruciverba.sorgente, true));
+    ChiudiTabulato(r, std::move(t), 71.7, 175.2, std::move(tabulato));
+    return r;
+}
 
 Report TReportCruci(const IntestazioneReport &intestazione, const DatiReportCruci &d)
 {
     Report r;
     r.titolo = "Anteprima Cruciverba";
-    Banda t = IntestazioneComune(intestazione, intestazione.logoUtente, 276.5);
-    t.etichette.push_back(
-        Testo(5.3, 51.1, "Cruciverba - Concorso : " + Ruota() + " Elaborato il " + d.data + " ", Font(24, true), Blu));
-    t.etichette.push_back(Testo(5.3, 64.6, "Tipo di riduzione " + d.riduzione, Font(19, false, true), Rosso));
-    t.etichette.push_back(Testo(5.3, 73.3, Inserimenti(d), Font(16, true), Porpora));
-    t.etichette.push_back(Testo(5.3, 80.2, Combinazione(d), Font(16, true), Porpora));
+    Banda t = TestataAnteprimaRighe(
+        intestazione,
+        {"Cruciverba - Concorso : " + Ruota() + " Elaborato il " + d.data + " ", "Tipo di riduzione " + d.riduzione,
+         RigaInserimenti(d.casuali, d.ultimi, d.frequenze, d.ritardi), RigaCombinazione(d.combinazione)});
     t.etichette.push_back(Testo(5.3, 87.0, "Numeri in Gioco", Font(35, true), Rosso));
     t.figure.push_back(ImmagineInRiquadro(6.1, 100.5, d.numeriInGioco, 116.2 - 6.1 - 2.0, 269.9 - 100.5 - 1.0));
     t.etichette.push_back(Testo(116.2, 87.0, "Cruciverba", Font(35, true), Rosso));
     t.figure.push_back(ImmagineInRiquadro(116.2, 104.0, d.cruciverba, 190.0 - 116.2, 269.9 - 104.0 - 1.0));
-    t.etichette.push_back(Testo(0, 269.9, RigaEditore, Font(16, true), Rosso));
+    t.etichette.push_back(EditoreInFondo());
     r.bande.push_back(std::move(t));
     return r;
 }
 
 Report TReportcrucitabulato(const IntestazioneReport &intestazione, const DatiReportCruci &d)
 {
-    Report r;
-    r.titolo = "Tabulato Cruciverba";
-    Banda t = IntestazioneComune(intestazione, intestazione.logoUtente, 184.7);
-    t.etichette.push_back(
-        Testo(5.6, 51.9, "Cruciverba - Concorso : " + Ruota() + " elaborato il " + d.data + " ", Font(24, true), Blu));
-    t.etichette.push_back(Testo(5.3, 67.5, "Tipo di riduzione " + d.riduzione, Font(19, false, true), Rosso));
-    t.etichette.push_back(Testo(5.6, 78.1, Inserimenti(d), Font(16, true), Porpora));
-    t.etichette.push_back(Testo(5.6, 88.1, Combinazione(d), Font(16, true), Porpora));
-    t.etichette.push_back(Testo(5.3, 97.4, "Numeri in Gioco", Font(24, true), Rosso));
-    t.figure.push_back(Immagine(11.9, 110.9, 63.5, 63.5, d.numeriInGioco.sorgente, true));
-    t.etichette.push_back(Testo(92.3, 97.4, "Cruciverba", Font(24, true), Rosso));
-    t.figure.push_back(Immagine(92.3, 110.9, 63.5, 63.5, d.cruciverba.sorgente, true));
-    t.etichette.push_back(Testo(71.7, 175.2, "Tabulato", Font(24, true), BluNotte));
-    r.bande.push_back(std::move(t));
-    r.bande.push_back(BandaTabulato(d.tabulato));
-    r.bande.push_back(PiePagina());
-    return r;
+    return TabulatoCruciverba(
+        "Tabulato Cruciverba", intestazione,
+        {"Cruciverba - Concorso : " + Ruota() + " elaborato il " + d.data + " ", "Tipo di riduzione " + d.riduzione,
+         RigaInserimenti(d.casuali, d.ultimi, d.frequenze, d.ritardi), RigaCombinazione(d.combinazione)},
+        d.numeriInGioco, d.cruciverba, d.tabulato);
 }
 
 Report TReportcompl90tabulato(const IntestazioneReport &intestazione, const DatiReportCruci &d)
@@ -77,17 +68,15 @@ Report TReportcompl90tabulato(const IntestazioneReport &intestazione, const Dati
     // Three choices side by side on one line: the default size keeps each in its place.
     t.etichette.push_back(
         Testo(5.3, 67.5, "Tipo di riduzione " + d.riduzione, Font(13, false, true), Rosso, 60.6 - 5.3 - 1.0));
-    t.etichette.push_back(Testo(60.6, 67.5, Combinazione(d), Font(13, false, true), Rosso, 111.4 - 60.6 - 1.0));
+    t.etichette.push_back(
+        Testo(60.6, 67.5, RigaCombinazione(d.combinazione), Font(13, false, true), Rosso, 111.4 - 60.6 - 1.0));
     t.etichette.push_back(
         Testo(111.4, 67.5,
               Formato("Casuali %d, Ultimi %d, Frequenze, %d Ritardi %d", d.casuali, d.ultimi, d.frequenze, d.ritardi),
               Font(13, false, true), Rosso));
     t.etichette.push_back(Testo(72.8, 78.1, "Cruciverba", Font(35, true), Rosso));
     t.figure.push_back(Immagine(47.1, 91.5, 95.2, 95.2, d.cruciverba.sorgente, true));
-    t.etichette.push_back(Testo(81.8, 187.9, "Tabulato", Font(24, true), BluNotte));
-    r.bande.push_back(std::move(t));
-    r.bande.push_back(BandaTabulato(d.tabulato));
-    r.bande.push_back(PiePagina());
+    ChiudiTabulato(r, std::move(t), 81.8, 187.9, d.tabulato);
     return r;
 }
 

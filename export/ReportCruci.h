@@ -2,6 +2,7 @@
 
 #include "export/ModuliReport.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,12 @@ struct DatiReportCruci {
     FiguraPixel cruciverba;
     std::vector<std::string> tabulato; // listing lines of the development (RigheTabulato)
 };
+
+// The "Tabulato" form of Cruci and Metodi: the four lines, the numbers in play
+// and the crossword side by side, then the listing.
+Report TabulatoCruciverba(const std::string &titolo, const IntestazioneReport &intestazione,
+                          const std::array<std::string, 4> &righe, const FiguraPixel &numeriInGioco,
+                          const FiguraPixel &cruciverba, std::vector<std::string> tabulato);
 
 // TReportCruci ("Anteprima Cruciverba"): one full-page title band.
 Report TReportCruci(const IntestazioneReport &intestazione, const DatiReportCruci &d);

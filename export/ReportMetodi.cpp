@@ -1,5 +1,7 @@
 #include "export/ReportMetodi.h"
 
+#include "export/ReportCruci.h"
+
 #include "app/Edizione.h"
 #include "app/Testo.h"
 
@@ -11,6 +13,11 @@ using namespace colori_report;
 // Room of the pictures of the full-page form: each stays above the next caption.
 constexpr double DestraPagina = 190.0;
 constexpr double Editore = 269.9;
+
+std::array<std::string, 4> RigheMetodo(const DatiReportMetodi &d)
+{
+    return {RigaMetodo(d), RigaAnalisiMetodo(d), RigaImportiMetodo(d), RigaRicettaMetodo(d)};
+}
 
 } // namespace
 
@@ -41,11 +48,7 @@ Report TReportmetodi(const IntestazioneReport &intestazione, const DatiReportMet
 {
     Report r;
     r.titolo = "Anteprima Metodi";
-    Banda t = IntestazioneComune(intestazione, intestazione.logoUtente, 276.5);
-    t.etichette.push_back(Testo(5.3, 51.1, RigaMetodo(d), Font(24, true), Blu));
-    t.etichette.push_back(Testo(5.3, 64.6, RigaAnalisiMetodo(d), Font(19, false, true), Rosso));
-    t.etichette.push_back(Testo(5.3, 73.3, RigaImportiMetodo(d), Font(16, true), Porpora));
-    t.etichette.push_back(Testo(5.3, 80.2, RigaRicettaMetodo(d), Font(16, true), Porpora));
+    Banda t = TestataAnteprimaRighe(intestazione, RigheMetodo(d));
     t.etichette.push_back(Testo(2.4, 94.7, "Previsioni", Font(24, true), Rosso));
     t.figure.push_back(ImmagineInRiquadro(34.7, 94.7, d.previsioniGriglia, DestraPagina - 34.7, 116.2 - 94.7 - 1.0));
     t.etichette.push_back(Testo(2.4, 116.2, "Ritardi", Font(24, true), Rosso));
@@ -56,29 +59,15 @@ Report TReportmetodi(const IntestazioneReport &intestazione, const DatiReportMet
     t.figure.push_back(ImmagineInRiquadro(3.7, 197.1, d.numeriInGioco, 114.3 - 3.7 - 2.0, Editore - 197.1 - 1.0));
     t.etichette.push_back(Testo(114.3, 180.2, "Cruciverba", Font(35, true), Rosso));
     t.figure.push_back(ImmagineInRiquadro(114.3, 197.1, d.cruciverba, DestraPagina - 114.3, Editore - 197.1 - 1.0));
-    t.etichette.push_back(Testo(0, Editore, RigaEditore, Font(16, true), Rosso));
+    t.etichette.push_back(EditoreInFondo());
     r.bande.push_back(std::move(t));
     return r;
 }
 
 Report TReportmetoditabulato(const IntestazioneReport &intestazione, const DatiReportMetodi &d)
 {
-    Report r;
-    r.titolo = "Tabulato Metodi";
-    Banda t = IntestazioneComune(intestazione, intestazione.logoUtente, 184.7);
-    t.etichette.push_back(Testo(5.6, 51.9, RigaMetodo(d), Font(24, true), Blu));
-    t.etichette.push_back(Testo(5.3, 67.5, RigaAnalisiMetodo(d), Font(19, false, true), Rosso));
-    t.etichette.push_back(Testo(5.6, 78.1, RigaImportiMetodo(d), Font(16, true), Porpora));
-    t.etichette.push_back(Testo(5.6, 88.1, RigaRicettaMetodo(d), Font(16, true), Porpora));
-    t.etichette.push_back(Testo(5.3, 97.4, "Numeri in Gioco", Font(24, true), Rosso));
-    t.figure.push_back(Immagine(11.9, 110.9, 63.5, 63.5, d.numeriInGioco.sorgente, true));
-    t.etichette.push_back(Testo(92.3, 97.4, "Cruciverba", Font(24, true), Rosso));
-    t.figure.push_back(Immagine(92.3, 110.9, 63.5, 63.5, d.cruciverba.sorgente, true));
-    t.etichette.push_back(Testo(71.7, 175.2, "Tabulato", Font(24, true), BluNotte));
-    r.bande.push_back(std::move(t));
-    r.bande.push_back(BandaTabulato(d.tabulato));
-    r.bande.push_back(PiePagina());
-    return r;
+    return TabulatoCruciverba("Tabulato Metodi", intestazione, RigheMetodo(d), d.numeriInGioco, d.cruciverba,
+                              d.tabulato);
 }
 
 } // namespace sestina::esporta

@@ -7,6 +7,7 @@
 #include <array>
 #include <bit>
 #include <cstdio>
+#include <iterator>
 
 namespace sestina::sistemi {
 namespace {
@@ -560,22 +561,12 @@ std::string PercorsoCondizioni(const std::string &percorsoStm)
 TExStringList RigheCondizioni(const Condizioni &c)
 {
     TExStringList r;
-    auto limiti = [&](const char *nome, const std::optional<Limiti> &l) {
-        if (l)
-            r.Add(std::string(nome) + "=" + TestoLimiti(*l));
-    };
-    auto massimo = [&](const char *nome, const std::optional<int> &m) {
-        if (m)
-            r.Add(std::string(nome) + "=" + std::to_string(*m));
-    };
-    limiti("pari", c.pari);
-    limiti("bassi", c.bassi);
-    limiti("somma", c.somma);
-    limiti("escursione", c.escursione);
-    massimo("decina-max", c.decinaMax);
-    massimo("cadenza-max", c.cadenzaMax);
-    massimo("figura-max", c.figuraMax);
-    massimo("consecutivi-max", c.consecutiviMax);
+    for (const auto &l : CondizioniLimiti)
+        if (const auto &v = c.*l.campo)
+            r.Add(std::string(l.nome) + "=" + TestoLimiti(*v));
+    for (const auto &m : CondizioniMassimi)
+        if (const auto &v = c.*m.campo)
+            r.Add(std::string(m.nome) + "=" + std::to_string(*v));
     for (const auto &g : c.gruppi)
         r.Add("gruppo=" + TestoLista(g.numeri) + ":" + TestoLimiti(g.limiti));
     if (!c.basi.empty())
@@ -675,22 +666,14 @@ Condizioni CondizioniDaRighe(const TExStringList &righe, const std::string &nome
                 throw errato("un numero");
             campo = v;
         };
-        if (nome == "pari")
-            limiti(c.pari);
-        else if (nome == "bassi")
-            limiti(c.bassi);
-        else if (nome == "somma")
-            limiti(c.somma);
-        else if (nome == "escursione")
-            limiti(c.escursione);
-        else if (nome == "decina-max")
-            massimo(c.decinaMax);
-        else if (nome == "cadenza-max")
-            massimo(c.cadenzaMax);
-        else if (nome == "figura-max")
-            massimo(c.figuraMax);
-        else if (nome == "consecutivi-max")
-            massimo(c.consecutiviMax);
+        const auto l = std::find_if(std::begin(CondizioniLimiti), std::end(CondizioniLimiti),
+                                    [&](const CondizioneLimiti &x) { return nome == x.nome; });
+        const auto m = std::find_if(std::begin(CondizioniMassimi), std::end(CondizioniMassimi),
+                                    [&](const CondizioneMassimo &x) { return nome == x.nome; });
+        if (l != std::end(CondizioniLimiti))
+            limiti(c.*l->campo);
+        else if (m != std::end(CondizioniMassimi))
+            massimo(c.*m->campo);
         else if (nome == "gruppo") {
             auto g = LeggiGruppo(valore);
             if (!g)

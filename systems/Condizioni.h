@@ -49,6 +49,29 @@ struct Condizioni {
     friend bool operator==(const Condizioni &, const Condizioni &) = default;
 };
 
+// The conditions with a name of their own, as the .cnd file and sestina-cli's
+// options call them, in the order the file lists them.
+struct CondizioneLimiti {
+    const char *nome;
+    std::optional<Limiti> Condizioni::*campo;
+};
+inline constexpr CondizioneLimiti CondizioniLimiti[] = {
+    {"pari", &Condizioni::pari},
+    {"bassi", &Condizioni::bassi},
+    {"somma", &Condizioni::somma},
+    {"escursione", &Condizioni::escursione},
+};
+struct CondizioneMassimo {
+    const char *nome;
+    std::optional<int> Condizioni::*campo;
+};
+inline constexpr CondizioneMassimo CondizioniMassimi[] = {
+    {"decina-max", &Condizioni::decinaMax},
+    {"cadenza-max", &Condizioni::cadenzaMax},
+    {"figura-max", &Condizioni::figuraMax},
+    {"consecutivi-max", &Condizioni::consecutiviMax},
+};
+
 // Throws Errore with an Italian message for limits out of order or out of range,
 // too many groups, numbers outside 1..90 or repeated.
 void ControllaCondizioni(const Condizioni &c);

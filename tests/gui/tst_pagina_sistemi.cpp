@@ -1,4 +1,4 @@
-#include "FinestraProva.h"
+#include "FinestraSistemi.h"
 #include "app/FileAtomico.h"
 #include "support/ArchivioProva.h"
 #include "support/MessaggiProva.h"
@@ -29,21 +29,9 @@
 
 using namespace sestina;
 
-class TestPaginaSistemi : public QObject {
+class TestPaginaSistemi : public QObject, FinestraSistemi {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TForm1> m_form;
-
-    PaginaSistemi *pagina() const { return m_form->pagina<PaginaSistemi>(); }
-    template <class T> T *w(const char *nome) const
-    {
-        T *x = pagina()->findChild<T *>(QString::fromLatin1(nome));
-        if (!x)
-            qWarning("missing %s", nome);
-        return x;
-    }
-    ExtStringGrid *tabellone() const { return w<ExtStringGrid>("ExtStringGrid27"); }
     QTableView *colonne() const { return w<QTableView>("ExtStringGrid23"); }
     QAbstractItemModel *modelloColonne() const { return colonne()->model(); }
     QString intestazioneColonne(int c) const { return modelloColonne()->headerData(c, Qt::Horizontal).toString(); }
@@ -53,25 +41,11 @@ class TestPaginaSistemi : public QObject {
     std::string sviluppo() const { return prova::LeggiByte(m_dir->filePath(QStringLiteral("sviluppo")).toStdString()); }
     bool esisteSviluppo() const { return QFile::exists(m_dir->filePath(QStringLiteral("sviluppo"))); }
 
-    void clic(const char *nome) { ClicPulsante(pagina(), QString::fromLatin1(nome)); }
-    // A user's click on the board cell of number n.
-    void segna(int n)
-    {
-        ExtStringGrid *g = tabellone();
-        const QModelIndex i = g->model()->index((n - 1) / 10, (n - 1) % 10);
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(i).center());
-    }
+    using FinestraSistemi::segna;
     void segna(std::initializer_list<int> numeri)
     {
         for (int n : numeri)
             segna(n);
-    }
-    void scegli(const char *gruppo, int voce)
-    {
-        auto *b = w<QRadioButton>((std::string(gruppo) + "_" + std::to_string(voce)).c_str());
-        QVERIFY(b && b->isEnabled());
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-        QVERIFY(b->isChecked());
     }
     std::vector<int> marcati() const
     {
@@ -90,16 +64,9 @@ class TestPaginaSistemi : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        // Oldest first; the last draw starts with 5 and brings 70..74 in.
-        const std::vector<std::vector<int>> righe = {
-            {1, 2, 3, 4, 5, 6}, {10, 20, 30, 40, 50, 60}, {1, 11, 21, 31, 41, 51}, {5, 70, 71, 72, 73, 74}};
-        QVERIFY(ApriFinestraSuPagina(m_dir, m_form, prova::EstrazioniDaNumeri(righe, Data{1, 3, 2011}, 2, 90, 1),
-                                     QStringLiteral("TabSheet5")));
-    }
+    void init() { QVERIFY(apri()); }
 
-    void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
+    void cleanup() { chiudi(); }
 
     void apreConLaTavolaVuota()
     {

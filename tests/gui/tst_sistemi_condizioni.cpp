@@ -1,5 +1,5 @@
 // "&Sistemi": conditions, bases, optimised reductions and "Verifica garanzia".
-#include "FinestraProva.h"
+#include "FinestraSistemi.h"
 #include "app/FileAtomico.h"
 #include "support/ArchivioProva.h"
 #include "systems/FileSviluppo.h"
@@ -27,36 +27,10 @@
 
 using namespace sestina;
 
-class TestSistemiCondizioni : public QObject {
+class TestSistemiCondizioni : public QObject, FinestraSistemi {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TForm1> m_form;
-
-    PaginaSistemi *pagina() const { return m_form->pagina<PaginaSistemi>(); }
-    template <class T> T *w(const char *nome) const
-    {
-        T *x = pagina()->findChild<T *>(QString::fromLatin1(nome));
-        if (!x)
-            qWarning("missing %s", nome);
-        return x;
-    }
-    ExtStringGrid *tabellone() const { return w<ExtStringGrid>("ExtStringGrid27"); }
     QString conteggio() const { return w<QLabel>("LabelColonneCondizioni")->text(); }
-    void clic(const char *nome) { ClicPulsante(pagina(), QString::fromLatin1(nome)); }
-    void segna(int n)
-    {
-        ExtStringGrid *g = tabellone();
-        const QModelIndex i = g->model()->index((n - 1) / 10, (n - 1) % 10);
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(i).center());
-    }
-    void scegli(const char *gruppo, int voce)
-    {
-        auto *b = w<QRadioButton>((std::string(gruppo) + "_" + std::to_string(voce)).c_str());
-        QVERIFY(b && b->isEnabled());
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-        QVERIFY(b->isChecked());
-    }
     // Types a value into a spin box as a user would.
     void scrivi(const char *nome, int valore)
     {
@@ -86,16 +60,9 @@ class TestSistemiCondizioni : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        // Even counts 3, 6, 0, 3; dates 1, 3, 5 and 7 March 2011.
-        const std::vector<std::vector<int>> righe = {
-            {1, 2, 3, 4, 5, 6}, {10, 20, 30, 40, 50, 60}, {1, 11, 21, 31, 41, 51}, {5, 70, 71, 72, 73, 74}};
-        QVERIFY(ApriFinestraSuPagina(m_dir, m_form, prova::EstrazioniDaNumeri(righe, Data{1, 3, 2011}, 2, 90, 1),
-                                     QStringLiteral("TabSheet5")));
-    }
+    void init() { QVERIFY(apri()); }
 
-    void cleanup() { ChiudiFinestraProva(m_form, m_dir); }
+    void cleanup() { chiudi(); }
 
     // Twelve numbers, "Sei", "pari" 3-3: C(6,3) x C(6,3) = 400 of the 924 columns.
     void pariTreTreConConteggioDalVivo()

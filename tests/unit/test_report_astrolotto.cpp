@@ -1,4 +1,5 @@
 #include "export/ReportAstrolotto.h"
+#include "support/ReportProva.h"
 
 #include <gtest/gtest.h>
 
@@ -7,17 +8,11 @@ using namespace sestina::esporta;
 
 namespace {
 
-FiguraPixel Pixel(int w, int h, const std::string &nome)
-{
-    return {SorgenteFigura{nome}, w, h};
-}
+using prova::Pixel;
 
 const Figura *Trova(const Report &r, const std::string &nome)
 {
-    for (const auto &f : r.bande.front().figure)
-        if (const auto *s = std::get_if<std::string>(&f.sorgente); s && *s == nome)
-            return &f;
-    return nullptr;
+    return prova::FiguraDi(r.bande.front(), nome);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "export/ReportCruci.h"
 #include "export/ReportMetodi.h"
 #include "methods/DatiReport.h"
+#include "support/ReportProva.h"
 
 #include <gtest/gtest.h>
 
@@ -14,24 +15,14 @@ using namespace sestina::esporta;
 
 namespace {
 
-FiguraPixel Pixel(int w, int h, const std::string &nome)
-{
-    return {SorgenteFigura{nome}, w, h};
-}
+using prova::FiguraDi;
+using prova::Pixel;
 
 const Etichetta *Testo(const Banda &b, const std::string &testo)
 {
     for (const auto &e : b.etichette)
         if (e.testo == testo)
             return &e;
-    return nullptr;
-}
-
-const Figura *Picture(const Banda &b, const std::string &nome)
-{
-    for (const auto &f : b.figure)
-        if (const auto *s = std::get_if<std::string>(&f.sorgente); s && *s == nome)
-            return &f;
     return nullptr;
 }
 
@@ -139,7 +130,7 @@ TEST(TReportastrolotto, GriglieAlteRestanoSopraLaDidascaliaSeguente)
         double proporzione;   // width / height in pixels
     } casi[] = {{"gioco", "Cruciverba", 261.0 / 400}, {"prev", "Ritardi", 300.0 / 400}, {"rit", "Esiti", 300.0 / 400}};
     for (const Caso &c : casi) {
-        const Figura *f = Picture(t, c.figura);
+        const Figura *f = FiguraDi(t, c.figura);
         const Etichetta *e = Testo(t, c.seguente);
         ASSERT_TRUE(f && e) << c.figura;
         EXPECT_LE(f->y + f->altezza, e->y) << c.figura;
@@ -147,7 +138,7 @@ TEST(TReportastrolotto, GriglieAlteRestanoSopraLaDidascaliaSeguente)
     }
     // the lowest pictures end above the publisher's line
     for (const char *nome : {"cruci", "esiti"}) {
-        const Figura *f = Picture(t, nome);
+        const Figura *f = FiguraDi(t, nome);
         ASSERT_TRUE(f);
         EXPECT_LE(f->y + f->altezza, 269.9) << nome;
     }
@@ -173,17 +164,17 @@ TEST(TReportastrotabulato, IlSegnoIlConcorsoLeFigureEIlTabulato)
                        {"Cruciverba", 92.3, 84.7},
                        {"Tabulato", 66.4, 152.1}});
     // the sign's picture (Leone: hor007.bmp) in the header's right place
-    const Figura *segno = Picture(r.bande[0], "/programma/hor007.bmp");
+    const Figura *segno = FiguraDi(r.bande[0], "/programma/hor007.bmp");
     ASSERT_TRUE(segno);
     EXPECT_DOUBLE_EQ(segno->x, 148.8);
     // the numbers stretched into their box; the crossword at most down to "Tabulato"
-    const Figura *gioco = Picture(r.bande[0], "gioco");
+    const Figura *gioco = FiguraDi(r.bande[0], "gioco");
     ASSERT_TRUE(gioco);
     EXPECT_DOUBLE_EQ(gioco->x, 11.9);
     EXPECT_DOUBLE_EQ(gioco->y, 98.2);
     EXPECT_DOUBLE_EQ(gioco->larghezza, 52.9);
     EXPECT_DOUBLE_EQ(gioco->altezza, 48.9);
-    const Figura *cruci = Picture(r.bande[0], "cruci");
+    const Figura *cruci = FiguraDi(r.bande[0], "cruci");
     ASSERT_TRUE(cruci);
     EXPECT_DOUBLE_EQ(cruci->x, 92.3);
     EXPECT_LE(cruci->y + cruci->altezza, 152.1);
@@ -217,21 +208,21 @@ TEST(TReportmetodi, LeQuattroRigheDelMetodoEIGrigliaNelloSpazioLoro)
                        {RigaEditore, 0, 269.9}});
     const Banda &t = r.bande[0];
     // a picture that fits keeps its own size at screen resolution
-    const Figura *prev = Picture(t, "prev");
+    const Figura *prev = FiguraDi(t, "prev");
     ASSERT_TRUE(prev);
     EXPECT_DOUBLE_EQ(prev->x, 34.7);
     EXPECT_DOUBLE_EQ(prev->y, 94.7);
     EXPECT_NEAR(prev->larghezza, 300 * 25.4 / 96, 1e-9);
     // the tall delays grid stops above "Esiti", the wide outcomes grid at the page's edge
-    const Figura *rit = Picture(t, "rit");
+    const Figura *rit = FiguraDi(t, "rit");
     ASSERT_TRUE(rit);
     EXPECT_LE(rit->y + rit->altezza, 147.4);
     EXPECT_NEAR(rit->larghezza / rit->altezza, 500.0 / 400.0, 1e-9);
-    const Figura *esiti = Picture(t, "esiti");
+    const Figura *esiti = FiguraDi(t, "esiti");
     ASSERT_TRUE(esiti);
     EXPECT_LE(esiti->x + esiti->larghezza, r.larghezzaUtile() + 1e-9);
     EXPECT_LE(esiti->y + esiti->altezza, 180.2);
-    const Figura *gioco = Picture(t, "gioco"), *cruci = Picture(t, "cruci");
+    const Figura *gioco = FiguraDi(t, "gioco"), *cruci = FiguraDi(t, "cruci");
     ASSERT_TRUE(gioco && cruci);
     EXPECT_DOUBLE_EQ(gioco->y, 197.1);
     EXPECT_LT(gioco->x + gioco->larghezza, cruci->x);
@@ -252,14 +243,14 @@ TEST(TReportmetoditabulato, ImpaginaUnoSviluppoLungo)
                        {"Numeri in Gioco", 5.3, 97.4},
                        {"Cruciverba", 92.3, 97.4},
                        {"Tabulato", 71.7, 175.2}});
-    const Figura *gioco = Picture(r.bande[0], "gioco");
+    const Figura *gioco = FiguraDi(r.bande[0], "gioco");
     ASSERT_TRUE(gioco);
     EXPECT_DOUBLE_EQ(gioco->x, 11.9);
     EXPECT_DOUBLE_EQ(gioco->y, 110.9);
     EXPECT_DOUBLE_EQ(gioco->larghezza, 63.5);
     EXPECT_TRUE(gioco->mantieniProporzioni);
     // the right place holds the user's logo: a method has no sign
-    EXPECT_TRUE(Picture(r.bande[0], "/programma/logo_ricevitoria.png"));
+    EXPECT_TRUE(FiguraDi(r.bande[0], "/programma/logo_ricevitoria.png"));
     const auto pagine = Impagina(r);
     ASSERT_EQ(pagine.size(), 2u);
     auto righe = [](const PaginaReport &p) {
@@ -297,7 +288,7 @@ TEST(TReportCruci, LeSceltePaginaELiberoSenzaDimensione)
                            {"Cruciverba", 116.2, 87.0}});
     }
     const Report r = TReportCruci(Intestazione(), Cruci(0, 0));
-    const Figura *gioco = Picture(r.bande[0], "gioco"), *cruci = Picture(r.bande[0], "cruci");
+    const Figura *gioco = FiguraDi(r.bande[0], "gioco"), *cruci = FiguraDi(r.bande[0], "cruci");
     ASSERT_TRUE(gioco && cruci);
     EXPECT_DOUBLE_EQ(gioco->x, 6.1);
     EXPECT_DOUBLE_EQ(gioco->y, 100.5);
@@ -318,7 +309,7 @@ TEST(TReportcrucitabulato, PostiDelTabulato)
                        {"Numeri in Gioco", 5.3, 97.4},
                        {"Cruciverba", 92.3, 97.4},
                        {"Tabulato", 71.7, 175.2}});
-    const Figura *cruci = Picture(r.bande[0], "cruci");
+    const Figura *cruci = FiguraDi(r.bande[0], "cruci");
     ASSERT_TRUE(cruci);
     EXPECT_DOUBLE_EQ(cruci->x, 92.3);
     EXPECT_DOUBLE_EQ(cruci->y, 110.9);
@@ -348,7 +339,7 @@ TEST(TReportcompl90tabulato, IlLogoDelModuloEIValoriDiCruci)
         proprie += s && s->empty();
     }
     EXPECT_EQ(proprie, 2);
-    const Figura *cruci = Picture(t, "cruci");
+    const Figura *cruci = FiguraDi(t, "cruci");
     ASSERT_TRUE(cruci);
     EXPECT_DOUBLE_EQ(cruci->x, 47.1);
     EXPECT_DOUBLE_EQ(cruci->y, 91.5);
