@@ -157,10 +157,7 @@ PaginaAstro::PaginaAstro(StatoCondiviso &stato, QWidget *parent)
                                      {"ComboBox6", "ComboBox7", "ComboBox8", "ComboBox10", "ExtStringGrid10",
                                       "ExtStringGrid9", "ExtStringGrid11", "RadioGroup5", "RadioGroup4"},
                                      PannelloCruciverba::Modo::AstroMetodi, this);
-    connect(m_cruci->grigliaSviluppo(), &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) {
-        if (m_stato.InvioASchedina)
-            m_stato.InvioASchedina(m_cruci->grigliaSviluppo()->griglia().testo(r, c));
-    });
+    InviaDoppioClic(m_cruci->grigliaSviluppo());
     principale->addWidget(m_cruci, 1);
     m_titolo->setText(Q(TitoloSegno(1)));
 }

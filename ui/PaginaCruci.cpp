@@ -115,10 +115,7 @@ PaginaCruci::PaginaCruci(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
             [this] { Esegui([this] { DimensioniCambiate(); }); });
     connect(m_cruci, &PannelloCruciverba::sviluppoCambiato, this,
             [this](bool) { AbilitaUscite(m_cruci->cruciverba().completo); });
-    connect(m_cruci->grigliaSviluppo(), &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) {
-        if (m_stato.InvioASchedina)
-            m_stato.InvioASchedina(m_cruci->grigliaSviluppo()->griglia().testo(r, c));
-    });
+    InviaDoppioClic(m_cruci->grigliaSviluppo());
     AbilitaUscite(false);
 }
 

@@ -140,10 +140,7 @@ PaginaMetodi::PaginaMetodi(StatoCondiviso &stato, QWidget *parent)
                                      {"ComboBox13", "ComboBox14", "ComboBox16", "ComboBox17", "ExtStringGrid19",
                                       "ExtStringGrid20", "ExtStringGrid18", "RadioGroup6", "RadioGroup8"},
                                      PannelloCruciverba::Modo::AstroMetodi, this);
-    connect(m_cruci->grigliaSviluppo(), &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) {
-        if (m_stato.InvioASchedina)
-            m_stato.InvioASchedina(m_cruci->grigliaSviluppo()->griglia().testo(r, c));
-    });
+    InviaDoppioClic(m_cruci->grigliaSviluppo());
     principale->addWidget(m_cruci, 2);
     m_metodi->ImpostaGriglia(GrigliaMetodi({}));
 }
