@@ -99,10 +99,7 @@ PaginaAmbo::PaginaAmbo(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, Q
     colonna->addWidget(m_griglia, 1);
     connect(m_griglia, &ExtStringGrid::intestazioneCliccata, this, [this](int c) { IntestazioneCliccata(c); });
     // The slip page checks the text: a label such as 05.23 stands for 5 and 23.
-    connect(m_griglia, &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) {
-        if (m_stato.InvioASchedina)
-            m_stato.InvioASchedina(m_griglia->griglia().testo(r, c));
-    });
+    InviaDoppioClic(m_griglia);
 
     m_risultato.voci.resize(VociRitardiGruppi);
     m_griglia->ImpostaGriglia(GrigliaRitPerAmbi(m_risultato, m_colonna));

@@ -3,6 +3,7 @@
 #include "export/GrigliaCSV.h"
 #include "methods/Astrolotto.h"
 #include "ui/BarraDate.h"
+#include "ui/Controlli.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/FinestraGuida.h"
@@ -29,20 +30,8 @@
 using namespace sestina;
 using namespace sestina::metodi;
 
-namespace {
-
-QToolButton *Pulsante(QWidget *parent, const QString &nome, const QString &testo)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(nome);
-    b->setText(testo);
-    return b;
-}
-
-} // namespace
-
 PaginaArmonia::PaginaArmonia(StatoCondiviso &stato, QWidget *parent)
-    : Pagina(stato, QStringLiteral("TabSheet14"), parent)
+    : PaginaPrevisione(stato, QStringLiteral("TabSheet14"), false, parent)
 {
     auto *principale = new QVBoxLayout(this);
     auto *alto = new QHBoxLayout;
@@ -97,26 +86,10 @@ PaginaArmonia::PaginaArmonia(StatoCondiviso &stato, QWidget *parent)
     righe->addWidget(succ);
     righe->addWidget(prec);
 
-    auto radio = [this, alto](const char *nome, const QString &titolo, std::initializer_list<const char *> voci) {
-        auto *box = new QGroupBox(titolo, this);
-        box->setObjectName(QString::fromLatin1(nome));
-        auto *l = new QVBoxLayout(box);
-        auto *g = new QButtonGroup(box);
-        int i = 0;
-        for (const char *v : voci) {
-            auto *b = new QRadioButton(QString::fromLatin1(v), box);
-            b->setObjectName(QString::fromLatin1(nome) + QString::number(i));
-            g->addButton(b, i++);
-            l->addWidget(b);
-        }
-        g->button(0)->setChecked(true);
-        alto->addWidget(box);
-        return g;
-    };
-    m_modo = radio("RadioGroup13", QStringLiteral("Previsione in"), {"Somma", "Distanza"});
+    m_modo = GruppoRadio(this, alto, "RadioGroup13", QStringLiteral("Previsione in"), {"Somma", "Distanza"}, false);
     connect(m_modo, &QButtonGroup::idClicked, this, [this](int) { Esegui([this] { Ricalcola(); }); });
-    m_selezione =
-        radio("RadioGroup12", QStringLiteral("Selezione"), {"Estratto", "Ambo in quartina", "Ambo in cinquina"});
+    m_selezione = GruppoRadio(this, alto, "RadioGroup12", QStringLiteral("Selezione"),
+                              {"Estratto", "Ambo in quartina", "Ambo in cinquina"}, false);
 
     auto *ciclo = new QGridLayout;
     alto->addLayout(ciclo);
@@ -213,31 +186,12 @@ PaginaArmonia::PaginaArmonia(StatoCondiviso &stato, QWidget *parent)
 
 sestina::Vista PaginaArmonia::Vista()
 {
-    sestina::Vista v;
-    v.nome = "Armonia";
-    v.reimpostaCursore = [this] { m_record = m_stato.UltimaEstrazione; };
-    v.riempiDate = [this] { RiempiDate(); };
-    v.ridisegna = [this] {
-        if (isVisible())
-            Esegui([this] { Ricalcola(); });
-    };
-    return v;
-}
-
-void PaginaArmonia::RiempiDate()
-{
-    m_date->clear();
-    if (m_stato.UltimaEstrazione >= 0)
-        ::RiempiDate(m_date, archivio::DateDecrescenti(archivio::Archivio(m_stato.DirectoryProgramma)));
+    return VistaPrevisione("Armonia", [this] { Esegui([this] { Ricalcola(); }); });
 }
 
 void PaginaArmonia::showEvent(QShowEvent *e)
 {
-    Pagina::showEvent(e);
-    if (m_date->count() == 0)
-        RiempiDate();
-    if (m_record < 0 || m_record > m_stato.UltimaEstrazione)
-        m_record = m_stato.UltimaEstrazione;
+    PaginaPrevisione::showEvent(e);
     if (!m_inCorso)
         Esegui([this] { Ricalcola(); });
 }

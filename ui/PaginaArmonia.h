@@ -1,7 +1,7 @@
 #pragma once
 
 #include "methods/Armonia.h"
-#include "ui/Pagina.h"
+#include "ui/PaginaPrevisione.h"
 
 #include <QDialog>
 
@@ -22,7 +22,7 @@ class TFRiepilogoArmonia;
 
 // "Armonia" (TabSheet14): harmonies of a draw with the ten before it, the outcomes
 // of the selected forecast and the harmony cycle ("ELABORA").
-class PaginaArmonia : public Pagina {
+class PaginaArmonia : public PaginaPrevisione {
     Q_OBJECT
 public:
     explicit PaginaArmonia(sestina::StatoCondiviso &stato, QWidget *parent = nullptr);
@@ -38,7 +38,6 @@ public:
     void Stampa();
     void Riepilogo();
 
-    int record() const { return m_record; }
     int riga() const { return m_riga; }
     bool inCorso() const { return m_inCorso; }
     const sestina::metodi::RisultatoCiclo &ciclo() const { return m_ciclo; }
@@ -50,16 +49,13 @@ protected:
     void showEvent(QShowEvent *e) override;
 
 private:
-    void RiempiDate();
     sestina::metodi::ModoArmonia modo() const;
     int passo() const;
 
-    int m_record = -1;
     int m_riga = 0;
     bool m_stop = false;
     bool m_inCorso = false;
     sestina::metodi::RisultatoCiclo m_ciclo;
-    QComboBox *m_date;
     QLabel *m_numero;
     QButtonGroup *m_modo, *m_selezione;
     QSpinBox *m_previsioni, *m_passo;

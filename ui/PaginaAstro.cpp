@@ -3,6 +3,7 @@
 #include "app/Errore.h"
 #include "methods/DatiReport.h"
 #include "ui/BarraDate.h"
+#include "ui/Controlli.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/PannelloCruciverba.h"
@@ -25,19 +26,8 @@
 using namespace sestina;
 using namespace sestina::metodi;
 
-namespace {
-
-QToolButton *Pulsante(QWidget *parent, const QString &nome, const QString &testo)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(nome);
-    b->setText(testo);
-    return b;
-}
-
-} // namespace
-
-PaginaAstro::PaginaAstro(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, QStringLiteral("TabSheet9"), parent)
+PaginaAstro::PaginaAstro(StatoCondiviso &stato, QWidget *parent)
+    : PaginaPrevisione(stato, QStringLiteral("TabSheet9"), false, parent)
 {
     auto *principale = new QVBoxLayout(this);
     auto *segni = new QToolBar(this);
@@ -167,41 +157,19 @@ PaginaAstro::PaginaAstro(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
                                      {"ComboBox6", "ComboBox7", "ComboBox8", "ComboBox10", "ExtStringGrid10",
                                       "ExtStringGrid9", "ExtStringGrid11", "RadioGroup5", "RadioGroup4"},
                                      PannelloCruciverba::Modo::AstroMetodi, this);
-    connect(m_cruci->grigliaSviluppo(), &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) {
-        if (m_stato.InvioASchedina)
-            m_stato.InvioASchedina(m_cruci->grigliaSviluppo()->griglia().testo(r, c));
-    });
+    InviaDoppioClic(m_cruci->grigliaSviluppo());
     principale->addWidget(m_cruci, 1);
     m_titolo->setText(Q(TitoloSegno(1)));
 }
 
 sestina::Vista PaginaAstro::Vista()
 {
-    sestina::Vista v;
-    v.nome = "Astro";
-    v.reimpostaCursore = [this] { m_record = m_stato.UltimaEstrazione; };
-    v.riempiDate = [this] { RiempiDate(); };
-    v.ridisegna = [this] {
-        if (isVisible())
-            Ricalcola();
-    };
-    return v;
-}
-
-void PaginaAstro::RiempiDate()
-{
-    m_date->clear();
-    if (m_stato.UltimaEstrazione >= 0)
-        ::RiempiDate(m_date, archivio::DateDecrescenti(archivio::Archivio(m_stato.DirectoryProgramma)));
+    return VistaPrevisione("Astro", [this] { Ricalcola(); });
 }
 
 void PaginaAstro::showEvent(QShowEvent *e)
 {
-    Pagina::showEvent(e);
-    if (m_date->count() == 0)
-        RiempiDate();
-    if (m_record < 0 || m_record > m_stato.UltimaEstrazione)
-        m_record = m_stato.UltimaEstrazione;
+    PaginaPrevisione::showEvent(e);
     if (m_immagine->pixmap().isNull())
         m_immagine->setPixmap(
             QPixmap(Q(m_stato.percorso(SegniZodiacali()[static_cast<size_t>(m_segno - 1)].immagine))));

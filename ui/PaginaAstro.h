@@ -2,7 +2,7 @@
 
 #include "export/ReportAstrolotto.h"
 #include "methods/Astrolotto.h"
-#include "ui/Pagina.h"
+#include "ui/PaginaPrevisione.h"
 
 #include <array>
 #include <vector>
@@ -15,7 +15,7 @@ class QToolButton;
 
 // "&Astro" (TabSheet9): the forecast of a zodiac sign for a draw, its outcomes,
 // the crossword of four forecast rows and its development.
-class PaginaAstro : public Pagina {
+class PaginaAstro : public PaginaPrevisione {
     Q_OBJECT
 public:
     explicit PaginaAstro(sestina::StatoCondiviso &stato, QWidget *parent = nullptr);
@@ -32,7 +32,6 @@ public:
     void StampaTabulato();
 
     int segno() const { return m_segno; }
-    int record() const { return m_record; }
     int riga() const { return m_riga; }
     PannelloCruciverba *cruciverba() const { return m_cruci; }
 
@@ -40,17 +39,14 @@ protected:
     void showEvent(QShowEvent *e) override;
 
 private:
-    void RiempiDate();
     sestina::esporta::DatiReportAstrolotto DatiReport();
 
     int m_segno = 1;
-    int m_record = -1;
     int m_riga = 0;
     std::array<QToolButton *, 12> m_segni{};
     QLabel *m_immagine;
     QLabel *m_titolo;
     QLabel *m_concorso;
-    QComboBox *m_date;
     ExtStringGrid *m_previsione, *m_ritardo, *m_esiti;
     PannelloCruciverba *m_cruci;
 };

@@ -134,10 +134,7 @@ PaginaConsulta::PaginaConsulta(StatoCondiviso &stato, QWidget *parent)
     m_griglia = new ExtStringGrid(this);
     m_griglia->setObjectName(QStringLiteral("ExtStringGrid3"));
     colonna->addWidget(m_griglia, 1);
-    connect(m_griglia, &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) {
-        if (m_stato.InvioASchedina)
-            m_stato.InvioASchedina(m_griglia->griglia().testo(r, c));
-    });
+    InviaDoppioClic(m_griglia);
 
     m_griglia->ImpostaGriglia(GrigliaConsulta({}, -1, m_attive));
 }

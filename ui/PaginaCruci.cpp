@@ -3,6 +3,7 @@
 #include "methods/Completamento90.h"
 #include "methods/DatiReport.h"
 #include "ui/BarraDate.h"
+#include "ui/Controlli.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/PannelloCruciverba.h"
@@ -55,9 +56,7 @@ PaginaCruci::PaginaCruci(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
         connect(s, &QSpinBox::valueChanged, this, [this](int) { Esegui([this] { ApplicaContatori(); }); });
     }
     sinistra->addWidget(inserisci);
-    auto *cancella = new QToolButton(this);
-    cancella->setObjectName(QStringLiteral("SpeedButton16"));
-    cancella->setText(QStringLiteral("&Cancella Numeri"));
+    auto *cancella = Pulsante(this, QStringLiteral("SpeedButton16"), QStringLiteral("&Cancella Numeri"));
     connect(cancella, &QToolButton::clicked, this, [this] { Esegui([this] { CancellaNumeri(); }); });
     sinistra->addWidget(cancella);
 
@@ -87,20 +86,14 @@ PaginaCruci::PaginaCruci(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
     MenuStampa(
         stampa, QStringLiteral("Report3"), QStringLiteral("abulato3"), [this] { StampaReport(); },
         [this] { StampaTabulato(); }, true);
-    auto *schedine = new QToolButton(uscita);
-    schedine->setObjectName(QStringLiteral("ToolButtonSchedineCruci"));
-    schedine->setText(QStringLiteral("Schedine"));
+    auto *schedine = Pulsante(uscita, QStringLiteral("ToolButtonSchedineCruci"), QStringLiteral("Schedine"));
     uscita->addWidget(schedine);
     connect(schedine, &QToolButton::clicked, this, [this] { SchedineDaSviluppo(this); });
     barra->addWidget(uscita);
-    auto *spoglio = new QToolButton(this);
-    spoglio->setObjectName(QStringLiteral("SpeedButton15"));
-    spoglio->setText(QStringLiteral("Spoglio"));
+    auto *spoglio = Pulsante(this, QStringLiteral("SpeedButton15"), QStringLiteral("Spoglio"));
     connect(spoglio, &QToolButton::clicked, this, [this] { SpoglioDaSviluppo(this); });
     barra->addWidget(spoglio);
-    auto *completa = new QToolButton(this);
-    completa->setObjectName(QStringLiteral("SpeedButton14"));
-    completa->setText(QStringLiteral("Completamento 90"));
+    auto *completa = Pulsante(this, QStringLiteral("SpeedButton14"), QStringLiteral("Completamento 90"));
     connect(completa, &QToolButton::clicked, this, [this] { Esegui([this] { Completamento90(); }); });
     barra->addWidget(completa);
     barra->addStretch();
@@ -122,10 +115,7 @@ PaginaCruci::PaginaCruci(StatoCondiviso &stato, QWidget *parent) : Pagina(stato,
             [this] { Esegui([this] { DimensioniCambiate(); }); });
     connect(m_cruci, &PannelloCruciverba::sviluppoCambiato, this,
             [this](bool) { AbilitaUscite(m_cruci->cruciverba().completo); });
-    connect(m_cruci->grigliaSviluppo(), &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) {
-        if (m_stato.InvioASchedina)
-            m_stato.InvioASchedina(m_cruci->grigliaSviluppo()->griglia().testo(r, c));
-    });
+    InviaDoppioClic(m_cruci->grigliaSviluppo());
     AbilitaUscite(false);
 }
 

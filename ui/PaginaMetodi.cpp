@@ -4,6 +4,7 @@
 #include "app/Testo.h"
 #include "methods/DatiReport.h"
 #include "ui/BarraDate.h"
+#include "ui/Controlli.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/PannelloCruciverba.h"
@@ -23,19 +24,8 @@
 using namespace sestina;
 using namespace sestina::metodi;
 
-namespace {
-
-QToolButton *Pulsante(QWidget *parent, const QString &nome, const QString &testo)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(nome);
-    b->setText(testo);
-    return b;
-}
-
-} // namespace
-
-PaginaMetodi::PaginaMetodi(StatoCondiviso &stato, QWidget *parent) : Pagina(stato, QStringLiteral("TabSheet12"), parent)
+PaginaMetodi::PaginaMetodi(StatoCondiviso &stato, QWidget *parent)
+    : PaginaPrevisione(stato, QStringLiteral("TabSheet12"), true, parent)
 {
     auto *principale = new QVBoxLayout(this);
     auto *alto = new QHBoxLayout;
@@ -150,41 +140,19 @@ PaginaMetodi::PaginaMetodi(StatoCondiviso &stato, QWidget *parent) : Pagina(stat
                                      {"ComboBox13", "ComboBox14", "ComboBox16", "ComboBox17", "ExtStringGrid19",
                                       "ExtStringGrid20", "ExtStringGrid18", "RadioGroup6", "RadioGroup8"},
                                      PannelloCruciverba::Modo::AstroMetodi, this);
-    connect(m_cruci->grigliaSviluppo(), &ExtStringGrid::cellaDoppioClic, this, [this](int r, int c) {
-        if (m_stato.InvioASchedina)
-            m_stato.InvioASchedina(m_cruci->grigliaSviluppo()->griglia().testo(r, c));
-    });
+    InviaDoppioClic(m_cruci->grigliaSviluppo());
     principale->addWidget(m_cruci, 2);
     m_metodi->ImpostaGriglia(GrigliaMetodi({}));
 }
 
 sestina::Vista PaginaMetodi::Vista()
 {
-    sestina::Vista v;
-    v.nome = "Metodi";
-    v.reimpostaCursore = [this] { m_record = m_stato.UltimaEstrazione; };
-    v.riempiDate = [this] { RiempiDate(); };
-    v.ridisegna = [this] {
-        if (isVisible())
-            Esegui([this] { Ricalcola(); });
-    };
-    return v;
-}
-
-void PaginaMetodi::RiempiDate()
-{
-    m_date->clear();
-    if (m_stato.UltimaEstrazione >= 0)
-        ::RiempiDate(m_date, archivio::DateCrescenti(archivio()));
+    return VistaPrevisione("Metodi", [this] { Esegui([this] { Ricalcola(); }); });
 }
 
 void PaginaMetodi::showEvent(QShowEvent *e)
 {
-    Pagina::showEvent(e);
-    if (m_date->count() == 0)
-        RiempiDate();
-    if (m_record < 0 || m_record > m_stato.UltimaEstrazione)
-        m_record = m_stato.UltimaEstrazione;
+    PaginaPrevisione::showEvent(e);
     CaricaMetodi();
 }
 

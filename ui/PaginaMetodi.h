@@ -2,7 +2,7 @@
 
 #include "export/ReportMetodi.h"
 #include "methods/Metodo.h"
-#include "ui/Pagina.h"
+#include "ui/PaginaPrevisione.h"
 
 #include <vector>
 
@@ -14,7 +14,7 @@ class TFormAnalisiMetodi;
 
 // "Metodi" (TabSheet12): the methods of the "*.mts" files applied to a draw, the
 // outcomes of their lunghetta, the crossword and the "&Previsione" report.
-class PaginaMetodi : public Pagina {
+class PaginaMetodi : public PaginaPrevisione {
     Q_OBJECT
 public:
     explicit PaginaMetodi(sestina::StatoCondiviso &stato, QWidget *parent = nullptr);
@@ -34,7 +34,6 @@ public:
     void StampaTabulato();
 
     int rigaMetodo() const { return m_riga; }
-    int record() const { return m_record; }
     ExtStringGrid *griglia() const { return m_metodi; }
     PannelloCruciverba *cruciverba() const { return m_cruci; }
     TFormAnalisiMetodi *finestraAnalisi() const { return m_analisi; }
@@ -47,14 +46,11 @@ protected:
     void showEvent(QShowEvent *e) override;
 
 private:
-    void RiempiDate();
     sestina::esporta::DatiReportMetodi DatiReport();
     sestina::archivio::Archivio archivio() const { return sestina::archivio::Archivio(m_stato.DirectoryProgramma); }
 
     int m_riga = 1;
-    int m_record = -1;
     ExtStringGrid *m_metodi, *m_previsione, *m_rit, *m_es;
-    QComboBox *m_date;
     QLabel *m_numero;
     PannelloCruciverba *m_cruci;
     TFormAnalisiMetodi *m_analisi = nullptr;

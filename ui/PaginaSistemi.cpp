@@ -10,6 +10,7 @@
 #include "systems/FileSistema.h"
 #include "systems/FileSviluppo.h"
 #include "systems/Sviluppo.h"
+#include "ui/Controlli.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/GrigliaNumeri.h"
@@ -58,9 +59,7 @@ int NumeroCella(int riga, int colonna)
 
 QToolButton *PulsanteBarra(QToolBar *barra, const QString &nome, const QString &testo)
 {
-    auto *b = new QToolButton(barra);
-    b->setObjectName(nome);
-    b->setText(testo);
+    auto *b = Pulsante(barra, nome, testo);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     barra->addWidget(b);
     return b;

@@ -7,6 +7,7 @@
 #include "slips/Schedine.h"
 #include "systems/FileSviluppo.h"
 #include "systems/Garanzia.h"
+#include "ui/Controlli.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/FinestraGriglia.h"
@@ -77,9 +78,7 @@ int ValoreMarcato(const ExtStringGrid *g)
 
 QToolButton *Pulsante(QToolBar *barra, const char *nome, const QString &testo)
 {
-    auto *b = new QToolButton(barra);
-    b->setObjectName(Q(nome));
-    b->setText(testo);
+    auto *b = Pulsante(barra, Q(nome), testo);
     barra->addWidget(b);
     return b;
 }

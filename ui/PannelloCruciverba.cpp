@@ -2,6 +2,7 @@
 
 #include "systems/FileSviluppo.h"
 #include "systems/Sviluppo.h"
+#include "ui/Controlli.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/GrigliaNumeri.h"
@@ -82,26 +83,10 @@ PannelloCruciverba::PannelloCruciverba(StatoCondiviso &stato, const Nomi &nomi, 
 
     auto *destra = new QVBoxLayout;
     principale->addLayout(destra, 1);
-    auto radio = [this, destra](const char *nome, const QString &titolo, std::initializer_list<const char *> voci,
-                                QGroupBox *&box) {
-        box = new QGroupBox(titolo, this);
-        box->setObjectName(QString::fromLatin1(nome));
-        auto *l = new QHBoxLayout(box);
-        auto *g = new QButtonGroup(box);
-        int i = 0;
-        for (const char *v : voci) {
-            auto *b = new QRadioButton(QString::fromUtf8(v), box);
-            b->setObjectName(QString::fromLatin1(nome) + QString::number(i));
-            g->addButton(b, i++);
-            l->addWidget(b);
-        }
-        g->button(0)->setChecked(true);
-        destra->addWidget(box);
-        return g;
-    };
-    m_riduzioni = radio(nomi[7], QStringLiteral("Riduzioni"), {"Nessuna", "n-1", "n-2", "n-3"}, m_boxRiduzioni);
-    m_dimensione =
-        radio(nomi[8], QStringLiteral("Numeri in combinazione"), {"Tre", "Quattro", "Cinque", "Sei"}, m_boxDimensione);
+    m_riduzioni = GruppoRadio(this, destra, nomi[7], QStringLiteral("Riduzioni"), {"Nessuna", "n-1", "n-2", "n-3"},
+                              true, &m_boxRiduzioni);
+    m_dimensione = GruppoRadio(this, destra, nomi[8], QStringLiteral("Numeri in combinazione"),
+                               {"Tre", "Quattro", "Cinque", "Sei"}, true, &m_boxDimensione);
     connect(m_riduzioni, &QButtonGroup::idClicked, this, [this](int) {
         AggiornaScelte();
         Sviluppa();

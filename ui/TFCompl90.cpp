@@ -8,6 +8,7 @@
 #include "systems/FileSviluppo.h"
 #include "systems/Sviluppo.h"
 #include "ui/BarraDate.h"
+#include "ui/Controlli.h"
 #include "ui/Dialoghi.h"
 #include "ui/ExtStringGrid.h"
 #include "ui/FinestraGuida.h"
@@ -47,37 +48,21 @@ TFCompl90::TFCompl90(StatoCondiviso &stato, QWidget *parent) : QDialog(parent), 
             EseguiAzione(this, [this, f = *file] { esporta::SalvaCSV(m_gSviluppo->griglia(), S(f)); });
     });
     connect(uscita, &BarraUscita::stampa, this, [this] { Stampa(); });
-    auto *schedine = new QToolButton(uscita);
-    schedine->setObjectName(QStringLiteral("ToolButtonSchedineCompl90"));
-    schedine->setText(QStringLiteral("Schedine"));
+    auto *schedine = Pulsante(uscita, QStringLiteral("ToolButtonSchedineCompl90"), QStringLiteral("Schedine"));
     uscita->addWidget(schedine);
     connect(schedine, &QToolButton::clicked, this, [this] {
         SchedineDaSviluppo(parentWidget());
         accept();
     });
     barra->addWidget(uscita);
-    auto *spoglio = new QToolButton(this);
-    spoglio->setObjectName(QStringLiteral("SpeedButton15"));
-    spoglio->setText(QStringLiteral("Spoglio"));
+    auto *spoglio = Pulsante(this, QStringLiteral("SpeedButton15"), QStringLiteral("Spoglio"));
     connect(spoglio, &QToolButton::clicked, this, [this] {
         accept();
         SpoglioDaSviluppo(parentWidget());
     });
     barra->addWidget(spoglio);
     auto radio = [this, barra](const char *nome, const QString &titolo, std::initializer_list<const char *> voci) {
-        auto *box = new QGroupBox(titolo, this);
-        box->setObjectName(QString::fromLatin1(nome));
-        auto *l = new QHBoxLayout(box);
-        auto *g = new QButtonGroup(box);
-        int i = 0;
-        for (const char *v : voci) {
-            auto *b = new QRadioButton(QString::fromLatin1(v), box);
-            b->setObjectName(QString::fromLatin1(nome) + QString::number(i));
-            g->addButton(b, i++);
-            l->addWidget(b);
-        }
-        g->button(0)->setChecked(true);
-        barra->addWidget(box);
+        auto *g = GruppoRadio(this, barra, nome, titolo, voci, true);
         connect(g, &QButtonGroup::idClicked, this, [this](int) { EseguiAzione(this, [this] { Sviluppa(); }); });
         return g;
     };
