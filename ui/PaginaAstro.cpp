@@ -164,7 +164,7 @@ PaginaAstro::PaginaAstro(StatoCondiviso &stato, QWidget *parent)
 
 sestina::Vista PaginaAstro::Vista()
 {
-    return VistaPrevisione("Astro", [this] { Ricalcola(); });
+    return VistaPrevisione("Astro", [this] { Esegui([this] { Ricalcola(); }); });
 }
 
 void PaginaAstro::showEvent(QShowEvent *e)
