@@ -559,15 +559,17 @@ inline bool BitCountVeloce()
 #endif
 }
 
-// Work allowed to the tabu phase per unit of effort, and to one column count
-// before the search gives it up (at most, and per draw for small systems).
+// Work allowed to the tabu phase per unit of effort, and to one try at a
+// column count (at most, and per draw for small systems).
 constexpr long long LavoroTabuPerSforzo = 600'000'000;
+constexpr long long LavoroTabuPerEstrazione = 120'000;
 constexpr long long LavoroTabuLivello = 100'000'000;
 constexpr long long LavoroTabuLivelloPerEstrazione = 30'000;
 // The start from random columns: the work it is allowed.
 constexpr long long LavoroTabuPartenza = 1'200'000'000;
 constexpr long long LavoroTabuPartenzaPerEstrazione = 240'000;
-// Column counts given up before the search ends: each retry changes the tabu tenure.
+// Failed tries at a column count before each try gets twice the work; each
+// try changes the tabu tenure. Some counts yield only after billions of steps.
 constexpr int LivelliFalliti = 12;
 constexpr std::array<std::array<int, 2>, 3> Permanenze{{{5, 6}, {2, 3}, {1, 2}}};
 
@@ -848,14 +850,16 @@ private:
 
 // Looks for a system smaller than record (a complete one): random columns as
 // many as record's are covered afresh, since the shapes the greedy and the
-// exchange search leave are hard for the tabu search to get out of; then a
+// exchange search leave are hard for the tabu search to get out of (a system
+// of orbits is kept instead: no random start covers at its size); then a
 // descent drops one column at a time while the search keeps covering every
-// draw. Returns the smallest complete system found (record when none is
+// draw, until the work runs out. Returns the smallest complete system found (record when none is
 // smaller) and adds its moves to passi.
 template <class M>
 std::vector<std::uint64_t> CercaTabu(int n, int k, int t, const std::vector<std::uint64_t> &record, long long budget,
                                      Generatore &caso, Progresso &progresso, long long lavoroPrima, long long lavoroTotale,
-                                     const std::function<void(int)> &colonneAttuali, bool &interrotta, long long &passi)
+                                     const std::function<void(int)> &colonneAttuali, bool &interrotta, long long &passi,
+                                     bool partenzaCasuale)
 {
     const auto estrazioni = Binomiale()[n][k];
     RicercaTabu<M> tabu(n, k, t, caso);
@@ -892,10 +896,11 @@ std::vector<std::uint64_t> CercaTabu(int n, int k, int t, const std::vector<std:
     };
     // One column fewer at a time from the best system. A count that resists
     // is tried again from the best system less another column, with another
-    // tenure, up to the given number of times in a row.
+    // tenure; after the given number of failures in a row, with twice the work.
     const auto scendi = [&](int tentativi, bool pronto) {
         int falliti = 0;
         std::size_t permanenza = 0;
+        long long tettoQui = tetto;
         while (!interrotta && tabu.lavoro < budget && migliore.size() > 1) {
             if (!pronto)
                 tabu.Imposta(migliore);
@@ -903,14 +908,17 @@ std::vector<std::uint64_t> CercaTabu(int n, int k, int t, const std::vector<std:
                 tabu.TogliPiuDebole();
             else
                 tabu.TogliColonna(caso.Sotto(static_cast<std::uint32_t>(migliore.size())));
-            if (copri(static_cast<int>(permanenza), tetto)) {
+            if (copri(static_cast<int>(permanenza), tettoQui)) {
                 registra();
                 pronto = true;
                 falliti = 0;
             } else {
                 pronto = false;
-                if (++falliti >= tentativi)
-                    break;
+                // A count resisting every retry gets twice the work, while there is work left.
+                if (++falliti >= tentativi) {
+                    falliti = 0;
+                    tettoQui *= 2;
+                }
                 permanenza = (permanenza + 1) % Permanenze.size();
             }
         }
@@ -931,12 +939,235 @@ std::vector<std::uint64_t> CercaTabu(int n, int k, int t, const std::vector<std:
     // Random columns as many as the best system's, covered afresh, descend
     // further than the best system itself; should they not cover every draw
     // in time, the descent starts from the best system.
-    tabu.Imposta(casuali(record.size()));
-    const bool coperte = copri(0, tettoCasuale);
-    if (coperte)
-        registra();
+    bool coperte = false;
+    if (partenzaCasuale) {
+        tabu.Imposta(casuali(record.size()));
+        coperte = copri(0, tettoCasuale);
+        if (coperte)
+            registra();
+    }
     scendi(LivelliFalliti, coperte);
     passi += tabu.passi;
+    return migliore;
+}
+
+// Systems fixed by a permutation of the positions and its powers: a column
+// brings its whole orbit, so the covering problem is about n times smaller and
+// its good solutions often beat what the search finds column by column.
+class Orbite {
+public:
+    Orbite(int n, int k, int t, const std::vector<std::uint8_t> &sigma) : m_utile(n, k, t)
+    {
+        const auto d = Binomiale()[n][k];
+        m_orbita.assign(d, -1);
+        for (std::uint64_t r = 0; r < d; ++r) {
+            if (m_orbita[r] >= 0)
+                continue;
+            const auto o = static_cast<std::int32_t>(m_membri.size());
+            m_membri.emplace_back();
+            Blocco b = m_utile.Da(r);
+            std::uint64_t q = r;
+            do {
+                m_orbita[q] = o;
+                m_membri.back().push_back(q);
+                std::array<std::uint8_t, KMassimo> p{};
+                for (int i = 0; i < k; ++i)
+                    p[i] = sigma[b.p[i]];
+                b = FaiBlocco(p.data(), k);
+                q = m_utile.Rango(b);
+            } while (q != r);
+        }
+        // Sharing t numbers is symmetric and kept by the permutation: the
+        // orbits a column's orbit covers are those that cover it.
+        m_vicine.resize(m_membri.size());
+        for (std::size_t o = 0; o < m_membri.size(); ++o) {
+            auto &l = m_vicine[o];
+            m_utile.PerOgni(m_utile.Da(m_membri[o][0]), [&](std::uint64_t q) { l.push_back(m_orbita[q]); });
+            std::sort(l.begin(), l.end());
+            l.erase(std::unique(l.begin(), l.end()), l.end());
+        }
+    }
+
+    std::int32_t Quante() const { return static_cast<std::int32_t>(m_membri.size()); }
+    const std::vector<std::int32_t> &Vicine(std::int32_t o) const { return m_vicine[o]; }
+    const std::vector<std::uint64_t> &Membri(std::int32_t o) const { return m_membri[o]; }
+
+private:
+    Vicinato m_utile;
+    std::vector<std::int32_t> m_orbita;
+    std::vector<std::vector<std::uint64_t>> m_membri;
+    std::vector<std::vector<std::int32_t>> m_vicine;
+};
+
+// The weighted exchange of Dominio over whole orbits, each costing its columns;
+// starts greedily. Returns the cheapest complete choice found; continua (asked
+// now and then with the work done) ends it early.
+std::vector<std::int32_t> CopriOrbite(const Orbite &orb, long long budget, Generatore &caso, long long &lavoro,
+                                      long long &passi, const std::function<bool()> &continua)
+{
+    const std::int32_t m = orb.Quante();
+    std::vector<std::int64_t> costo(m), peso(m, 1), perdita(m, 0);
+    std::vector<std::int32_t> copertura(m, 0), chi(m, 0), indice(m, -1), posizione(m, -1), scoperti, scelte;
+    std::vector<long long> eta(m, 0);
+    for (std::int32_t o = 0; o < m; ++o) {
+        costo[o] = static_cast<std::int64_t>(orb.Membri(o).size());
+        posizione[o] = o;
+        scoperti.push_back(o);
+    }
+    std::int64_t totale = 0;
+    const auto aggiungi = [&](std::int32_t s, long long passo) {
+        indice[s] = static_cast<std::int32_t>(scelte.size());
+        scelte.push_back(s);
+        totale += costo[s];
+        perdita[s] = 0;
+        for (const auto e : orb.Vicine(s)) {
+            if (copertura[e] == 0) {
+                perdita[s] += peso[e];
+                const auto j = posizione[e];
+                scoperti[j] = scoperti.back();
+                posizione[scoperti[j]] = j;
+                scoperti.pop_back();
+                posizione[e] = -1;
+            } else if (copertura[e] == 1) {
+                perdita[chi[e]] -= peso[e];
+            }
+            ++copertura[e];
+            chi[e] ^= s;
+        }
+        lavoro += static_cast<long long>(orb.Vicine(s).size());
+        eta[s] = passo;
+    };
+    const auto togli = [&](std::int32_t s, long long passo) {
+        for (const auto e : orb.Vicine(s)) {
+            --copertura[e];
+            chi[e] ^= s;
+            if (copertura[e] == 1) {
+                perdita[chi[e]] += peso[e];
+            } else if (copertura[e] == 0) {
+                posizione[e] = static_cast<std::int32_t>(scoperti.size());
+                scoperti.push_back(e);
+            }
+        }
+        lavoro += static_cast<long long>(orb.Vicine(s).size());
+        const auto i = indice[s];
+        indice[scelte.back()] = i;
+        scelte[i] = scelte.back();
+        scelte.pop_back();
+        indice[s] = -1;
+        totale -= costo[s];
+        eta[s] = passo;
+    };
+    const auto guadagno = [&](std::int32_t s) {
+        std::int64_t g = 0;
+        for (const auto e : orb.Vicine(s))
+            if (copertura[e] == 0)
+                g += peso[e];
+        lavoro += static_cast<long long>(orb.Vicine(s).size());
+        return g;
+    };
+    // Among the orbits covering the draw orbit e, the most uncovered weight for
+    // the cost, the oldest on ties; none chosen or dropped at this step.
+    const auto daAggiungere = [&](std::int32_t e, long long passo) {
+        std::int32_t scelta = -1;
+        std::int64_t g = 0;
+        for (const auto s : orb.Vicine(e)) {
+            if (indice[s] >= 0 || (passo > 0 && eta[s] >= passo))
+                continue;
+            const auto gs = guadagno(s);
+            if (scelta < 0 || gs * costo[scelta] > g * costo[s] ||
+                (gs * costo[scelta] == g * costo[s] && eta[s] < eta[scelta])) {
+                scelta = s;
+                g = gs;
+            }
+        }
+        return scelta;
+    };
+    // The lightest loss for the cost, the oldest on ties; not the one added at the step before.
+    const auto daTogliere = [&](long long passo) {
+        std::int32_t scelta = -1;
+        for (const auto s : scelte) {
+            if (scelte.size() > 1 && eta[s] >= passo - 1 && eta[s] > 0)
+                continue;
+            if (scelta < 0 || perdita[s] * costo[scelta] < perdita[scelta] * costo[s] ||
+                (perdita[s] * costo[scelta] == perdita[scelta] * costo[s] && eta[s] < eta[scelta]))
+                scelta = s;
+        }
+        lavoro += static_cast<long long>(scelte.size());
+        return scelta >= 0 ? scelta : scelte.front();
+    };
+
+    while (!scoperti.empty())
+        aggiungi(daAggiungere(scoperti[caso.Sotto(static_cast<std::uint32_t>(scoperti.size()))], 0), 0);
+    std::vector<std::int32_t> migliore = scelte;
+    std::int64_t migliorTotale = totale;
+    const long long inizio = lavoro;
+    long long passo = 1;
+    while (lavoro - inizio < budget && scelte.size() > 1) {
+        if ((passo & 63) == 0 && !continua())
+            break;
+        if (scoperti.empty()) {
+            if (totale < migliorTotale) {
+                migliorTotale = totale;
+                migliore = scelte;
+            }
+            togli(daTogliere(passo), passo);
+            continue;
+        }
+        ++passo;
+        togli(daTogliere(passo), passo);
+        const auto s = daAggiungere(scoperti[caso.Sotto(static_cast<std::uint32_t>(scoperti.size()))], passo);
+        if (s >= 0)
+            aggiungi(s, passo);
+        for (const auto e : scoperti)
+            ++peso[e];
+        lavoro += static_cast<long long>(scoperti.size());
+    }
+    passi += passo - 1;
+    return migliore;
+}
+
+// Work for one search over orbits, per unit of effort (at most, and per draw for small systems).
+constexpr long long LavoroOrbite = 30'000'000;
+constexpr long long LavoroOrbitePerEstrazione = 3'000;
+// Fresh searches for each permutation: their outcome varies with the start.
+constexpr int RipreseOrbite = 3;
+// Neighbour lists of the orbits kept in memory at most (entries).
+constexpr long long VoceOrbiteMassime = 30'000'000;
+
+// The smallest complete system made of orbits of a cyclic shift of all the
+// positions, all but the last, or all but the last two; empty when none is
+// worth building (neighbourhoods too large) or on Stop.
+std::vector<std::uint64_t> CercaSimmetrici(int n, int k, int t, long long budgetRicerca, Generatore &caso,
+                                           long long &lavoro, long long &passi,
+                                           const std::function<bool()> &continua)
+{
+    const auto &C = Binomiale();
+    std::uint64_t palla = 0;
+    for (int j = t; j <= k; ++j)
+        palla += C[k][j] * C[n - k][k - j];
+    std::vector<std::uint64_t> migliore;
+    for (int fermi = 0; fermi <= 2 && n - fermi > k; ++fermi) {
+        if (static_cast<double>(C[n][k]) / (n - fermi) * static_cast<double>(palla) > VoceOrbiteMassime)
+            continue;
+        std::vector<std::uint8_t> sigma(n);
+        for (int i = 0; i < n; ++i)
+            sigma[i] = static_cast<std::uint8_t>(i < n - fermi ? (i + 1) % (n - fermi) : i);
+        const Orbite orb(n, k, t, sigma);
+        lavoro += static_cast<long long>(C[n][k] + orb.Quante() * palla);
+        for (int ripresa = 0; ripresa < RipreseOrbite; ++ripresa) {
+            const auto scelte = CopriOrbite(orb, budgetRicerca, caso, lavoro, passi, continua);
+            if (!continua())
+                return {};
+            std::size_t colonne = 0;
+            for (const auto o : scelte)
+                colonne += orb.Membri(o).size();
+            if (!migliore.empty() && colonne >= migliore.size())
+                continue;
+            migliore.clear();
+            for (const auto o : scelte)
+                migliore.insert(migliore.end(), orb.Membri(o).begin(), orb.Membri(o).end());
+        }
+    }
     return migliore;
 }
 
@@ -1061,8 +1292,11 @@ RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, 
     // Small systems settle early: their work is bounded by their number of draws too.
     const auto estrazioni = static_cast<long long>(Binomiale()[n][k]);
     const long long budget = std::min(LavoroPerSforzo, estrazioni * LavoroPerEstrazione) * sforzo;
-    const long long budgetTabu = LavoroTabuPerSforzo * sforzo;
-    const long long totale = budget + budgetTabu;
+    const long long budgetTabu = std::min(LavoroTabuPerSforzo, estrazioni * LavoroTabuPerEstrazione) * sforzo;
+    const long long budgetOrbite = std::min(LavoroOrbite, estrazioni * LavoroOrbitePerEstrazione) * sforzo;
+    // Three permutations, each searched afresh a few times.
+    const long long lavoroOrbite = 3 * RipreseOrbite * budgetOrbite;
+    const long long totale = budget + lavoroOrbite + budgetTabu;
     Dominio dom(n, k, t, caso);
     for (const auto &b : greedy)
         dom.Aggiungi(dom.Rango(b), 0);
@@ -1112,11 +1346,29 @@ RisultatoOttimizzazione OttimizzaSistema(const std::vector<int> &numeri, int k, 
     }
     ris.passi = passo - 1;
 
+    bool daOrbite = false;
     if (!ris.interrotta && record.size() > 1) {
-        record = n <= 64 ? CercaTabu<std::uint64_t>(n, k, t, record, budgetTabu, caso, progresso, budget, totale,
-                                                    colonneAttuali, ris.interrotta, ris.passi)
-                         : CercaTabu<Parola128>(n, k, t, record, budgetTabu, caso, progresso, budget, totale,
-                                                colonneAttuali, ris.interrotta, ris.passi);
+        long long lavoro = 0;
+        const auto simmetrico = CercaSimmetrici(n, k, t, budgetOrbite, caso, lavoro, ris.passi, [&] {
+            progresso.Avanza(static_cast<long>((budget + std::min(lavoro, lavoroOrbite)) / 1000),
+                             static_cast<long>(totale / 1000));
+            if (progresso.Interrompi())
+                ris.interrotta = true;
+            return !ris.interrotta;
+        });
+        if (!simmetrico.empty() && simmetrico.size() < record.size()) {
+            record = simmetrico;
+            daOrbite = true;
+            if (colonneAttuali)
+                colonneAttuali(static_cast<int>(record.size()));
+        }
+    }
+    if (!ris.interrotta && record.size() > 1) {
+        const long long prima = budget + lavoroOrbite;
+        record = n <= 64 ? CercaTabu<std::uint64_t>(n, k, t, record, budgetTabu, caso, progresso, prima, totale,
+                                                    colonneAttuali, ris.interrotta, ris.passi, !daOrbite)
+                         : CercaTabu<Parola128>(n, k, t, record, budgetTabu, caso, progresso, prima, totale,
+                                                colonneAttuali, ris.interrotta, ris.passi, !daOrbite);
     }
     progresso.Avanza(static_cast<long>(totale / 1000), static_cast<long>(totale / 1000));
 
