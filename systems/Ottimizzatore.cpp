@@ -853,8 +853,8 @@ private:
 // exchange search leave are hard for the tabu search to get out of (a system
 // of orbits is kept instead: no random start covers at its size); then a
 // descent drops one column at a time while the search keeps covering every
-// draw, until the work runs out. Returns the smallest complete system found (record when none is
-// smaller) and adds its moves to passi.
+// draw, until the work runs out. Returns the smallest complete system found
+// (record when none is smaller) and adds its moves to passi.
 template <class M>
 std::vector<std::uint64_t> CercaTabu(int n, int k, int t, const std::vector<std::uint64_t> &record, long long budget,
                                      Generatore &caso, Progresso &progresso, long long lavoroPrima, long long lavoroTotale,
