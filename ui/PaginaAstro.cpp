@@ -133,13 +133,7 @@ PaginaAstro::PaginaAstro(StatoCondiviso &stato, QWidget *parent)
     auto *griglie = new QGridLayout;
     principale->addLayout(griglie);
     auto griglia = [this, griglie](const char *nome, const QString &titolo, int colonna) {
-        griglie->addWidget(new QLabel(titolo, this), 0, colonna);
-        auto *g = new ExtStringGrid(this);
-        g->setObjectName(QString::fromLatin1(nome));
-        g->setMinimumHeight(110);
-        griglie->addWidget(g, 1, colonna);
-        InviaDoppioClic(g);
-        return g;
+        return GrigliaRisultato(griglie, nome, titolo, colonna, 110);
     };
     m_previsione = griglia("ExtStringGrid12", QStringLiteral("Previsione"), 0);
     m_ritardo = griglia("ExtStringGrid13", QStringLiteral("Ritardo"), 1);

@@ -124,13 +124,7 @@ PaginaMetodi::PaginaMetodi(StatoCondiviso &stato, QWidget *parent)
     auto *griglie = new QGridLayout;
     principale->addLayout(griglie);
     auto griglia = [this, griglie](const char *nome, const QString &titolo, int colonna) {
-        griglie->addWidget(new QLabel(titolo, this), 0, colonna);
-        auto *g = new ExtStringGrid(this);
-        g->setObjectName(QString::fromLatin1(nome));
-        g->setMinimumHeight(70);
-        griglie->addWidget(g, 1, colonna);
-        InviaDoppioClic(g);
-        return g;
+        return GrigliaRisultato(griglie, nome, titolo, colonna, 70);
     };
     m_previsione = griglia("grigliaprevisionimetodi", QStringLiteral("Previsione"), 0);
     m_rit = griglia("ExtStringGrid16", QStringLiteral("Rit"), 1);

@@ -2,8 +2,11 @@
 
 #include "archive/Archivio.h"
 #include "ui/BarraDate.h"
+#include "ui/ExtStringGrid.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
 
 using namespace sestina;
 
@@ -42,4 +45,16 @@ void PaginaPrevisione::showEvent(QShowEvent *e)
         RiempiDate();
     if (m_record < 0 || m_record > m_stato.UltimaEstrazione)
         m_record = m_stato.UltimaEstrazione;
+}
+
+ExtStringGrid *PaginaPrevisione::GrigliaRisultato(QGridLayout *griglie, const char *nome, const QString &titolo,
+                                                  int colonna, int altezzaMinima)
+{
+    griglie->addWidget(new QLabel(titolo, this), 0, colonna);
+    auto *g = new ExtStringGrid(this);
+    g->setObjectName(QString::fromLatin1(nome));
+    g->setMinimumHeight(altezzaMinima);
+    griglie->addWidget(g, 1, colonna);
+    InviaDoppioClic(g);
+    return g;
 }

@@ -4,7 +4,9 @@
 
 #include <functional>
 
+class ExtStringGrid;
 class QComboBox;
+class QGridLayout;
 
 // A prediction page (Astro, Metodi, Armonia): a list of the draw dates and a
 // cursor on the draw the forecast starts from.
@@ -22,6 +24,10 @@ protected:
     // refilled, then `ridisegna` while the page is shown.
     sestina::Vista VistaPrevisione(const char *nome, std::function<void()> ridisegna);
     void RiempiDate();
+    // A result grid under its caption, in column `colonna` of `griglie`; a
+    // double click sends its cell to the slips.
+    ExtStringGrid *GrigliaRisultato(QGridLayout *griglie, const char *nome, const QString &titolo, int colonna,
+                                    int altezzaMinima);
     // Fills the list on the first show and puts an out-of-range cursor on the last draw.
     void showEvent(QShowEvent *e) override;
 
