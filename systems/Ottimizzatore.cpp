@@ -653,16 +653,7 @@ public:
     {
         const auto ultimo = static_cast<std::uint32_t>(m_blocchi.size() - 1);
         const auto bw = static_cast<std::uint32_t>(w);
-        Palla(Rango(m_blocchi[w]), [&](std::uint64_t r) {
-            const std::uint32_t c = --m_copertura[r];
-            m_chi[r] ^= bw;
-            if (c == 0) {
-                NonUnica(r, bw);
-                Scopri(r);
-            } else if (c == 1) {
-                Unica(r, m_chi[r]);
-            }
-        });
+        Palla(Rango(m_blocchi[w]), [&](std::uint64_t r) { Perde(r, bw); });
         if (bw != ultimo) {
             // The last column takes the freed place.
             Palla(Rango(m_blocchi[ultimo]), [&](std::uint64_t r) { m_chi[r] ^= ultimo ^ bw; });
@@ -802,14 +793,7 @@ private:
                     for (int i = 0; i < m_k; ++i)
                         r += C[u[i]][i + 1];
                     if (lato == 0) {
-                        const std::uint32_t cc = --m_copertura[r];
-                        m_chi[r] ^= c;
-                        if (cc == 0) {
-                            NonUnica(r, c);
-                            Scopri(r);
-                        } else if (cc == 1) {
-                            Unica(r, m_chi[r]);
-                        }
+                        Perde(r, c);
                     } else {
                         const std::uint32_t cc = m_copertura[r]++;
                         m_chi[r] ^= c;
@@ -826,6 +810,19 @@ private:
         });
     }
 
+    // The draw r is no longer covered by column c: it may be left uncovered,
+    // or covered by one column alone.
+    void Perde(std::uint64_t r, std::uint32_t c)
+    {
+        const std::uint32_t rimaste = --m_copertura[r];
+        m_chi[r] ^= c;
+        if (rimaste == 0) {
+            NonUnica(r, c);
+            Scopri(r);
+        } else if (rimaste == 1) {
+            Unica(r, m_chi[r]);
+        }
+    }
     void Scopri(std::uint64_t r) { Entra(m_scoperti, m_posizione, r); }
     void Copri(std::uint64_t r) { Esce(m_scoperti, m_posizione, r); }
     void Unica(std::uint64_t r, std::uint32_t c) { Entra(m_uniche[c], m_posUnica, r); }
